@@ -1,0 +1,13 @@
+# Fails when a file of the Qt-free core includes a Qt header.
+foreach(dir IN LISTS CORE_DIRS)
+    file(GLOB_RECURSE files ${SOURCE_DIR}/src/${dir}/*.h ${SOURCE_DIR}/src/${dir}/*.cpp)
+    foreach(f IN LISTS files)
+        if(f MATCHES "/platform/qt/")
+            continue()
+        endif()
+        file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+        if(hits)
+            message(SEND_ERROR "${f} includes Qt: ${hits}")
+        endif()
+    endforeach()
+endforeach()

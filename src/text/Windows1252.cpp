@@ -1,0 +1,91 @@
+#include "text/Windows1252.h"
+
+#include "text/Utf8.h"
+
+#include <array>
+
+namespace pickwell {
+
+namespace {
+
+// Characters of the bytes 0x80 to 0x9F; undefined bytes keep their C1 control character.
+constexpr std::array<char32_t, 32> HighControls{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte for a character, or -1 when the code page lacks it.
+int ByteFor(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+        return static_cast<int>(cp);
+    }
+    for (std::size_t i = 0; i < HighControls.size(); ++i) {
+        if (HighControls[i] == cp) {
+            return static_cast<int>(0x80 + i);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string EncodeWindows1252(std::string_view utf8, Unmappable policy)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto c = static_cast<unsigned char>(utf8[pos]);
+        if (c < 0x80) { // the common case, without decoding
+            out += static_cast<char>(c);
+            ++pos;
+            continue;
+        }
+        std::size_t end = pos + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) {
+            ++end;
+        }
+        for (char32_t cp : ToCodePoints(utf8.substr(pos, end - pos))) {
+            const int byte = ByteFor(cp);
+            if (byte >= 0) {
+                out += static_cast<char>(byte);
+            } else if (policy == Unmappable::CharacterReference) {
+                out += "&#" + std::to_string(static_cast<unsigned long>(cp)) + ";";
+            } else {
+                out += '?';
+            }
+        }
+        pos = end;
+    }
+    return out;
+}
+
+std::string DecodeWindows1252(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            out += ch;
+        } else if (b < 0xA0) {
+            AppendCodePoint(out, HighControls[b - 0x80]);
+        } else {
+            AppendCodePoint(out, b);
+        }
+    }
+    return out;
+}
+
+bool FitsWindows1252(std::string_view utf8)
+{
+    for (char32_t cp : ToCodePoints(utf8)) {
+        if (ByteFor(cp) < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace pickwell
