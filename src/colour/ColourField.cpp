@@ -1,0 +1,113 @@
+#include "colour/ColourField.h"
+
+#include "text/Utf8.h"
+
+namespace pickwell {
+
+ColourField::ColourField(int index, ColourFieldVariant variant, ColourFieldContext& context,
+                         ColourFieldOwner& owner, ColorValue swatchColor)
+    : m_index(index)
+    , m_variant(variant)
+    , m_context(context)
+    , m_owner(owner)
+    , m_swatchColor(swatchColor)
+{
+}
+
+void ColourField::SetText(const std::string& text)
+{
+    m_text = text;
+    Change();
+}
+
+void ColourField::ShowInvalid(const char* text, bool withHelp)
+{
+    Message message;
+    message.title = "Oops!";
+    message.text = text;
+    message.icon = MessageIcon::Warning;
+    if (withHelp) {
+        message.buttons = MessageButtons::OkHelp;
+        message.helpTopic = HelpTopic;
+    }
+    m_context.prompt.Show(message);
+}
+
+void ColourField::Change()
+{
+    const bool style = m_variant == ColourFieldVariant::StyleWindow;
+    if (style) {
+        m_owner.BeforeColourChange(m_index);
+    }
+    const std::string text = m_text;
+    const std::u32string chars = ToCodePoints(text);
+    if (chars.size() == MaxLength) {
+        if (style) {
+            m_swatchOpaque = true;
+        }
+        for (std::size_t pos = 1; pos < chars.size(); ++pos) {
+            const char32_t c = chars[pos];
+            if (c > 0x7F || HexKeyFilter(static_cast<int>(c)) == 0) {
+                ShowInvalid(InvalidWithSelectText, true);
+                SetText(style ? ColorToHex(m_swatchColor) : std::string("#"));
+                const int length = static_cast<int>(Utf8Length(m_text));
+                m_owner.FocusColourField(m_index, 1, style ? length - 1 : length);
+                return;
+            }
+        }
+        if (const auto color = PreviewColorFor(text)) {
+            m_swatchColor = *color;
+        } else {
+            ShowInvalid(InvalidText, false);
+            SetText("#000000");
+        }
+    } else if (style) {
+        m_swatchOpaque = false;
+    } else {
+        m_swatchColor = WindowBackground;
+    }
+    if (m_text.empty() || m_text.front() != '#') {
+        SetText("#" + m_text);
+        m_selectionStart = static_cast<int>(Utf8Length(m_text));
+        m_selectionLength = 0;
+    }
+    if (style) {
+        m_owner.AfterColourChange(m_index);
+    }
+}
+
+ColourField::KeyResult ColourField::KeyPress(int key)
+{
+    return {HexKeyFilter(key), key == KeyEnter};
+}
+
+void ColourField::LostFocus()
+{
+    // Taking the focus back from a field that is itself invalid would otherwise answer
+    // message with message.
+    if (m_context.lostFocusMessageShowing || Utf8Length(m_text) == MaxLength) {
+        return;
+    }
+    m_context.lostFocusMessageShowing = true;
+    ShowInvalid(InvalidWithSelectText, true);
+    SetText("#000000");
+    m_owner.FocusColourField(m_index, 1, static_cast<int>(Utf8Length(m_text)) - 1);
+    m_context.lostFocusMessageShowing = false;
+}
+
+void ColourField::Pick()
+{
+    const bool style = m_variant == ColourFieldVariant::StyleWindow;
+    const ColorValue chosen =
+        m_context.customColors.ShowColorDialog(m_context.colorDialog, style ? m_swatchColor : 0, true);
+    if (chosen == -1) {
+        return;
+    }
+    m_swatchColor = chosen;
+    SetText(ColorToHex(TranslateSystemColor(m_swatchColor)));
+    if (style) {
+        m_owner.AfterColourPick(m_index);
+    }
+}
+
+} // namespace pickwell
