@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Every file the program writes (project, code and preview files) goes through here, so a
+// failed write never leaves a half-written file where a good one was.
+namespace pickwell {
+
+struct WriteResult {
+    bool ok = true;
+    std::string error; // the platform's description of the failure, e.g. "No space left on device"
+};
+
+struct ReadResult {
+    bool ok = true;
+    std::string bytes;
+    std::string error;
+};
+
+// The few file-system calls an atomic write makes. Each returns 0 on success or an errno
+// value; tests put a double here to make a write fail at any step.
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+    // Creates a new file that must not exist yet; `permissionsOf` names a file whose
+    // permission bits the new one takes when it exists.
+    virtual int CreateExclusive(const std::string& path, const std::string& permissionsOf,
+                                int& handle) = 0;
+    // May write fewer bytes than asked; `written` tells how many.
+    virtual int Write(int handle, const char* data, std::size_t size, std::size_t& written) = 0;
+    virtual int Sync(int handle) = 0;
+    virtual int Close(int handle) = 0;
+    virtual int Rename(const std::string& from, const std::string& to) = 0;
+    virtual int Remove(const std::string& path) = 0;
+};
+
+FileOps& SystemFileOps();
+
+// Writes to a temporary file beside the target and renames it over the target only once it
+// is complete. On failure the old file is untouched and no temporary file stays behind.
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                                FileOps& ops = SystemFileOps());
+
+// A code or preview page: the text and one CR LF, in Windows-1252, with characters the code
+// page lacks written as "&#NNNN;".
+WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text,
+                              FileOps& ops = SystemFileOps());
+
+// The whole file's bytes; fails for anything that is not a regular file.
+ReadResult ReadWholeFile(const std::string& path);
+
+} // namespace pickwell
