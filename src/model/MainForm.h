@@ -1,0 +1,177 @@
+#pragma once
+
+#include "colour/ColourField.h"
+#include "model/FormControls.h"
+#include "model/MenuProject.h"
+
+#include <array>
+#include <string>
+
+namespace pickwell {
+
+// Enabled states of the item-list, save, code and preview commands. The main toolbar
+// buttons and the matching menu entries share one flag; so do the list toolbar buttons and
+// the entries of the list's right-click menu.
+struct CommandStates {
+    bool saveProject = false;
+    bool copyCode = false;
+    bool saveCode = false;
+    bool preview = false;
+    bool add = false;
+    bool update = false;
+    bool edit = false;
+    bool remove = false;
+    bool moveUp = false;
+    bool moveDown = false;
+
+    bool operator==(const CommandStates&) const = default;
+};
+
+// Enabled states of the option pages' controls, named after the controls.
+struct OptionStates {
+    bool lblbttnaln = true;
+    bool cmbbttnaln = true;
+    bool buttonpropopt = true; // both button-kind option buttons
+    bool buttontxttxt = true;
+    bool buttontxtlbl = true;
+    bool cmdBttnAdv = true;
+    bool buttngrurl = false;
+    bool buttngrurllbl = false;
+    bool txtw = false;
+    bool lblw = false;
+    bool txth = false;
+    bool lblh = false;
+    bool txtalt = false;
+    bool lblalt = false;
+    bool lblfrm = false;
+    bool txtfrm = false;
+    bool buttonPropertiesPage = true; // the "Button Properties" tab can be chosen
+
+    bool operator==(const OptionStates&) const = default;
+};
+
+// The main window without its widgets: the item list, the item editor, the two option pages
+// and the enabled state of every command. Setting a value runs that control's own change or
+// click handling, nested as the window would run it; the view copies the state in after
+// every change it is told about.
+//
+// The constructor leaves the form as the window starts: empty list, "Default selected" and
+// "Default Color" ticked, colour fields #FFFFFF and #000000 (disabled, swatches showing the
+// window background), standard button, navigate on button click.
+class MainForm : public FormModel, public ColourFieldOwner {
+public:
+    MainForm(MenuProject& project, ColourFieldContext& colours);
+
+    MenuProject& project() { return m_project; }
+    const MenuProject& project() const { return m_project; }
+
+    // Item list: the rows are project().items.
+    int rowCount() const { return static_cast<int>(m_project.items.size()); }
+    int currentRow() const { return m_currentRow; } // 1-based; 0 when the list is empty
+    void SetCurrentRow(int row);                    // ignored when out of range
+    bool IsRowBold(int row) const;
+    void RemoveAllItems();
+    void AppendLoadedItem(MenuItem item); // indents it under a heading unless it is one
+
+    // Item editor.
+    const TextControl& itemtexttext() const { return m_itemtexttext; }
+    const TextControl& linktext() const { return m_linktext; }
+    bool linklblEnabled() const { return m_linklblEnabled; }
+    const CheckControl& notlinkchk() const { return m_notlinkchk; }
+    const CheckControl& grheadchk() const { return m_grheadchk; }
+    const CheckControl& chksel() const { return m_chksel; }
+    const CheckControl& chkdefitmclr() const { return m_chkdefitmclr; }
+    // Caption label, swatch and picker button of colour trio `index` (txtclr has its own).
+    bool colourTrioEnabled(int index) const { return m_colourTrioEnabled.at(index); }
+
+    void SetItemText(const std::string& text);
+    void SetLinkText(const std::string& text);
+    // The check boxes run their click handling when the value changes.
+    void SetNotLinked(int value);
+    void SetGroupHeading(int value);
+    void SetDefaultSelected(int value);
+    void SetDefaultColor(int value);
+    void RunDefaultColorClick();
+
+    ColourField& txtclr(int index) { return m_txtclr.at(index); }
+    const ColourField& txtclr(int index) const { return m_txtclr.at(index); }
+    // The view's way into the colour fields, so that it hears about the change.
+    void SetColourText(int index, const std::string& text);
+    void ColourLostFocus(int index);
+    void PickColour(int index);
+
+    // Commands.
+    void AddItem();
+    void UpdateItem();
+    void EditItem();
+    void MoveUp();
+    void MoveDown();
+    void DeleteItem();
+    void ResolveSelectedItem(int row);
+    void ResetItemEditor();
+    void ToolbarButtonClick(const std::string& key);
+    void RowReleasedAfterDoubleClick(int rowUnderPointer); // 0: no row under the pointer
+    bool DropOnLinkText(bool offersPlainText, const std::string& text); // false: refused
+
+    // Option pages; the values live in project().menuOptions and project().buttonOptions.
+    void SetMenuName(const std::string& text);
+    void SetNavigateMode(int index); // selects menubehavopt(index) and runs its click handling
+    void SetAlignToButton(int position);
+    void SetTarget(int position); // selects the list entry and runs ApplyLinkTarget
+    void SetFrameName(const std::string& text);
+    void SetButtonType(int kind); // selects buttonpropopt(kind) and runs ApplyButtonKind
+    void SetButtonText(const std::string& text);
+    void SetGraphicUrl(const std::string& text);
+    void SetGraphicWidth(const std::string& text);
+    void SetGraphicHeight(const std::string& text);
+    void SetAltText(const std::string& text);
+    void ApplyButtonKind();
+    void ApplyNavigateMode(int index);
+    void ApplyLinkTarget();
+
+    // Window.
+    const std::string& windowTitle() const { return m_windowTitle; }
+    void SetWindowTitle(const std::string& title);
+    void FocusControl(const std::string& objectName, int selectionStart = -1,
+                      int selectionLength = 0);
+
+    // Always current: recomputed whenever one of their inputs changes, so the right-click
+    // menu can be shown at once with these states.
+    const CommandStates& commandStates() const { return m_commands; }
+    const OptionStates& optionStates() const { return m_options; }
+
+    void FocusColourField(int index, int selectionStart, int selectionLength) override;
+
+private:
+    class ChangeScope;
+
+    std::string IndentForHeading(const std::string& text, int position) const;
+    void WriteEditorCells(MenuItem& row);
+    void MoveCurrentRow(int insertAt);
+    void InsertRow(int position, MenuItem row);
+    void RemoveRow(int position);
+    void SetTextField(std::string& field, const std::string& text, bool marksWhenSaved);
+    void SetLinkTextEnabled(bool enabled);
+    void RefreshCommandStates();
+
+    MenuProject& m_project;
+    ColourFieldContext& m_colours;
+    int m_currentRow = 0;
+    int m_changeDepth = 0;
+
+    TextControl m_itemtexttext;
+    TextControl m_linktext;
+    bool m_linklblEnabled = true;
+    CheckControl m_notlinkchk;
+    CheckControl m_grheadchk;
+    CheckControl m_chksel{1};
+    CheckControl m_chkdefitmclr{1};
+    std::array<ColourField, 2> m_txtclr;
+    std::array<bool, 2> m_colourTrioEnabled{false, false};
+
+    CommandStates m_commands;
+    OptionStates m_options;
+    std::string m_windowTitle = "Pickwell";
+};
+
+} // namespace pickwell
