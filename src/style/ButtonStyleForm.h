@@ -1,0 +1,133 @@
+#pragma once
+
+#include "colour/ColourField.h"
+#include "model/FormControls.h"
+#include "model/MenuProject.h"
+#include "style/FontControls.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace pickwell {
+
+class NoticeDialog;
+class SettingsStore;
+
+// The button style window (FrmAdvBttnOp): the working copy of the project's ButtonStyle.
+// Colour rows 0 text, 1 face, 2 top, 3 left, 4 right, 5 bottom border. Every setter runs the
+// control's own handling as a user's change would, and only when the value really changes.
+// A colour row (lbldesc, txtclr, lblclr, cmdclr) is enabled as its txtclr field is; Label17
+// and Label20 follow txtBW, Label19 and Label21 follow txtBH, Label18 and Label22 follow txtBT.
+class ButtonStyleForm : public FormModel, private ColourFieldOwner {
+public:
+    static constexpr int ColourCount = 6;
+    static constexpr std::size_t SizeMaxLength = 4;
+
+    ButtonStyleForm(MenuProject& project, ColourFieldContext& colours, SettingsStore& settings,
+                    NoticeDialog& notices);
+
+    MenuProject& project() { return m_project; }
+
+    // Captures the default colours and settles the border state; runs once, when the font
+    // list is filled.
+    void FirstLoad();
+    bool loaded() const { return m_loaded; }
+    // True while FirstLoad runs, so that the sync handlers leave the project unmarked.
+    bool StyleWindowLoading() const { return m_loading; }
+    const std::array<std::string, ColourCount>& DefaultButtonColors() const {
+        return m_defaultColors;
+    }
+
+    ColourField& txtclr(int index) { return m_colours.at(static_cast<std::size_t>(index)); }
+    const ColourField& txtclr(int index) const {
+        return m_colours.at(static_cast<std::size_t>(index));
+    }
+    const CheckControl& chksysbttnclr() const { return m_systemColors; }
+    const CheckControl& chkconstbttnsz() const { return m_constrainSize; }
+    const TextControl& txtBW() const { return m_width; }
+    const TextControl& txtBH() const { return m_height; }
+    const CheckControl& Check1() const { return m_syncTopLeft; }
+    const CheckControl& Check2() const { return m_syncRightBottom; }
+    const CheckControl& nbchk() const { return m_noBorder; }
+    const TextControl& txtBT() const { return m_thickness; }
+    const ListControl& combofont() const { return m_font.combofont(); }
+    const ListControl& combofontsize() const { return m_font.combofontsize(); }
+    int Slider1() const { return m_font.Slider1(); }
+    const std::string& Label16() const { return m_font.Label16(); }
+    const CheckControl& chkbttnfntUL() const { return m_font.underline; }
+    const CheckControl& chkbttnfntIT() const { return m_font.italic; }
+
+    void SetSyncTopLeft(int value);
+    void SetSyncRightBottom(int value);
+    void SetNoBorder(int value);
+    void SetSystemColors(int value);
+    void SetFontItems(std::vector<std::string> items);
+    void SelectFontIndex(int index);
+    // False when `name` is not in the font list; the selection then stays as it was.
+    bool SelectFont(const std::string& name);
+    void SetFontSizeText(const std::string& text);
+    // Choosing a size from the list, unlike typing one, leaves the project unmarked.
+    void SelectFontSize(int index);
+    void SetFontWeight(int weight);
+    void ScrollFontWeight(int weight);
+    void SetUnderline(int value);
+    void SetItalic(int value);
+    void SetWidthText(const std::string& text);
+    void SetHeightText(const std::string& text);
+    void SetThicknessText(const std::string& text);
+    void SetConstrainSize(int value);
+
+    void ApplyButtonColorMode();
+    void ApplyBorderMode();
+    void ApplyButtonSizeMode();
+    void ApplyTopLeftSync();
+    void ApplyRightBottomSync();
+
+    // Keystroke filters: the key that reaches the field, 0 when it is dropped.
+    static int KeyPressWidth(int key);
+    static int KeyPressHeight(int key);
+    static int KeyPressFontSize(int key);
+    // While system colours are on every key is dropped and the border notice may be shown.
+    int KeyPressThickness(int key);
+
+    // Asks first (restore warning) unless the project is being reset.
+    void RestoreDefaults();
+
+    bool visible() const { return m_visible; }
+    void Show();
+    void Ok();
+    void Cancel();
+    // A close the program did not ask for: the view refuses it, and Cancel runs instead.
+    void CloseBox();
+
+private:
+    void FocusColourField(int index, int selectionStart, int selectionLength) override;
+    void BeforeColourChange(int index) override;
+    void AfterColourChange(int index) override;
+    void AfterColourPick(int index) override;
+    void MarkChanged();
+    bool BorderRowsAvailable() const;
+    void ApplySync(const CheckControl& check, int from, int to);
+    void SetRow(int index, bool enabled);
+
+    MenuProject& m_project;
+    SettingsStore& m_settings;
+    NoticeDialog& m_notices;
+    std::array<ColourField, ColourCount> m_colours;
+    std::array<std::string, ColourCount> m_defaultColors;
+    CheckControl m_systemColors{1, true};
+    CheckControl m_constrainSize{1, true};
+    TextControl m_width{"", false};
+    TextControl m_height{"", false};
+    CheckControl m_syncTopLeft{1, true};
+    CheckControl m_syncRightBottom{1, true};
+    CheckControl m_noBorder{0, true};
+    TextControl m_thickness{"2", true};
+    FontControls m_font;
+    bool m_loaded = false;
+    bool m_loading = false;
+    bool m_visible = false;
+};
+
+} // namespace pickwell

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "colour/ColourField.h"
+#include "model/FormControls.h"
+#include "model/MenuProject.h"
+#include "style/FontControls.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace pickwell {
+
+class NoticeDialog;
+class SettingsStore;
+
+// The menu style window (frmAdvMnuOp): the working copy of the project's MenuStyle. Every
+// setter runs the control's own handling as a user's change would, and only when the value
+// really changes. A colour row (lbldesc, txtclr, lblclr, cmdclr) is enabled as its txtclr
+// field is; Label17 and Label20 follow txtMW.
+class MenuStyleForm : public FormModel, private ColourFieldOwner {
+public:
+    static constexpr int ColourCount = 2;
+    static constexpr std::size_t WidthMaxLength = 4;
+
+    MenuStyleForm(MenuProject& project, ColourFieldContext& colours, SettingsStore& settings,
+                  NoticeDialog& notices);
+
+    MenuProject& project() { return m_project; }
+
+    // Captures the default colours from the swatches; runs once, when the font list is filled.
+    void FirstLoad();
+    bool loaded() const { return m_loaded; }
+    const std::array<std::string, ColourCount>& DefaultMenuColors() const {
+        return m_defaultColors;
+    }
+
+    ColourField& txtclr(int index) { return m_colours.at(static_cast<std::size_t>(index)); }
+    const ColourField& txtclr(int index) const {
+        return m_colours.at(static_cast<std::size_t>(index));
+    }
+    const CheckControl& chkmnusysclr() const { return m_systemColors; }
+    const ListControl& combofont() const { return m_font.combofont(); }
+    const ListControl& combofontsize() const { return m_font.combofontsize(); }
+    int Slider1() const { return m_font.Slider1(); }
+    const std::string& Label16() const { return m_font.Label16(); }
+    const CheckControl& chkmnufntU() const { return m_font.underline; }
+    const CheckControl& chkmnufntI() const { return m_font.italic; }
+    const CheckControl& chkconstmnuwdth() const { return m_constrainWidth; }
+    const TextControl& txtMW() const { return m_width; }
+
+    void SetSystemColors(int value);
+    void SetFontItems(std::vector<std::string> items);
+    void SelectFontIndex(int index);
+    // False when `name` is not in the font list; the selection then stays as it was.
+    bool SelectFont(const std::string& name);
+    void SetFontSizeText(const std::string& text);
+    void SelectFontSize(int index);
+    void SetFontWeight(int weight);
+    void ScrollFontWeight(int weight);
+    void SetUnderline(int value);
+    void SetItalic(int value);
+    void SetWidthText(const std::string& text);
+    void SetConstrainWidth(int value);
+
+    void ApplyMenuColorMode();
+    void ApplyMenuWidthMode();
+
+    // Asks first (restore warning) unless the project is being reset.
+    void RestoreDefaults();
+
+    bool visible() const { return m_visible; }
+    void Show();
+    void Ok();
+    void Cancel();
+    // A close the program did not ask for: the view refuses it, and Cancel runs instead.
+    void CloseBox();
+
+private:
+    void FocusColourField(int index, int selectionStart, int selectionLength) override;
+    void AfterColourChange(int index) override;
+    void AfterColourPick(int index) override;
+    void MarkChanged();
+
+    MenuProject& m_project;
+    SettingsStore& m_settings;
+    NoticeDialog& m_notices;
+    std::array<ColourField, ColourCount> m_colours;
+    std::array<std::string, ColourCount> m_defaultColors;
+    CheckControl m_systemColors{1, true};
+    FontControls m_font;
+    CheckControl m_constrainWidth{1, true};
+    TextControl m_width{"", false};
+    bool m_loaded = false;
+    bool m_visible = false;
+};
+
+} // namespace pickwell
