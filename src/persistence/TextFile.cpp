@@ -1,0 +1,186 @@
+#include "persistence/TextFile.h"
+
+#include "text/Windows1252.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace pickwell {
+
+namespace {
+
+std::string Describe(int error) {
+    return std::generic_category().message(error);
+}
+
+WriteResult Failed(int error) {
+    return {false, Describe(error)};
+}
+
+class PosixFileOps : public FileOps {
+public:
+    int CreateExclusive(const std::string& path, const std::string& permissionsOf,
+                        int& handle) override {
+        handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (handle < 0) {
+            return errno;
+        }
+        struct stat old {};
+        if (::stat(permissionsOf.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+            ::fchmod(handle, old.st_mode & 07777);
+        }
+        return 0;
+    }
+
+    int Write(int handle, const char* data, std::size_t size, std::size_t& written) override {
+        written = 0;
+        ssize_t n;
+        do {
+            n = ::write(handle, data, size);
+        } while (n < 0 && errno == EINTR);
+        if (n < 0) {
+            return errno;
+        }
+        written = static_cast<std::size_t>(n);
+        return 0;
+    }
+
+    int Sync(int handle) override { return ::fsync(handle) == 0 ? 0 : errno; }
+
+    int Close(int handle) override { return ::close(handle) == 0 ? 0 : errno; }
+
+    int Rename(const std::string& from, const std::string& to) override {
+        if (::rename(from.c_str(), to.c_str()) != 0) {
+            return errno;
+        }
+        SyncFolderOf(to);
+        return 0;
+    }
+
+    int Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
+
+private:
+    // Makes the rename itself durable; a folder that cannot be synced changes nothing.
+    static void SyncFolderOf(const std::string& path) {
+        const std::string folder = std::filesystem::path(path).parent_path().string();
+        const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+    }
+};
+
+// A symbolic link keeps pointing at the file it named: the new file replaces the link's target.
+std::string FinalTarget(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        const auto target = std::filesystem::weakly_canonical(path, ec);
+        if (!ec) {
+            return target.string();
+        }
+    }
+    return path;
+}
+
+std::string TemporaryNameFor(const std::string& target, unsigned attempt) {
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path p(target);
+    // Short enough that the temporary name stays within the file system's name limit.
+    const std::string base = p.filename().string().substr(0, 160);
+    const std::string name = "." + base + ".tmp" + std::to_string(::getpid()) + "-" +
+                             std::to_string(counter++) + "-" + std::to_string(attempt);
+    return (p.parent_path() / name).string();
+}
+
+} // namespace
+
+FileOps& SystemFileOps() {
+    static PosixFileOps ops;
+    return ops;
+}
+
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops) {
+    const std::string target = FinalTarget(path);
+    std::string temporary;
+    int handle = -1;
+    int error = EEXIST;
+    for (unsigned attempt = 0; error == EEXIST && attempt < 100; ++attempt) {
+        temporary = TemporaryNameFor(target, attempt);
+        error = ops.CreateExclusive(temporary, target, handle);
+    }
+    if (error != 0) {
+        return Failed(error);
+    }
+
+    std::size_t done = 0;
+    while (error == 0 && done < bytes.size()) {
+        std::size_t written = 0;
+        error = ops.Write(handle, bytes.data() + done, bytes.size() - done, written);
+        if (error == 0 && written == 0) {
+            error = EIO;
+        }
+        done += written;
+    }
+    if (error == 0) {
+        error = ops.Sync(handle);
+    }
+    const int closeError = ops.Close(handle);
+    if (error == 0) {
+        error = closeError;
+    }
+    if (error == 0) {
+        error = ops.Rename(temporary, target);
+    }
+    if (error != 0) {
+        ops.Remove(temporary);
+        return Failed(error);
+    }
+    return {};
+}
+
+WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text, FileOps& ops) {
+    std::string bytes = EncodeWindows1252(utf8Text, Unmappable::CharacterReference);
+    bytes += "\r\n";
+    return WriteFileAtomically(path, bytes, ops);
+}
+
+ReadResult ReadWholeFile(const std::string& path) {
+    // Non-blocking, so that naming a pipe cannot hang the program before the check below.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return {false, {}, Describe(errno)};
+    }
+    ReadResult result;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        result = {false, {}, Describe(errno)};
+    } else if (!S_ISREG(info.st_mode)) {
+        result = {false, {}, S_ISDIR(info.st_mode) ? Describe(EISDIR) : "Not a regular file"};
+    } else {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                result = {false, {}, Describe(errno)};
+                break;
+            }
+            if (n == 0) {
+                break;
+            }
+            result.bytes.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+} // namespace pickwell
