@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prompt.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -47,6 +49,10 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
 // page lacks written as "&#NNNN;".
 WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text,
                               FileOps& ops = SystemFileOps());
+
+// The "Error" message box for a file that could not be written; `description` is
+// WriteResult::error.
+Message SaveErrorMessage(const std::string& description);
 
 // The whole file's bytes; fails for anything that is not a regular file.
 ReadResult ReadWholeFile(const std::string& path);
