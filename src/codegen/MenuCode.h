@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/MenuProject.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The menu code a project turns into: the script for the page's head, the menu for its body,
+// and the pages that carry them to a file or to the browser.
+namespace pickwell {
+
+enum class OutputMode {
+    File,    // "file": the code file document
+    Clip,    // "clip": the two texts for the code window; no document
+    Preview, // "preview": the preview page, plus the frameset pages for a frame target
+};
+
+// The mode named by its word ("file", "clip", "preview"; case matters).
+std::optional<OutputMode> ParseOutputMode(std::string_view word);
+
+inline constexpr const char* MakerWebAddress = "https://www.brackenfield.example/";
+
+// The preview pages refer to each other by these bare names, so they share one folder.
+inline constexpr const char* PreviewPageName = "pickwell_preview.html";
+inline constexpr const char* FramesetPageName = "pickwell_preview_frameset.html";
+inline constexpr const char* SecondFramePageName = "pickwell_preview_frame2.html";
+
+struct MenuCode {
+    std::string functionCode;
+    std::string htmlCode;
+    // The file document in mode file, the preview page in mode preview, empty in mode clip.
+    std::string document;
+    // Only in mode preview with the target "Different frame"; empty otherwise.
+    std::string framesetPage;
+    std::string secondFramePage;
+};
+
+// Builds the code from the committed styles as they are; committing the style windows first
+// is the caller's part. Values go in verbatim: nothing is checked or escaped here.
+MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode);
+
+} // namespace pickwell
