@@ -39,6 +39,8 @@ public:
         return m_defaultColors;
     }
 
+    // Colour fields: change them through SetColourText, ColourLostFocus and PickColour, so
+    // that the view hears about it.
     ColourField& txtclr(int index) { return m_colours.at(static_cast<std::size_t>(index)); }
     const ColourField& txtclr(int index) const {
         return m_colours.at(static_cast<std::size_t>(index));
@@ -58,6 +60,9 @@ public:
     const CheckControl& chkbttnfntUL() const { return m_font.underline; }
     const CheckControl& chkbttnfntIT() const { return m_font.italic; }
 
+    void SetColourText(int index, const std::string& text);
+    void ColourLostFocus(int index);
+    void PickColour(int index);
     void SetSyncTopLeft(int value);
     void SetSyncRightBottom(int value);
     void SetNoBorder(int value);
@@ -102,6 +107,8 @@ public:
     void CloseBox();
 
 private:
+    class ChangeScope;
+
     void FocusColourField(int index, int selectionStart, int selectionLength) override;
     void BeforeColourChange(int index) override;
     void AfterColourChange(int index) override;
@@ -128,6 +135,7 @@ private:
     bool m_loaded = false;
     bool m_loading = false;
     bool m_visible = false;
+    int m_changeDepth = 0;
 };
 
 } // namespace pickwell

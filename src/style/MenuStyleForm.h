@@ -35,6 +35,8 @@ public:
         return m_defaultColors;
     }
 
+    // Colour fields: change them through SetColourText, ColourLostFocus and PickColour, so
+    // that the view hears about it.
     ColourField& txtclr(int index) { return m_colours.at(static_cast<std::size_t>(index)); }
     const ColourField& txtclr(int index) const {
         return m_colours.at(static_cast<std::size_t>(index));
@@ -49,6 +51,9 @@ public:
     const CheckControl& chkconstmnuwdth() const { return m_constrainWidth; }
     const TextControl& txtMW() const { return m_width; }
 
+    void SetColourText(int index, const std::string& text);
+    void ColourLostFocus(int index);
+    void PickColour(int index);
     void SetSystemColors(int value);
     void SetFontItems(std::vector<std::string> items);
     void SelectFontIndex(int index);
@@ -77,6 +82,8 @@ public:
     void CloseBox();
 
 private:
+    class ChangeScope;
+
     void FocusColourField(int index, int selectionStart, int selectionLength) override;
     void AfterColourChange(int index) override;
     void AfterColourPick(int index) override;
@@ -93,6 +100,7 @@ private:
     TextControl m_width{"", false};
     bool m_loaded = false;
     bool m_visible = false;
+    int m_changeDepth = 0;
 };
 
 } // namespace pickwell

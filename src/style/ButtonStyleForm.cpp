@@ -1,0 +1,403 @@
+#include "style/ButtonStyleForm.h"
+
+#include "style/NoticeForm.h"
+#include "style/StyleTransfer.h"
+#include "text/Utf8.h"
+
+namespace pickwell {
+
+namespace {
+
+constexpr int RowTop = 2;
+constexpr int RowLeft = 3;
+constexpr int RowRight = 4;
+constexpr int RowBottom = 5;
+constexpr const char* WindowName = "FrmAdvBttnOp";
+
+bool Ticked(const CheckControl& check) {
+    return check.value == 1;
+}
+
+ColourField MakeField(int index, ColourFieldContext& colours, ColourFieldOwner& owner,
+                      int systemColor) {
+    return ColourField(index, ColourFieldVariant::StyleWindow, colours, owner,
+                       SystemColorReference(systemColor));
+}
+
+} // namespace
+
+// Handlers nest; the view hears once, when the outermost one is done.
+class ButtonStyleForm::ChangeScope {
+public:
+    explicit ChangeScope(ButtonStyleForm& form)
+        : m_form(form) {
+        ++m_form.m_changeDepth;
+    }
+    ~ChangeScope() {
+        if (--m_form.m_changeDepth == 0) {
+            m_form.NotifyChanged();
+        }
+    }
+    ChangeScope(const ChangeScope&) = delete;
+    ChangeScope& operator=(const ChangeScope&) = delete;
+
+private:
+    ButtonStyleForm& m_form;
+};
+
+ButtonStyleForm::ButtonStyleForm(MenuProject& project, ColourFieldContext& colours,
+                                 SettingsStore& settings, NoticeDialog& notices)
+    : m_project(project)
+    , m_settings(settings)
+    , m_notices(notices)
+    , m_colours{MakeField(0, colours, *this, ColorButtonText),
+                MakeField(1, colours, *this, ColorButtonFace),
+                MakeField(RowTop, colours, *this, ColorButtonHighlight),
+                MakeField(RowLeft, colours, *this, ColorButtonHighlight),
+                MakeField(RowRight, colours, *this, ColorButtonShadow),
+                MakeField(RowBottom, colours, *this, ColorButtonShadow)} {}
+
+void ButtonStyleForm::FirstLoad() {
+    if (m_loaded) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_loaded = true;
+    m_loading = true;
+    ApplyTopLeftSync();
+    ApplyRightBottomSync();
+    for (int i = 0; i < ColourCount; ++i) {
+        ColourField& field = txtclr(i);
+        field.SetText(ColorToHex(TranslateSystemColor(field.swatchColor())));
+        m_defaultColors[static_cast<std::size_t>(i)] = field.text();
+    }
+    m_font.ShowWeight();
+    ApplyButtonColorMode();
+    m_loading = false;
+}
+
+void ButtonStyleForm::SetColourText(int index, const std::string& text) {
+    ChangeScope scope(*this);
+    txtclr(index).SetText(text);
+}
+
+void ButtonStyleForm::ColourLostFocus(int index) {
+    ChangeScope scope(*this);
+    txtclr(index).LostFocus();
+}
+
+void ButtonStyleForm::PickColour(int index) {
+    ChangeScope scope(*this);
+    txtclr(index).Pick();
+}
+
+void ButtonStyleForm::SetSyncTopLeft(int value) {
+    if (value == m_syncTopLeft.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_syncTopLeft.value = value;
+    ApplyTopLeftSync();
+}
+
+void ButtonStyleForm::SetSyncRightBottom(int value) {
+    if (value == m_syncRightBottom.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_syncRightBottom.value = value;
+    ApplyRightBottomSync();
+}
+
+void ButtonStyleForm::SetNoBorder(int value) {
+    if (value == m_noBorder.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_noBorder.value = value;
+    ApplyBorderMode();
+}
+
+void ButtonStyleForm::SetSystemColors(int value) {
+    if (value == m_systemColors.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_systemColors.value = value;
+    ApplyButtonColorMode();
+}
+
+void ButtonStyleForm::SetFontItems(std::vector<std::string> items) {
+    ChangeScope scope(*this);
+    m_font.SetFontItems(std::move(items));
+}
+
+void ButtonStyleForm::SelectFontIndex(int index) {
+    ChangeScope scope(*this);
+    m_font.SelectFontIndex(index);
+}
+
+bool ButtonStyleForm::SelectFont(const std::string& name) {
+    ChangeScope scope(*this);
+    return m_font.SelectFont(name);
+}
+
+void ButtonStyleForm::SetFontSizeText(const std::string& text) {
+    ChangeScope scope(*this);
+    if (m_font.SetSizeText(text)) {
+        MarkChanged();
+    }
+}
+
+void ButtonStyleForm::SelectFontSize(int index) {
+    ChangeScope scope(*this);
+    m_font.SelectSize(index);
+}
+
+void ButtonStyleForm::SetFontWeight(int weight) {
+    ChangeScope scope(*this);
+    if (m_font.SetWeight(weight)) {
+        MarkChanged();
+    }
+}
+
+void ButtonStyleForm::ScrollFontWeight(int weight) {
+    ChangeScope scope(*this);
+    m_font.ShowScrollPosition(weight);
+}
+
+void ButtonStyleForm::SetUnderline(int value) {
+    ChangeScope scope(*this);
+    m_font.underline.value = value;
+}
+
+void ButtonStyleForm::SetItalic(int value) {
+    ChangeScope scope(*this);
+    m_font.italic.value = value;
+}
+
+namespace {
+
+// A text field of at most four characters; true when its text changed.
+bool SetSizeField(TextControl& field, const std::string& text) {
+    std::string cut = Utf8Left(text, ButtonStyleForm::SizeMaxLength);
+    if (cut == field.text) {
+        return false;
+    }
+    field.text = std::move(cut);
+    return true;
+}
+
+} // namespace
+
+void ButtonStyleForm::SetWidthText(const std::string& text) {
+    ChangeScope scope(*this);
+    if (SetSizeField(m_width, text)) {
+        MarkChanged();
+    }
+}
+
+void ButtonStyleForm::SetHeightText(const std::string& text) {
+    ChangeScope scope(*this);
+    if (SetSizeField(m_height, text)) {
+        MarkChanged();
+    }
+}
+
+void ButtonStyleForm::SetThicknessText(const std::string& text) {
+    ChangeScope scope(*this);
+    if (SetSizeField(m_thickness, text)) {
+        MarkChanged();
+    }
+}
+
+void ButtonStyleForm::SetConstrainSize(int value) {
+    if (value == m_constrainSize.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_constrainSize.value = value;
+    ApplyButtonSizeMode();
+}
+
+void ButtonStyleForm::SetRow(int index, bool enabled) {
+    ColourField& field = txtclr(index);
+    field.SetEnabled(enabled);
+    field.SetSwatchOpaque(enabled);
+}
+
+bool ButtonStyleForm::BorderRowsAvailable() const {
+    return !Ticked(m_systemColors) && !Ticked(m_noBorder);
+}
+
+void ButtonStyleForm::ApplyButtonColorMode() {
+    ChangeScope scope(*this);
+    const bool enabled = !Ticked(m_systemColors);
+    for (int i = 0; i < ColourCount; ++i) {
+        SetRow(i, enabled);
+    }
+    m_syncTopLeft.enabled = enabled;
+    m_syncRightBottom.enabled = enabled;
+    if (enabled) {
+        ApplyTopLeftSync();
+        ApplyRightBottomSync();
+        m_noBorder.enabled = true;
+    } else {
+        SetNoBorder(1);
+        m_noBorder.enabled = false;
+    }
+    ApplyBorderMode();
+}
+
+void ButtonStyleForm::ApplyBorderMode() {
+    ChangeScope scope(*this);
+    const bool enabled = !Ticked(m_noBorder);
+    for (int i = RowTop; i <= RowBottom; ++i) {
+        SetRow(i, enabled);
+    }
+    m_thickness.enabled = enabled;
+    m_syncTopLeft.enabled = enabled;
+    m_syncRightBottom.enabled = enabled;
+    ApplyTopLeftSync();
+    ApplyRightBottomSync();
+    if (Ticked(m_noBorder)) {
+        SetThicknessText("");
+    }
+}
+
+void ButtonStyleForm::ApplyButtonSizeMode() {
+    ChangeScope scope(*this);
+    if (Ticked(m_constrainSize)) {
+        m_width.enabled = false;
+        m_height.enabled = false;
+        SetWidthText("");
+        SetHeightText("");
+    } else {
+        m_width.enabled = true;
+        m_height.enabled = true;
+    }
+}
+
+void ButtonStyleForm::ApplySync(const CheckControl& check, int from, int to) {
+    if (m_project.HasProjectFile && !m_loading) {
+        m_project.DirtyFlag = true;
+    }
+    if (Ticked(check)) {
+        txtclr(to).SetText(txtclr(from).text());
+        txtclr(to).SetEnabled(false);
+    } else {
+        txtclr(to).SetEnabled(BorderRowsAvailable());
+    }
+}
+
+void ButtonStyleForm::ApplyTopLeftSync() {
+    ChangeScope scope(*this);
+    ApplySync(m_syncTopLeft, RowTop, RowLeft);
+}
+
+void ButtonStyleForm::ApplyRightBottomSync() {
+    ChangeScope scope(*this);
+    ApplySync(m_syncRightBottom, RowRight, RowBottom);
+}
+
+int ButtonStyleForm::KeyPressWidth(int key) {
+    return DigitKeyFilter(key);
+}
+
+int ButtonStyleForm::KeyPressHeight(int key) {
+    return DigitKeyFilter(key);
+}
+
+int ButtonStyleForm::KeyPressFontSize(int key) {
+    return DigitKeyFilter(key);
+}
+
+int ButtonStyleForm::KeyPressThickness(int key) {
+    if (!Ticked(m_systemColors)) {
+        return DigitKeyFilter(key);
+    }
+    ShowNoticeIfWanted(NoticeKind::Border, m_settings, m_notices, WindowName);
+    return 0;
+}
+
+void ButtonStyleForm::RestoreDefaults() {
+    ChangeScope scope(*this);
+    FirstLoad();
+    if (!m_project.SilentRestore &&
+        !ShowNoticeIfWanted(NoticeKind::RestoreDefaults, m_settings, m_notices, WindowName)) {
+        return;
+    }
+    for (int i = 0; i < ColourCount; ++i) {
+        txtclr(i).SetText(m_defaultColors[static_cast<std::size_t>(i)]);
+    }
+    SetSyncTopLeft(1);
+    SetSyncRightBottom(1);
+    ApplyTopLeftSync();
+    ApplyRightBottomSync();
+    SetConstrainSize(1);
+    ApplyButtonSizeMode();
+    SetSystemColors(1);
+    ApplyButtonColorMode();
+    SetWidthText("");
+    SetHeightText("");
+    SetThicknessText("2");
+    SetUnderline(0);
+    SetItalic(0);
+    m_font.SelectDefaultFont();
+    m_font.SelectSize(FontControls::DefaultSizeIndex);
+    SetFontWeight(FontControls::DefaultWeight);
+}
+
+void ButtonStyleForm::Show() {
+    ChangeScope scope(*this);
+    m_visible = true;
+}
+
+void ButtonStyleForm::Ok() {
+    ChangeScope scope(*this);
+    m_visible = false;
+    CommitButtonStyle(*this);
+}
+
+void ButtonStyleForm::Cancel() {
+    ChangeScope scope(*this);
+    m_visible = false;
+    RevertButtonStyle(*this);
+}
+
+void ButtonStyleForm::CloseBox() {
+    Cancel();
+}
+
+void ButtonStyleForm::FocusColourField(int index, int selectionStart, int selectionLength) {
+    RequestFocus("txtclr" + std::to_string(index), selectionStart, selectionLength);
+}
+
+void ButtonStyleForm::BeforeColourChange(int /*index*/) {
+    MarkChanged();
+}
+
+void ButtonStyleForm::AfterColourChange(int index) {
+    if (index == RowTop && Ticked(m_syncTopLeft)) {
+        txtclr(RowLeft).SetText(txtclr(RowTop).text());
+    } else if (index == RowRight && Ticked(m_syncRightBottom)) {
+        txtclr(RowBottom).SetText(txtclr(RowRight).text());
+    }
+    // A repaint must not show a colour that system colours or "No Border" leave unused.
+    const bool available = index < RowTop ? !Ticked(m_systemColors) : BorderRowsAvailable();
+    if (!available) {
+        txtclr(index).SetSwatchOpaque(false);
+    }
+}
+
+void ButtonStyleForm::AfterColourPick(int /*index*/) {
+    MarkChanged();
+}
+
+void ButtonStyleForm::MarkChanged() {
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+} // namespace pickwell

@@ -1,0 +1,227 @@
+#include "style/MenuStyleForm.h"
+
+#include "style/NoticeForm.h"
+#include "style/StyleTransfer.h"
+#include "text/Utf8.h"
+
+namespace pickwell {
+
+namespace {
+
+bool Ticked(const CheckControl& check) {
+    return check.value == 1;
+}
+
+} // namespace
+
+// Handlers nest; the view hears once, when the outermost one is done.
+class MenuStyleForm::ChangeScope {
+public:
+    explicit ChangeScope(MenuStyleForm& form)
+        : m_form(form) {
+        ++m_form.m_changeDepth;
+    }
+    ~ChangeScope() {
+        if (--m_form.m_changeDepth == 0) {
+            m_form.NotifyChanged();
+        }
+    }
+    ChangeScope(const ChangeScope&) = delete;
+    ChangeScope& operator=(const ChangeScope&) = delete;
+
+private:
+    MenuStyleForm& m_form;
+};
+
+MenuStyleForm::MenuStyleForm(MenuProject& project, ColourFieldContext& colours,
+                             SettingsStore& settings, NoticeDialog& notices)
+    : m_project(project)
+    , m_settings(settings)
+    , m_notices(notices)
+    , m_colours{ColourField(0, ColourFieldVariant::StyleWindow, colours, *this,
+                            SystemColorReference(ColorWindowText)),
+                ColourField(1, ColourFieldVariant::StyleWindow, colours, *this,
+                            SystemColorReference(ColorWindow))} {}
+
+void MenuStyleForm::FirstLoad() {
+    if (m_loaded) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_loaded = true;
+    for (int i = 0; i < ColourCount; ++i) {
+        ColourField& field = txtclr(i);
+        field.SetText(ColorToHex(TranslateSystemColor(field.swatchColor())));
+        m_defaultColors[static_cast<std::size_t>(i)] = field.text();
+    }
+    m_font.ShowWeight();
+    ApplyMenuColorMode();
+}
+
+void MenuStyleForm::SetColourText(int index, const std::string& text) {
+    ChangeScope scope(*this);
+    txtclr(index).SetText(text);
+}
+
+void MenuStyleForm::ColourLostFocus(int index) {
+    ChangeScope scope(*this);
+    txtclr(index).LostFocus();
+}
+
+void MenuStyleForm::PickColour(int index) {
+    ChangeScope scope(*this);
+    txtclr(index).Pick();
+}
+
+void MenuStyleForm::SetSystemColors(int value) {
+    if (value == m_systemColors.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_systemColors.value = value;
+    ApplyMenuColorMode();
+}
+
+void MenuStyleForm::SetFontItems(std::vector<std::string> items) {
+    ChangeScope scope(*this);
+    m_font.SetFontItems(std::move(items));
+}
+
+void MenuStyleForm::SelectFontIndex(int index) {
+    ChangeScope scope(*this);
+    m_font.SelectFontIndex(index);
+}
+
+bool MenuStyleForm::SelectFont(const std::string& name) {
+    ChangeScope scope(*this);
+    return m_font.SelectFont(name);
+}
+
+void MenuStyleForm::SetFontSizeText(const std::string& text) {
+    ChangeScope scope(*this);
+    m_font.SetSizeText(text);
+}
+
+void MenuStyleForm::SelectFontSize(int index) {
+    ChangeScope scope(*this);
+    m_font.SelectSize(index);
+}
+
+void MenuStyleForm::SetFontWeight(int weight) {
+    ChangeScope scope(*this);
+    m_font.SetWeight(weight);
+}
+
+void MenuStyleForm::ScrollFontWeight(int weight) {
+    ChangeScope scope(*this);
+    m_font.ShowScrollPosition(weight);
+}
+
+void MenuStyleForm::SetUnderline(int value) {
+    ChangeScope scope(*this);
+    m_font.underline.value = value;
+}
+
+void MenuStyleForm::SetItalic(int value) {
+    ChangeScope scope(*this);
+    m_font.italic.value = value;
+}
+
+void MenuStyleForm::SetWidthText(const std::string& text) {
+    ChangeScope scope(*this);
+    m_width.text = Utf8Left(text, WidthMaxLength);
+}
+
+void MenuStyleForm::SetConstrainWidth(int value) {
+    if (value == m_constrainWidth.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_constrainWidth.value = value;
+    ApplyMenuWidthMode();
+}
+
+void MenuStyleForm::ApplyMenuColorMode() {
+    ChangeScope scope(*this);
+    const bool enabled = !Ticked(m_systemColors);
+    for (ColourField& field : m_colours) {
+        field.SetEnabled(enabled);
+        field.SetSwatchOpaque(enabled);
+    }
+}
+
+void MenuStyleForm::ApplyMenuWidthMode() {
+    ChangeScope scope(*this);
+    if (Ticked(m_constrainWidth)) {
+        m_width.enabled = false;
+        SetWidthText("");
+    } else {
+        m_width.enabled = true;
+    }
+}
+
+void MenuStyleForm::RestoreDefaults() {
+    ChangeScope scope(*this);
+    FirstLoad();
+    if (!m_project.SilentRestore &&
+        !ShowNoticeIfWanted(NoticeKind::RestoreDefaults, m_settings, m_notices, "frmAdvMnuOp")) {
+        return;
+    }
+    for (int i = 0; i < ColourCount; ++i) {
+        txtclr(i).SetText(m_defaultColors[static_cast<std::size_t>(i)]);
+    }
+    SetSystemColors(1);
+    ApplyMenuColorMode();
+    SetConstrainWidth(1);
+    SetUnderline(0);
+    SetItalic(0);
+    ApplyMenuWidthMode();
+    SetWidthText("");
+    m_font.SelectDefaultFont();
+    m_font.SelectSize(FontControls::DefaultSizeIndex);
+    SetFontWeight(FontControls::DefaultWeight);
+}
+
+void MenuStyleForm::Show() {
+    ChangeScope scope(*this);
+    m_visible = true;
+}
+
+void MenuStyleForm::Ok() {
+    ChangeScope scope(*this);
+    m_visible = false;
+    CommitMenuStyle(*this);
+}
+
+void MenuStyleForm::Cancel() {
+    ChangeScope scope(*this);
+    m_visible = false;
+    RevertMenuStyle(*this);
+}
+
+void MenuStyleForm::CloseBox() {
+    Cancel();
+}
+
+void MenuStyleForm::FocusColourField(int index, int selectionStart, int selectionLength) {
+    RequestFocus("txtclr" + std::to_string(index), selectionStart, selectionLength);
+}
+
+void MenuStyleForm::AfterColourChange(int index) {
+    // A repaint must not show a colour that system colours replace.
+    if (Ticked(m_systemColors)) {
+        txtclr(index).SetSwatchOpaque(false);
+    }
+}
+
+void MenuStyleForm::AfterColourPick(int /*index*/) {
+    MarkChanged();
+}
+
+void MenuStyleForm::MarkChanged() {
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+} // namespace pickwell
