@@ -150,6 +150,16 @@ WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text
     return WriteFileAtomically(path, bytes, ops);
 }
 
+Message SaveErrorMessage(const std::string& description) {
+    Message message;
+    message.title = "Error";
+    message.text =
+        "Pickwell could not perform this operation due to the following error:\r\n\r\n\"" +
+        description + "\"";
+    message.icon = MessageIcon::Critical;
+    return message;
+}
+
 ReadResult ReadWholeFile(const std::string& path) {
     // Non-blocking, so that naming a pipe cannot hang the program before the check below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

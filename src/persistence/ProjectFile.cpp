@@ -1,0 +1,497 @@
+#include "persistence/ProjectFile.h"
+
+#include "model/MainForm.h"
+#include "persistence/CIniFile.h"
+#include "persistence/LeadingNumber.h"
+#include "persistence/RecentFiles.h"
+#include "persistence/SaveLoadDialogs.h"
+#include "persistence/Workspace.h"
+#include "platform/SettingsStore.h"
+#include "style/ButtonStyleForm.h"
+#include "style/MenuStyleForm.h"
+#include "style/ResetProject.h"
+#include "style/StyleTransfer.h"
+#include "text/Windows1252.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace pickwell {
+
+namespace {
+
+constexpr const char* FoldersSection = "Folders";
+constexpr const char* LastFolderKey = "Last Used Save Folder";
+
+std::string TitleFor(const std::string& path) {
+    return "Pickwell - " + FileNamePart(path);
+}
+
+std::string Flag(int value) {
+    return std::to_string(value);
+}
+
+// Builds the file in memory in the order the sections and keys are written, noting whether
+// every value fits the file's code page.
+class ProjectWriter {
+public:
+    ProjectWriter() { m_ini.Assign(std::string(ProjectHeaderLine) + "\r\n"); }
+
+    void Section(const char* name) { m_ini.SetSection(name); }
+    void Write(const std::string& key, const std::string& value) {
+        m_ini.SetKey(key);
+        m_ini.SetValue(value);
+        m_fits = m_fits && FitsWindows1252(value);
+    }
+
+    void WriteProject(const MenuProject& project);
+
+    CIniFile& ini() { return m_ini; }
+    bool fits() const { return m_fits; }
+
+private:
+    CIniFile m_ini;
+    bool m_fits = true;
+};
+
+void ProjectWriter::WriteProject(const MenuProject& project) {
+    Section("Items");
+    Write("icount", std::to_string(project.items.size()));
+    for (std::size_t i = 0; i < project.items.size(); ++i) {
+        const MenuItem& item = project.items[i];
+        const std::string n = std::to_string(i + 1);
+        Section("Items");
+        Write("Item " + n, item.text);
+        Section("URLS");
+        Write("URL " + n, item.url);
+        Section("Linked");
+        Write(n, item.linked);
+        if (item.selected == "Yes") {
+            Section("Selected");
+            Write("SelectedItem", n);
+        }
+        Section("ItemColors");
+        Write("Backcolor " + n, item.backColor);
+        Write("Textcolor " + n, item.textColor);
+        Write("IsHeading " + n, item.isHeading);
+    }
+
+    const MenuOptions& options = project.menuOptions;
+    Section("Menu Options");
+    Write("Navigate", options.navigateMode == 0 ? "0" : "1");
+    Write("Align to Button", std::to_string(options.alignToButton));
+    Write("Target", std::to_string(options.target));
+    Write("Frame Name", options.frameName);
+    Write("Menu Name", options.menuName);
+
+    const MenuStyle& menu = project.menuStyle;
+    Section("Adv Menu Opts");
+    Write("Text Color", menu.textColor);
+    Write("BG Color", menu.bgColor);
+    Write("System Menu Colors", Flag(menu.useSystemColors));
+    Write("Font", menu.fontName);
+    Write("Font Size", menu.fontSize);
+    Write("Font Weight", menu.fontWeight);
+    Write("Underline", Flag(menu.underline));
+    Write("Italics", Flag(menu.italic));
+    Write("Width", menu.width);
+    Write("Constrain Width", Flag(menu.constrainWidth));
+
+    const ButtonOptions& button = project.buttonOptions;
+    Section("Button Options");
+    Write("Button Type", button.buttonType == 0 ? "0" : "1");
+    Write("Button Text", button.buttonText);
+    Write("Button Graphic URL", button.graphicUrl);
+    Write("Button Graphic Wdth", button.graphicWidth);
+    Write("Button Graphic Ht", button.graphicHeight);
+    Write("Alt Text", button.altText);
+
+    const ButtonStyle& style = project.buttonStyle;
+    Section("Adv Button Opts");
+    Write("Color 0", style.textColor);
+    Write("Color 1", style.bgColor);
+    for (std::size_t side = 0; side < style.borderColors.size(); ++side) {
+        Write("Color " + std::to_string(side + 2), style.borderColors[side]);
+    }
+    Write("Synch Left and Top", Flag(style.syncLeftTop));
+    Write("Synch Right and Bottom", Flag(style.syncRightBottom));
+    Write("Border", Flag(style.noBorder));
+    Write("System Button Colors", Flag(style.useSystemColors));
+    Write("Font", style.fontName);
+    Write("Font Size", style.fontSize);
+    Write("Font Weight", style.fontWeight);
+    Write("Underline", Flag(style.underline));
+    Write("Italics", Flag(style.italic));
+    Write("Height", style.height);
+    Write("Width", style.width);
+    Write("Border Thickness", style.borderThickness);
+    Write("Constrain Button Size", Flag(style.constrainSize));
+}
+
+Message UnmappableCharactersQuestion() {
+    Message message;
+    message.title = "Note";
+    message.text = "This menu project contains characters that cannot be stored in a project "
+                   "file. They would be saved as \"?\".\r\n\r\nDo you want to save it anyway?";
+    message.icon = MessageIcon::Warning;
+    message.buttons = MessageButtons::YesNo;
+    message.defaultButton = Button::No;
+    return message;
+}
+
+Message FontMissingMessage() {
+    Message message;
+    message.title = "Note";
+    message.text = "This menu project uses a font that is not installed on your system. The "
+                   "default font will be used instead.";
+    message.icon = MessageIcon::Information;
+    return message;
+}
+
+Message LoadFailedMessage(const std::string& path) {
+    Message message;
+    message.title = "Oops!";
+    message.text = "Could not load \"" + FileNamePart(path) +
+                   "\". The file is either corrupt, not a valid Pickwell project file, or no "
+                   "longer exists.";
+    message.icon = MessageIcon::Warning;
+    return message;
+}
+
+// Reads the file's values into the windows in the order a user would have set them. Any
+// value the windows cannot take ends the reading with false.
+class ProjectReader {
+public:
+    ProjectReader(Workspace& workspace, std::string_view bytes)
+        : m_w(workspace) {
+        m_ini.Assign(bytes);
+    }
+
+    bool ReadAll() {
+        return ReadItems() && ReadMenuOptions() && ReadMenuStyle() && ReadButtonOptions() &&
+               ReadButtonStyle();
+    }
+
+private:
+    std::string Get(const char* section, const std::string& key) {
+        m_ini.SetSection(section);
+        m_ini.SetKey(key);
+        return m_ini.Value();
+    }
+
+    // A whole number within [low, high], rounded as list positions and check boxes are.
+    std::optional<int> Whole(const char* section, const char* key, double low, double high) {
+        const std::optional<double> number = ParseLeadingNumber(Get(section, key));
+        if (!number) {
+            return std::nullopt;
+        }
+        const double whole = RoundHalfEven(*number);
+        if (whole < low || whole > high) {
+            return std::nullopt;
+        }
+        return static_cast<int>(whole);
+    }
+    std::optional<int> Check(const char* section, const char* key) {
+        return Whole(section, key, 0, 2);
+    }
+    std::optional<int> ListPosition(const char* section, const char* key) {
+        return Whole(section, key, -1, 2);
+    }
+    std::optional<int> Weight(const char* section) {
+        return Whole(section, "Font Weight", 100, 900);
+    }
+    std::optional<std::string> FontSize(const char* section) {
+        const std::optional<double> number = ParseLeadingNumber(Get(section, "Font Size"));
+        if (!number) {
+            return std::nullopt;
+        }
+        return NumberToText(*number);
+    }
+
+    bool ReadItems();
+    bool ReadMenuOptions();
+    bool ReadMenuStyle();
+    bool ReadButtonOptions();
+    bool ReadButtonStyle();
+    void ChooseFont(bool found);
+
+    Workspace& m_w;
+    CIniFile m_ini;
+};
+
+bool ProjectReader::ReadItems() {
+    const std::optional<double> parsed = ParseLeadingNumber(Get("Items", "icount"));
+    if (!parsed) {
+        return false;
+    }
+    const double count = RoundHalfEven(*parsed);
+    if (count < std::numeric_limits<std::int32_t>::min() ||
+        count > std::numeric_limits<std::int32_t>::max()) {
+        return false;
+    }
+    // Every item needs lines of its own, so a larger count cannot be genuine.
+    if (count > static_cast<double>(m_ini.LineCount())) {
+        return false;
+    }
+    const std::optional<double> selected = ParseLeadingNumber(Get("Selected", "SelectedItem"));
+    if (count >= 1 && !selected) {
+        return false;
+    }
+    for (int i = 1; i <= static_cast<int>(count); ++i) {
+        const std::string n = std::to_string(i);
+        MenuItem item;
+        item.text = Get("Items", "Item " + n);
+        item.linked = Get("Linked", n);
+        item.url = Get("URLS", "URL " + n);
+        item.selected = *selected == i ? "Yes" : "No";
+        item.backColor = Get("ItemColors", "Backcolor " + n);
+        item.textColor = Get("ItemColors", "Textcolor " + n);
+        item.isHeading = Get("ItemColors", "IsHeading " + n);
+        m_w.main.AppendLoadedItem(std::move(item));
+    }
+    return true;
+}
+
+bool ProjectReader::ReadMenuOptions() {
+    const int navigate = Get("Menu Options", "Navigate") == "0" ? 0 : 1;
+    m_w.main.SetNavigateMode(navigate);
+    m_w.main.ApplyNavigateMode(navigate);
+    const auto align = ListPosition("Menu Options", "Align to Button");
+    if (!align) {
+        return false;
+    }
+    m_w.main.SetAlignToButton(*align);
+    const auto target = ListPosition("Menu Options", "Target");
+    if (!target) {
+        return false;
+    }
+    m_w.main.SetTarget(*target);
+    m_w.main.SetFrameName(Get("Menu Options", "Frame Name"));
+    m_w.main.SetMenuName(Get("Menu Options", "Menu Name"));
+    return true;
+}
+
+void ProjectReader::ChooseFont(bool found) {
+    if (!found) {
+        m_w.prompt.Show(FontMissingMessage());
+    }
+}
+
+bool ProjectReader::ReadMenuStyle() {
+    const char* section = "Adv Menu Opts";
+    MenuStyleForm& menu = m_w.menuStyle;
+    menu.txtclr(0).SetText(Get(section, "Text Color"));
+    menu.txtclr(1).SetText(Get(section, "BG Color"));
+    const auto system = Check(section, "System Menu Colors");
+    if (!system) {
+        return false;
+    }
+    menu.SetSystemColors(*system);
+    menu.ApplyMenuColorMode();
+    ChooseFont(menu.SelectFont(Get(section, "Font")));
+    const auto size = FontSize(section);
+    if (!size) {
+        return false;
+    }
+    menu.SetFontSizeText(*size);
+    const auto weight = Weight(section);
+    if (!weight) {
+        return false;
+    }
+    menu.SetFontWeight(*weight);
+    const auto underline = Check(section, "Underline");
+    if (!underline) {
+        return false;
+    }
+    menu.SetUnderline(*underline);
+    const auto italic = Check(section, "Italics");
+    if (!italic) {
+        return false;
+    }
+    menu.SetItalic(*italic);
+    menu.SetWidthText(Get(section, "Width"));
+    const auto constrain = Check(section, "Constrain Width");
+    if (!constrain) {
+        return false;
+    }
+    menu.SetConstrainWidth(*constrain);
+    menu.ApplyMenuWidthMode();
+    return true;
+}
+
+bool ProjectReader::ReadButtonOptions() {
+    const char* section = "Button Options";
+    const int kind = Get(section, "Button Type") == "0" ? 0 : 1;
+    m_w.main.SetButtonType(kind);
+    m_w.main.ApplyButtonKind();
+    m_w.main.SetButtonText(Get(section, "Button Text"));
+    m_w.main.SetGraphicUrl(Get(section, "Button Graphic URL"));
+    m_w.main.SetGraphicWidth(Get(section, "Button Graphic Wdth"));
+    m_w.main.SetGraphicHeight(Get(section, "Button Graphic Ht"));
+    m_w.main.SetAltText(Get(section, "Alt Text"));
+    return true;
+}
+
+bool ProjectReader::ReadButtonStyle() {
+    const char* section = "Adv Button Opts";
+    ButtonStyleForm& button = m_w.buttonStyle;
+    for (int n = 0; n < ButtonStyleForm::ColourCount; ++n) {
+        button.txtclr(n).SetText(Get(section, "Color " + std::to_string(n)));
+    }
+    const auto syncTopLeft = Check(section, "Synch Left and Top");
+    if (!syncTopLeft) {
+        return false;
+    }
+    button.SetSyncTopLeft(*syncTopLeft);
+    const auto syncRightBottom = Check(section, "Synch Right and Bottom");
+    if (!syncRightBottom) {
+        return false;
+    }
+    button.SetSyncRightBottom(*syncRightBottom);
+    const auto noBorder = Check(section, "Border");
+    if (!noBorder) {
+        return false;
+    }
+    button.SetNoBorder(*noBorder);
+    const auto system = Check(section, "System Button Colors");
+    if (!system) {
+        return false;
+    }
+    button.SetSystemColors(*system);
+    button.ApplyButtonColorMode();
+    ChooseFont(button.SelectFont(Get(section, "Font")));
+    const auto size = FontSize(section);
+    if (!size) {
+        return false;
+    }
+    button.SetFontSizeText(*size);
+    const auto weight = Weight(section);
+    if (!weight) {
+        return false;
+    }
+    button.SetFontWeight(*weight);
+    const auto underline = Check(section, "Underline");
+    if (!underline) {
+        return false;
+    }
+    button.SetUnderline(*underline);
+    const auto italic = Check(section, "Italics");
+    if (!italic) {
+        return false;
+    }
+    button.SetItalic(*italic);
+    button.SetHeightText(Get(section, "Height"));
+    button.SetWidthText(Get(section, "Width"));
+    button.SetThicknessText(Get(section, "Border Thickness"));
+    const auto constrain = Check(section, "Constrain Button Size");
+    if (!constrain) {
+        return false;
+    }
+    button.SetConstrainSize(*constrain);
+    button.ApplyButtonSizeMode();
+    return true;
+}
+
+// The first line, without its line end.
+std::string_view FirstLine(std::string_view bytes) {
+    return bytes.substr(0, bytes.find_first_of("\r\n"));
+}
+
+} // namespace
+
+SaveResult SaveProject(Workspace& w) {
+    MenuProject& project = w.project;
+    CommitStyleWindow("mnu", w.menuStyle, w.buttonStyle);
+    CommitStyleWindow("bttn", w.menuStyle, w.buttonStyle);
+
+    ProjectWriter writer;
+    writer.WriteProject(project);
+    if (!writer.fits() && w.prompt.Show(UnmappableCharactersQuestion()) != Button::Yes) {
+        project.SaveCancelled = true;
+        return SaveResult::Cancelled;
+    }
+
+    const std::string folder =
+        w.settings.GetSetting(FoldersSection, LastFolderKey, w.programFolder);
+    const std::string chosen =
+        ShowSaveDialog(w.dialogs, ProjectFileFilter, "Save Menu Project as...", folder,
+                       FileNamePart(project.ProjectPath));
+    if (chosen.empty()) {
+        project.SaveCancelled = true;
+        return SaveResult::Cancelled;
+    }
+
+    w.settings.SaveSetting(FoldersSection, LastFolderKey, chosen);
+    const std::string previousPath = project.ProjectPath;
+    const bool previousDirty = project.DirtyFlag;
+    const bool previousHasFile = project.HasProjectFile;
+    project.ProjectPath = CutAtNul(chosen);
+    project.DirtyFlag = false;
+    project.HasProjectFile = true;
+
+    writer.ini().SetPath(project.ProjectPath);
+    const WriteResult written = writer.ini().Save(w.fileOps);
+    if (!written.ok) {
+        // The changes are still unsaved: keep them protected by the save question.
+        project.ProjectPath = previousPath;
+        project.DirtyFlag = previousDirty;
+        project.HasProjectFile = previousHasFile;
+        w.prompt.Show(SaveErrorMessage(written.error));
+        return SaveResult::Failed;
+    }
+
+    w.main.SetWindowTitle(TitleFor(project.ProjectPath));
+    w.recentFiles.ShowSeparator();
+    w.recentFiles.AddToRecentFiles(project.ProjectPath);
+    return SaveResult::Saved;
+}
+
+bool LoadProject(Workspace& w, const std::string& path) {
+    MenuProject& project = w.project;
+    std::string chosen = path;
+    if (chosen.empty()) {
+        const std::string folder =
+            w.settings.GetSetting(FoldersSection, LastFolderKey, w.programFolder);
+        chosen = ShowOpenDialog(w.dialogs, ProjectFileFilter, "Load Menu Project...", folder);
+        if (chosen.empty()) {
+            return false;
+        }
+    }
+
+    project.ProjectPath = CutAtNul(chosen);
+    w.settings.SaveSetting(FoldersSection, LastFolderKey, project.ProjectPath);
+    ResetProject(w.main, w.menuStyle, w.buttonStyle);
+    project.SilentRestore = true;
+
+    const ReadResult file = ReadWholeFile(project.ProjectPath);
+    const bool loaded = file.ok && FirstLine(file.bytes) == ProjectHeaderLine &&
+                        ProjectReader(w, file.bytes).ReadAll();
+    if (!loaded) {
+        ResetProject(w.main, w.menuStyle, w.buttonStyle);
+        project.SilentRestore = false;
+        w.prompt.Show(LoadFailedMessage(project.ProjectPath));
+        return false;
+    }
+
+    project.DirtyFlag = false;
+    project.HasProjectFile = true;
+    CommitStyleWindow("mnu", w.menuStyle, w.buttonStyle);
+    CommitStyleWindow("bttn", w.menuStyle, w.buttonStyle);
+    project.SilentRestore = false;
+
+    w.main.SetWindowTitle(TitleFor(project.ProjectPath));
+    w.recentFiles.ShowSeparator();
+
+    w.main.SetItemText("");
+    w.main.SetLinkText("");
+    w.main.SetNotLinked(0);
+    w.main.SetDefaultColor(1);
+    w.main.RunDefaultColorClick();
+    w.main.FocusControl("itemtexttext");
+
+    w.recentFiles.AddToRecentFiles(project.ProjectPath);
+    return true;
+}
+
+} // namespace pickwell

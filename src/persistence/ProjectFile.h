@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Project files (.pkw): an INI-form text with a fixed first line.
+namespace pickwell {
+
+struct Workspace;
+
+inline constexpr const char* ProjectHeaderLine = "Pickwell Project File (Do not edit manually)";
+inline constexpr const char* ProjectFileFilter = "Pickwell Project File (*.pkw)|*.pkw";
+
+enum class SaveResult { Saved, Cancelled, Failed };
+
+// Commits both style windows, asks for a file name and writes the project there. A cancelled
+// dialog (or a refusal to lose characters the file cannot hold) sets SaveCancelled. A failed
+// write reports it and leaves the old file, the project's path, flags and title as they were.
+SaveResult SaveProject(Workspace& workspace);
+
+// Loads the project file at `path`, or the one the user chooses when `path` is empty, setting
+// every value through the windows so that their own handling runs. False when the user
+// cancelled the dialog or the file could not be loaded (reported; the project is then new).
+bool LoadProject(Workspace& workspace, const std::string& path);
+
+} // namespace pickwell

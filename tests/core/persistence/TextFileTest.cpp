@@ -1,0 +1,91 @@
+#include "persistence/TextFile.h"
+
+#include "FailingFileOps.h"
+#include "TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace pickwell {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TextFileTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string target = dir.File("page.html");
+    FailingFileOps ops;
+};
+
+TEST_F(TextFileTest, WritesANewFileAndReplacesAnOldOneWhole) {
+    ASSERT_TRUE(WriteFileAtomically(target, "first, longer text").ok);
+    ASSERT_TRUE(WriteFileAtomically(target, "second").ok);
+    EXPECT_EQ("second", ReadWholeFile(target).bytes);
+    EXPECT_EQ(std::vector<std::string>{"page.html"}, dir.Names());
+}
+
+TEST_F(TextFileTest, AFailureAtAnyStepLeavesTheOldFileAndNoTemporaryFile) {
+    const std::string big(1000, 'x');
+    for (auto step :
+         {FailingFileOps::Step::Create, FailingFileOps::Step::Write, FailingFileOps::Step::Sync,
+          FailingFileOps::Step::Close, FailingFileOps::Step::Rename}) {
+        dir.Write("page.html", "old bytes\r\n");
+        FailingFileOps failing;
+        failing.failAt = step;
+        failing.failOnCall = step == FailingFileOps::Step::Write ? 20 : 1; // part-way
+        const WriteResult result = WriteFileAtomically(target, big, failing);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ("No space left on device", result.error);
+        EXPECT_EQ("old bytes\r\n", ReadWholeFile(target).bytes);
+        EXPECT_EQ(std::vector<std::string>{"page.html"}, dir.Names());
+    }
+}
+
+TEST_F(TextFileTest, AMissingFolderFailsWithThePlatformsDescription) {
+    const WriteResult result = WriteFileAtomically(dir.File("no/such/page.html"), "x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ("No such file or directory", result.error);
+}
+
+TEST_F(TextFileTest, KeepsTheOldFilesPermissionsAndWritesThroughALink) {
+    dir.Write("page.html", "old");
+    ::chmod(target.c_str(), 0640);
+    fs::create_symlink("page.html", dir.File("link.html"));
+
+    ASSERT_TRUE(WriteFileAtomically(dir.File("link.html"), "new").ok);
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.html")));
+    EXPECT_EQ("new", ReadWholeFile(target).bytes);
+    EXPECT_EQ(fs::perms(0640), fs::status(target).permissions() & fs::perms::mask);
+}
+
+TEST_F(TextFileTest, DocumentsAreWindows1252WithReferencesAndOneLineEnd) {
+    // e acute fits the code page; the arrow does not.
+    ASSERT_TRUE(WriteDocumentFile(target, "caf\xC3\xA9 \xE2\x86\x92").ok);
+    EXPECT_EQ("caf\xE9 &#8594;\r\n", ReadWholeFile(target).bytes);
+}
+
+TEST_F(TextFileTest, ReadingRefusesWhatIsNotARegularFile) {
+    EXPECT_FALSE(ReadWholeFile(dir.path()).ok);
+    EXPECT_FALSE(ReadWholeFile(dir.File("missing")).ok);
+    const std::string fifo = dir.File("pipe");
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    const ReadResult read = ReadWholeFile(fifo); // must not block
+    EXPECT_FALSE(read.ok);
+    EXPECT_FALSE(read.error.empty());
+}
+
+TEST(SaveErrorMessage, QuotesThePlatformsDescription) {
+    const Message message = SaveErrorMessage("Disk full");
+    EXPECT_EQ("Error", message.title);
+    EXPECT_EQ("Pickwell could not perform this operation due to the following error:\r\n\r\n"
+              "\"Disk full\"",
+              message.text);
+    EXPECT_EQ(MessageIcon::Critical, message.icon);
+    EXPECT_EQ(MessageButtons::Ok, message.buttons);
+}
+
+} // namespace
+} // namespace pickwell
