@@ -146,12 +146,15 @@ private:
     class ChangeScope;
 
     std::string IndentForHeading(const std::string& text, int position) const;
-    void WriteEditorCells(MenuItem& row);
+    void WriteEditorCells(int position);
     void MoveCurrentRow(int insertAt);
     void InsertRow(int position, MenuItem row);
     void RemoveRow(int position);
-    void SetTextField(std::string& field, const std::string& text, bool marksWhenSaved);
-    void SetLinkTextEnabled(bool enabled);
+    void SetOptionText(std::string& field, const std::string& text);
+    void SetLinkEnabled(bool enabled);
+    void GroupHeadingClick();
+    void NotLinkedClick();
+    Button Ask(const Message& message);
     void RefreshCommandStates();
 
     MenuProject& m_project;

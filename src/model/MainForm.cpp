@@ -1,0 +1,548 @@
+#include "model/MainForm.h"
+
+namespace pickwell {
+
+namespace {
+
+constexpr const char* Indent = "   ";
+
+bool Ticked(const CheckControl& box) {
+    return box.value == 1;
+}
+
+std::string WithoutIndent(const std::string& text) {
+    return text.starts_with(Indent) ? text.substr(3) : text;
+}
+
+} // namespace
+
+// Tells the view once, when the outermost change of a nested run of handlers ends.
+class MainForm::ChangeScope {
+public:
+    explicit ChangeScope(MainForm& form)
+        : m_form(form) {
+        ++m_form.m_changeDepth;
+    }
+    ~ChangeScope() {
+        if (--m_form.m_changeDepth == 0) {
+            m_form.NotifyChanged();
+        }
+    }
+    ChangeScope(const ChangeScope&) = delete;
+    ChangeScope& operator=(const ChangeScope&) = delete;
+
+private:
+    MainForm& m_form;
+};
+
+MainForm::MainForm(MenuProject& project, ColourFieldContext& colours)
+    : m_project(project)
+    , m_colours(colours)
+    , m_txtclr{ColourField(0, ColourFieldVariant::MainWindow, colours, *this, 0xFFFFFF),
+               ColourField(1, ColourFieldVariant::MainWindow, colours, *this, 0x000000)} {
+    for (ColourField& field : m_txtclr) {
+        field.SetText(ColorToHex(TranslateSystemColor(field.swatchColor())));
+    }
+    RunDefaultColorClick();
+    RefreshCommandStates();
+}
+
+void MainForm::SetCurrentRow(int row) {
+    if (row < 1 || row > rowCount()) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_currentRow = row;
+    RefreshCommandStates();
+}
+
+bool MainForm::IsRowBold(int row) const {
+    return row >= 1 && row <= rowCount() && m_project.items[row - 1].isHeading == "Yes";
+}
+
+void MainForm::RemoveAllItems() {
+    ChangeScope scope(*this);
+    m_project.items.clear();
+    m_currentRow = 0;
+    RefreshCommandStates();
+}
+
+void MainForm::AppendLoadedItem(MenuItem item) {
+    ChangeScope scope(*this);
+    const int position = rowCount() + 1;
+    if (item.isHeading != "Yes") {
+        item.text = IndentForHeading(item.text, position);
+    }
+    InsertRow(position, std::move(item));
+}
+
+void MainForm::SetItemText(const std::string& text) {
+    ChangeScope scope(*this);
+    m_itemtexttext.text = text;
+    RefreshCommandStates();
+}
+
+void MainForm::SetLinkText(const std::string& text) {
+    ChangeScope scope(*this);
+    m_linktext.text = text;
+    RefreshCommandStates();
+}
+
+void MainForm::SetNotLinked(int value) {
+    if (value == m_notlinkchk.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_notlinkchk.value = value;
+    NotLinkedClick();
+    RefreshCommandStates();
+}
+
+void MainForm::SetGroupHeading(int value) {
+    if (value == m_grheadchk.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_grheadchk.value = value;
+    GroupHeadingClick();
+    RefreshCommandStates();
+}
+
+void MainForm::SetDefaultSelected(int value) {
+    ChangeScope scope(*this);
+    m_chksel.value = value;
+}
+
+void MainForm::SetDefaultColor(int value) {
+    if (value == m_chkdefitmclr.value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_chkdefitmclr.value = value;
+    RunDefaultColorClick();
+}
+
+void MainForm::GroupHeadingClick() {
+    if (Ticked(m_grheadchk)) {
+        m_chksel.value = 0;
+        m_chksel.enabled = false;
+        SetNotLinked(0);
+        m_notlinkchk.enabled = false;
+        SetLinkText("");
+        SetLinkEnabled(false);
+    } else {
+        m_chksel.enabled = true;
+        m_notlinkchk.enabled = true;
+        SetLinkEnabled(true);
+    }
+}
+
+void MainForm::NotLinkedClick() {
+    SetLinkEnabled(!Ticked(m_notlinkchk));
+}
+
+void MainForm::SetLinkEnabled(bool enabled) {
+    m_linktext.enabled = enabled;
+    m_linklblEnabled = enabled;
+}
+
+void MainForm::RunDefaultColorClick() {
+    ChangeScope scope(*this);
+    const bool ticked = Ticked(m_chkdefitmclr);
+    for (std::size_t i = 0; i < m_txtclr.size(); ++i) {
+        ColourField& field = m_txtclr[i];
+        field.Change();
+        if (ticked) {
+            field.SetSwatchColor(WindowBackground);
+        } else {
+            field.SetText(ColorToHex(TranslateSystemColor(field.swatchColor())));
+        }
+        field.SetEnabled(!ticked);
+        m_colourTrioEnabled[i] = !ticked;
+    }
+}
+
+void MainForm::SetColourText(int index, const std::string& text) {
+    ChangeScope scope(*this);
+    m_txtclr.at(index).SetText(text);
+}
+
+void MainForm::ColourLostFocus(int index) {
+    ChangeScope scope(*this);
+    m_txtclr.at(index).LostFocus();
+}
+
+void MainForm::PickColour(int index) {
+    ChangeScope scope(*this);
+    m_txtclr.at(index).Pick();
+}
+
+void MainForm::FocusColourField(int index, int selectionStart, int selectionLength) {
+    FocusControl("txtclr" + std::to_string(index), selectionStart, selectionLength);
+}
+
+std::string MainForm::IndentForHeading(const std::string& text, int position) const {
+    for (int row = position - 1; row >= 1; --row) {
+        if (m_project.items[row - 1].isHeading == "Yes") {
+            return Indent + text;
+        }
+    }
+    return text;
+}
+
+void MainForm::InsertRow(int position, MenuItem row) {
+    m_project.items.insert(m_project.items.begin() + (position - 1), std::move(row));
+    if (m_currentRow == 0 || m_currentRow >= position) {
+        ++m_currentRow;
+    }
+    RefreshCommandStates();
+}
+
+void MainForm::RemoveRow(int position) {
+    m_project.items.erase(m_project.items.begin() + (position - 1));
+    // The row that moves into the removed one's place becomes current, else the new last row.
+    if (m_currentRow > position || m_currentRow > rowCount()) {
+        --m_currentRow;
+    }
+    RefreshCommandStates();
+}
+
+// Add's steps 4 to 7, shared with Update.
+void MainForm::WriteEditorCells(int position) {
+    const bool heading = Ticked(m_grheadchk);
+    {
+        MenuItem& row = m_project.items[position - 1];
+        const bool linked = !Ticked(m_notlinkchk) && !heading;
+        row.linked = linked ? "Yes" : "No";
+        row.url = linked ? m_linktext.text : std::string();
+    }
+    ResolveSelectedItem(position);
+    MenuItem& row = m_project.items[position - 1];
+    const bool ownColours = !Ticked(m_chkdefitmclr);
+    row.backColor = ownColours ? m_txtclr[0].text() : "Default";
+    row.textColor = ownColours ? m_txtclr[1].text() : "Default";
+    row.isHeading = heading ? "Yes" : "No";
+}
+
+void MainForm::AddItem() {
+    ChangeScope scope(*this);
+    m_project.DirtyFlag = true;
+    const int position = rowCount() + 1;
+    MenuItem row;
+    row.text =
+        Ticked(m_grheadchk) ? m_itemtexttext.text : IndentForHeading(m_itemtexttext.text, position);
+    InsertRow(position, std::move(row));
+    WriteEditorCells(position);
+    SetCurrentRow(position);
+    ResetItemEditor();
+}
+
+void MainForm::UpdateItem() {
+    const int position = m_currentRow;
+    if (position == 0) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_project.DirtyFlag = true;
+    RemoveRow(position);
+    MenuItem row;
+    row.text =
+        Ticked(m_grheadchk) ? m_itemtexttext.text : IndentForHeading(m_itemtexttext.text, position);
+    InsertRow(position, std::move(row));
+    WriteEditorCells(position);
+    SetCurrentRow(position);
+    ResetItemEditor();
+}
+
+void MainForm::EditItem() {
+    if (m_currentRow == 0) {
+        return;
+    }
+    ChangeScope scope(*this);
+    FocusControl("itemtexttext");
+    const MenuItem row = m_project.items[m_currentRow - 1];
+    SetItemText(WithoutIndent(row.text));
+    SetGroupHeading(row.isHeading == "Yes" ? 1 : 0);
+    SetLinkText(row.url);
+    SetNotLinked(row.linked != "Yes" && !Ticked(m_grheadchk) ? 1 : 0);
+    SetDefaultSelected(row.selected == "Yes" ? 1 : 0);
+    if (!row.backColor.empty() && row.backColor != "Default") {
+        SetDefaultColor(0);
+        m_txtclr[0].SetText(row.backColor);
+        m_txtclr[1].SetText(row.textColor);
+    } else {
+        SetDefaultColor(1);
+    }
+    FocusControl("itemtexttext");
+}
+
+void MainForm::MoveUp() {
+    if (m_currentRow <= 1) {
+        return;
+    }
+    MoveCurrentRow(m_currentRow - 1);
+}
+
+void MainForm::MoveDown() {
+    if (m_currentRow == 0 || m_currentRow >= rowCount()) {
+        return;
+    }
+    MoveCurrentRow(m_currentRow + 2);
+}
+
+// Copies the current row to `insertAt` and removes the original, so that the copy takes its
+// indent from the rows that are above it at its new place. No other row is re-indented.
+void MainForm::MoveCurrentRow(int insertAt) {
+    ChangeScope scope(*this);
+    FocusControl("lv");
+    const int from = m_currentRow;
+    MenuItem row = m_project.items[from - 1];
+    row.text = WithoutIndent(row.text);
+    if (row.isHeading != "Yes") {
+        row.text = IndentForHeading(row.text, insertAt);
+    }
+    InsertRow(insertAt, std::move(row));
+    const bool upwards = insertAt < from;
+    RemoveRow(upwards ? from + 1 : from);
+    SetCurrentRow(upwards ? insertAt : insertAt - 1);
+}
+
+void MainForm::DeleteItem() {
+    if (m_currentRow == 0) {
+        return;
+    }
+    ChangeScope scope(*this);
+    Message question;
+    question.title = "Confirm Delete";
+    question.text = "Delete selected item?";
+    question.icon = MessageIcon::Question;
+    question.buttons = MessageButtons::YesNo;
+    question.defaultButton = Button::Yes;
+    if (Ask(question) == Button::Yes) {
+        FocusControl("lv");
+        RemoveRow(m_currentRow);
+    }
+}
+
+void MainForm::ResolveSelectedItem(int row) {
+    ChangeScope scope(*this);
+    auto& items = m_project.items;
+    if (!Ticked(m_chksel)) {
+        items[row - 1].selected = "No";
+        return;
+    }
+    SetDefaultSelected(0);
+    int marked = 0;
+    for (int i = 1; i <= rowCount() && marked == 0; ++i) {
+        if (i != row && items[i - 1].selected == "Yes") {
+            marked = i;
+        }
+    }
+    if (marked == 0) {
+        items[row - 1].selected = "Yes";
+        return;
+    }
+    Message question;
+    question.title = "Selected Item";
+    question.text = "You have already designated \"" + items[marked - 1].text +
+                    "\" as the selected item in the menu. Do you wish to change it to this one?";
+    question.icon = MessageIcon::Information;
+    question.buttons = MessageButtons::YesNo;
+    question.defaultButton = Button::No;
+    if (Ask(question) == Button::Yes) {
+        items[marked - 1].selected = "No";
+        items[row - 1].selected = "Yes";
+    } else {
+        items[row - 1].selected = "No";
+    }
+}
+
+void MainForm::ResetItemEditor() {
+    ChangeScope scope(*this);
+    SetItemText("");
+    SetLinkText("");
+    SetNotLinked(0);
+    SetGroupHeading(0);
+    m_chkdefitmclr.value = 1;
+    RunDefaultColorClick();
+    FocusControl("itemtexttext");
+}
+
+void MainForm::ToolbarButtonClick(const std::string& key) {
+    if (rowCount() == 0) {
+        return;
+    }
+    if (key == "delete") {
+        DeleteItem();
+    } else if (key == "edit") {
+        EditItem();
+    } else if (key == "movdn") {
+        MoveDown();
+    } else if (key == "movup") {
+        MoveUp();
+    }
+}
+
+void MainForm::RowReleasedAfterDoubleClick(int rowUnderPointer) {
+    if (rowUnderPointer != 0) {
+        EditItem();
+    }
+}
+
+bool MainForm::DropOnLinkText(bool offersPlainText, const std::string& text) {
+    // A disabled field takes no drops, as it takes no typing.
+    if (!offersPlainText || !m_linktext.enabled) {
+        return false;
+    }
+    SetLinkText(text);
+    return true;
+}
+
+void MainForm::SetOptionText(std::string& field, const std::string& text) {
+    if (field == text) {
+        return;
+    }
+    ChangeScope scope(*this);
+    field = text;
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+void MainForm::SetMenuName(const std::string& text) {
+    if (m_project.menuOptions.menuName == text) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_project.menuOptions.menuName = text;
+    m_project.DirtyFlag = true;
+}
+
+void MainForm::SetNavigateMode(int index) {
+    ChangeScope scope(*this);
+    m_project.menuOptions.navigateMode = index;
+    ApplyNavigateMode(index);
+}
+
+void MainForm::SetAlignToButton(int position) {
+    ChangeScope scope(*this);
+    m_project.menuOptions.alignToButton = position;
+}
+
+void MainForm::SetTarget(int position) {
+    ChangeScope scope(*this);
+    m_project.menuOptions.target = position;
+    ApplyLinkTarget();
+}
+
+void MainForm::SetFrameName(const std::string& text) {
+    SetOptionText(m_project.menuOptions.frameName, text);
+}
+
+void MainForm::SetButtonType(int kind) {
+    ChangeScope scope(*this);
+    m_project.buttonOptions.buttonType = kind;
+    ApplyButtonKind();
+}
+
+void MainForm::SetButtonText(const std::string& text) {
+    ChangeScope scope(*this);
+    m_project.buttonOptions.buttonText = text;
+}
+
+void MainForm::SetGraphicUrl(const std::string& text) {
+    SetOptionText(m_project.buttonOptions.graphicUrl, text);
+}
+
+void MainForm::SetGraphicWidth(const std::string& text) {
+    SetOptionText(m_project.buttonOptions.graphicWidth, text);
+}
+
+void MainForm::SetGraphicHeight(const std::string& text) {
+    SetOptionText(m_project.buttonOptions.graphicHeight, text);
+}
+
+void MainForm::SetAltText(const std::string& text) {
+    SetOptionText(m_project.buttonOptions.altText, text);
+}
+
+void MainForm::ApplyButtonKind() {
+    ChangeScope scope(*this);
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+    const bool graphic = m_project.buttonOptions.buttonType == 1;
+    const bool standard = m_project.buttonOptions.buttonType == 0;
+    m_options.buttngrurl = m_options.buttngrurllbl = graphic;
+    m_options.txtw = m_options.lblw = graphic;
+    m_options.txth = m_options.lblh = graphic;
+    m_options.txtalt = m_options.lblalt = graphic;
+    m_options.buttontxttxt = m_options.buttontxtlbl = m_options.cmdBttnAdv = standard;
+}
+
+void MainForm::ApplyNavigateMode(int index) {
+    ChangeScope scope(*this);
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+    const bool onButton = m_project.menuOptions.navigateMode == 0;
+    m_options.lblbttnaln = m_options.cmbbttnaln = onButton;
+    m_options.buttontxttxt = m_options.buttontxtlbl = m_options.cmdBttnAdv = onButton;
+    m_options.buttngrurl = m_options.buttngrurllbl = onButton;
+    m_options.txtw = m_options.lblw = onButton;
+    m_options.txth = m_options.lblh = onButton;
+    m_options.txtalt = m_options.lblalt = onButton;
+    m_options.buttonpropopt = onButton;
+    m_options.buttonPropertiesPage = onButton;
+    if (index == 0) {
+        ApplyButtonKind();
+    }
+}
+
+void MainForm::ApplyLinkTarget() {
+    ChangeScope scope(*this);
+    if (m_project.menuOptions.target == TargetDifferentFrame) {
+        m_options.lblfrm = m_options.txtfrm = true;
+    } else {
+        SetFrameName("");
+        m_options.lblfrm = m_options.txtfrm = false;
+    }
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+void MainForm::SetWindowTitle(const std::string& title) {
+    ChangeScope scope(*this);
+    m_windowTitle = title;
+}
+
+void MainForm::FocusControl(const std::string& objectName, int selectionStart,
+                            int selectionLength) {
+    ChangeScope scope(*this);
+    RequestFocus(objectName, selectionStart, selectionLength);
+}
+
+// Lets the window show the state a question is about before the box opens over it.
+Button MainForm::Ask(const Message& message) {
+    NotifyChanged();
+    return m_colours.prompt.Show(message);
+}
+
+// The only place that enables or disables the item-list, save, code and preview commands.
+// It runs whenever one of its inputs changes: the row count, the current row, the item and
+// link texts, and the "Group heading" and "Not linked" boxes.
+void MainForm::RefreshCommandStates() {
+    const int rows = rowCount();
+    const bool any = rows > 0;
+    m_commands.saveProject = m_commands.copyCode = m_commands.saveCode = m_commands.preview = any;
+    const bool complete = !m_itemtexttext.text.empty() &&
+                          (!m_linktext.text.empty() || Ticked(m_grheadchk) || Ticked(m_notlinkchk));
+    m_commands.add = complete;
+    m_commands.update = complete && any;
+    m_commands.edit = m_commands.remove = any;
+    m_commands.moveUp = rows > 1 && m_currentRow != 1;
+    m_commands.moveDown = rows > 1 && m_currentRow != rows;
+}
+
+} // namespace pickwell
