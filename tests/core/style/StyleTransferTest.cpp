@@ -1,0 +1,160 @@
+#include "style/StyleTransfer.h"
+
+#include "StyleWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace pickwell {
+namespace {
+
+void Describe(std::ostream& out, const char* name, const CheckControl& c) {
+    out << name << '=' << c.value << (c.enabled ? "" : " off") << '\n';
+}
+
+void Describe(std::ostream& out, const char* name, const TextControl& c) {
+    out << name << "='" << c.text << '\'' << (c.enabled ? "" : " off") << '\n';
+}
+
+void Describe(std::ostream& out, const ColourField& f) {
+    out << "txtclr" << f.index() << "='" << f.text() << '\'' << (f.enabled() ? "" : " off")
+        << (f.swatchOpaque() ? " painted" : "") << '\n';
+}
+
+void DescribeFont(std::ostream& out, const ListControl& font, const ListControl& size,
+                  const std::string& weight) {
+    out << font.text << '/' << size.text << '/' << weight << '\n';
+}
+
+std::string Snapshot(const MenuStyleForm& m) {
+    std::ostringstream out;
+    Describe(out, m.txtclr(0));
+    Describe(out, m.txtclr(1));
+    Describe(out, "chkmnusysclr", m.chkmnusysclr());
+    DescribeFont(out, m.combofont(), m.combofontsize(), m.Label16());
+    Describe(out, "chkmnufntU", m.chkmnufntU());
+    Describe(out, "chkmnufntI", m.chkmnufntI());
+    Describe(out, "chkconstmnuwdth", m.chkconstmnuwdth());
+    Describe(out, "txtMW", m.txtMW());
+    return out.str();
+}
+
+std::string Snapshot(const ButtonStyleForm& b) {
+    std::ostringstream out;
+    for (int i = 0; i < 6; ++i) {
+        Describe(out, b.txtclr(i));
+    }
+    Describe(out, "chksysbttnclr", b.chksysbttnclr());
+    Describe(out, "Check1", b.Check1());
+    Describe(out, "Check2", b.Check2());
+    Describe(out, "nbchk", b.nbchk());
+    Describe(out, "txtBT", b.txtBT());
+    Describe(out, "chkconstbttnsz", b.chkconstbttnsz());
+    Describe(out, "txtBW", b.txtBW());
+    Describe(out, "txtBH", b.txtBH());
+    DescribeFont(out, b.combofont(), b.combofontsize(), b.Label16());
+    Describe(out, "chkbttnfntUL", b.chkbttnfntUL());
+    Describe(out, "chkbttnfntIT", b.chkbttnfntIT());
+    return out.str();
+}
+
+void ChangeEverything(MenuStyleForm& m) {
+    m.SetSystemColors(0);
+    m.SetColourText(0, "#111111");
+    m.SetColourText(1, "#222222");
+    m.SelectFontIndex(0);
+    m.SetFontSizeText("21");
+    m.SetFontWeight(800);
+    m.SetUnderline(1);
+    m.SetItalic(1);
+    m.SetConstrainWidth(0);
+    m.SetWidthText("250");
+}
+
+void ChangeEverything(ButtonStyleForm& b) {
+    b.SetSystemColors(0);
+    b.SetNoBorder(0);
+    b.SetSyncTopLeft(0);
+    b.SetSyncRightBottom(0);
+    for (int i = 0; i < 6; ++i) {
+        b.SetColourText(i, "#1" + std::to_string(i) + "1" + std::to_string(i) + "11");
+    }
+    b.SetThicknessText("4");
+    b.SelectFontIndex(3);
+    b.SetFontSizeText("9");
+    b.SetFontWeight(300);
+    b.SetUnderline(1);
+    b.SetItalic(1);
+    b.SetConstrainSize(0);
+    b.SetWidthText("90");
+    b.SetHeightText("30");
+}
+
+TEST(StyleTransfer, CancelPutsBackTheCommittedMenuStyle) {
+    StyleWindows w;
+    const MenuStyle committed = w.project.menuStyle;
+    const std::string before = Snapshot(w.menu);
+    w.menu.Show();
+    ChangeEverything(w.menu);
+    w.menu.Cancel();
+    EXPECT_FALSE(w.menu.visible());
+    EXPECT_EQ(committed, w.project.menuStyle);
+    EXPECT_EQ(before, Snapshot(w.menu));
+}
+
+TEST(StyleTransfer, CancelAndCloseBoxPutBackTheCommittedButtonStyle) {
+    StyleWindows w;
+    const std::string before = Snapshot(w.button);
+    ChangeEverything(w.button);
+    w.button.Cancel();
+    EXPECT_EQ(before, Snapshot(w.button));
+
+    ChangeEverything(w.button);
+    w.button.Ok();
+    const ButtonStyle committed = w.project.buttonStyle;
+    EXPECT_EQ("#131311", committed.borderColors[BorderLeft]);
+    const std::string changed = Snapshot(w.button);
+    w.button.SetSystemColors(1);
+    w.button.CloseBox();
+    EXPECT_EQ(changed, Snapshot(w.button));
+    EXPECT_EQ(committed, w.project.buttonStyle);
+}
+
+TEST(StyleTransfer, CancelEmptiesACommittedThicknessBehindNoBorder) {
+    StyleWindows w;
+    w.project.SilentRestore = true;
+    w.button.RestoreDefaults();
+    w.button.Ok();
+    ASSERT_EQ("2", w.project.buttonStyle.borderThickness);
+    w.button.Cancel();
+    EXPECT_EQ("", w.button.txtBT().text);
+    EXPECT_EQ("2", w.project.buttonStyle.borderThickness);
+}
+
+TEST(StyleTransfer, RevertOfASavedProjectMarksItChanged) {
+    StyleWindows w;
+    w.Saved();
+    w.button.Cancel();
+    EXPECT_TRUE(w.project.DirtyFlag);
+    w.project.DirtyFlag = false;
+    w.menu.Cancel();
+    EXPECT_FALSE(w.project.DirtyFlag);
+}
+
+TEST(StyleTransfer, OtherKindsDoNothing) {
+    StyleWindows w;
+    ChangeEverything(w.menu);
+    ChangeEverything(w.button);
+    const MenuProject before = w.project;
+    for (const char* kind : {"MNU", "Bttn", "", "mnu "}) {
+        CommitStyleWindow(kind, w.menu, w.button);
+    }
+    EXPECT_EQ(before.menuStyle, w.project.menuStyle);
+    EXPECT_EQ(before.buttonStyle, w.project.buttonStyle);
+    RevertStyleWindow("button", w.menu, w.button);
+    EXPECT_EQ("90", w.button.txtBW().text);
+}
+
+} // namespace
+} // namespace pickwell
