@@ -61,6 +61,8 @@ struct OptionStates {
 class MainForm : public FormModel, public ColourFieldOwner {
 public:
     MainForm(MenuProject& project, ColourFieldContext& colours);
+    MainForm(const MainForm&) = delete; // the colour fields point back at their form
+    MainForm& operator=(const MainForm&) = delete;
 
     MenuProject& project() { return m_project; }
     const MenuProject& project() const { return m_project; }

@@ -207,19 +207,6 @@ TEST(ColourFieldStyleWindow, HooksRunAroundEveryChangeButNotAfterARefusal) {
     EXPECT_EQ("#808080", field.text());
 }
 
-TEST(ColourFieldMainWindow, RunsNoOwnerHooks) {
-    ActingPrompt prompt;
-    ScriptedColorDialog dialog;
-    dialog.answers = {0x123456};
-    ColourFieldContext context{prompt, dialog, {}, false};
-    RecordingOwner owner;
-    ColourField field{1, ColourFieldVariant::MainWindow, context, owner, 0x000000};
-
-    field.SetText("#808080");
-    field.Pick();
-    EXPECT_EQ(0, owner.before + owner.after + owner.picked);
-}
-
 // Two invalid fields and a window system that takes the focus from the focused control
 // whenever a message box opens, gives it back when the box closes, and then carries out the
 // field's request for the focus.
