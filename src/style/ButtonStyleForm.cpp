@@ -279,9 +279,7 @@ void ButtonStyleForm::ApplyButtonSizeMode() {
 }
 
 void ButtonStyleForm::ApplySync(const CheckControl& check, int from, int to) {
-    if (m_project.HasProjectFile && !m_loading) {
-        m_project.DirtyFlag = true;
-    }
+    MarkChanged();
     if (Ticked(check)) {
         txtclr(to).SetText(txtclr(from).text());
         txtclr(to).SetEnabled(false);
@@ -394,8 +392,9 @@ void ButtonStyleForm::AfterColourPick(int /*index*/) {
     MarkChanged();
 }
 
+// The first load is the window setting itself up, not an edit.
 void ButtonStyleForm::MarkChanged() {
-    if (m_project.HasProjectFile) {
+    if (m_project.HasProjectFile && !m_loading) {
         m_project.DirtyFlag = true;
     }
 }

@@ -29,11 +29,11 @@ public:
 
     MenuProject& project() { return m_project; }
 
-    // Captures the default colours and settles the border state; runs once, when the font
-    // list is filled.
+    // Captures the default colours and settles the border state. Runs once: when the font
+    // lists are filled, or else at the window's first use (restore, commit, revert).
     void FirstLoad();
     bool loaded() const { return m_loaded; }
-    // True while FirstLoad runs, so that the sync handlers leave the project unmarked.
+    // True while FirstLoad runs, so that nothing it does marks the project changed.
     bool StyleWindowLoading() const { return m_loading; }
     const std::array<std::string, ColourCount>& DefaultButtonColors() const {
         return m_defaultColors;

@@ -57,12 +57,11 @@ void FontControls::SelectSize(int index) {
 
 bool FontControls::SetWeight(int weight) {
     weight = std::clamp(weight, MinWeight, MaxWeight);
-    if (weight == m_weight) {
-        return false;
-    }
+    const bool changed = weight != m_weight;
     m_weight = weight;
+    // A scroll may have left another position in the label.
     ShowWeight();
-    return true;
+    return changed;
 }
 
 void FontControls::ShowScrollPosition(int weight) {

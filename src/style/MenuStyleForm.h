@@ -28,7 +28,8 @@ public:
 
     MenuProject& project() { return m_project; }
 
-    // Captures the default colours from the swatches; runs once, when the font list is filled.
+    // Captures the default colours from the swatches. Runs once: when the font lists are
+    // filled, or else at the window's first use (restore, commit, revert).
     void FirstLoad();
     bool loaded() const { return m_loaded; }
     const std::array<std::string, ColourCount>& DefaultMenuColors() const {

@@ -16,16 +16,6 @@ void OpenBorders(ButtonStyleForm& button) {
     button.SetNoBorder(0);
 }
 
-TEST(ButtonStyleForm, StartsWithNoBorderAndAnEmptyThickness) {
-    StyleWindows w;
-    EXPECT_EQ((std::array<std::string, 6>{"#000000", "#C0C0C0", "#FFFFFF", "#FFFFFF", "#808080",
-                                          "#808080"}),
-              w.button.DefaultButtonColors());
-    EXPECT_EQ(ButtonStyle{}, w.project.buttonStyle);
-    EXPECT_FALSE(w.button.nbchk().enabled);
-    EXPECT_FALSE(w.button.StyleWindowLoading());
-}
-
 TEST(ButtonStyleForm, SystemColoursTickNoBorderAndDisableEveryRow) {
     StyleWindows w;
     OpenBorders(w.button);
@@ -111,16 +101,6 @@ TEST(ButtonStyleForm, ThicknessKeysWhileSystemColoursAreOn) {
     w.button.SetSystemColors(0);
     EXPECT_EQ(Key7, w.button.KeyPressThickness(Key7));
     EXPECT_EQ(0, w.button.KeyPressThickness(KeyF));
-}
-
-TEST(ButtonStyleForm, SizeFieldsTakeDigitsAndBackspaceOnly) {
-    for (auto filter : {&ButtonStyleForm::KeyPressWidth, &ButtonStyleForm::KeyPressHeight,
-                        &ButtonStyleForm::KeyPressFontSize}) {
-        EXPECT_EQ(Key7, filter(Key7));
-        EXPECT_EQ(KeyBackspace, filter(KeyBackspace));
-        EXPECT_EQ(0, filter('a'));
-        EXPECT_EQ(0, filter('-'));
-    }
 }
 
 TEST(ButtonStyleForm, EditsMarkASavedProjectByTheirOwnRules) {

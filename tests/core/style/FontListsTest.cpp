@@ -14,7 +14,7 @@ TEST(SortFontNames, IgnoresCaseAndKeepsEqualNamesInPlatformOrder) {
               SortFontNames({"Tahoma", "Arial Black", "courier", "arial", "ARIAL black", "Z"}));
 }
 
-TEST(FillFontLists, SelectsMsSansSerifAndSizeThirteenInBothWindows) {
+TEST(FillFontLists, GivesTheStartUpStyles) {
     StyleWindows w({"Verdana", "MS Sans Serif", "Arial", "ms sans serif"});
     for (const ListControl* list : {&w.menu.combofont(), &w.button.combofont()}) {
         EXPECT_EQ((Names{"Arial", "MS Sans Serif", "ms sans serif", "Verdana"}), list->items);
@@ -22,6 +22,10 @@ TEST(FillFontLists, SelectsMsSansSerifAndSizeThirteenInBothWindows) {
     }
     EXPECT_EQ("13", w.menu.combofontsize().text);
     EXPECT_EQ(5, w.button.combofontsize().index);
+    // First load captured the system colours; "No Border" ticked, thickness empty.
+    EXPECT_EQ(MenuStyle{}, w.project.menuStyle);
+    EXPECT_EQ(ButtonStyle{}, w.project.buttonStyle);
+    EXPECT_EQ("#808080", w.button.DefaultButtonColors()[5]);
 }
 
 TEST(FillFontLists, WithoutMsSansSerifStartsOnTheSecondFontAndRestoresTheFirst) {

@@ -7,21 +7,10 @@
 namespace pickwell {
 namespace {
 
-TEST(MenuStyleForm, StartsWithSystemColoursAndWidthFromFont) {
-    StyleWindows w;
-    const MenuStyleForm& menu = w.menu;
-    EXPECT_EQ((std::array<std::string, 2>{"#000000", "#FFFFFF"}), menu.DefaultMenuColors());
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_FALSE(menu.txtclr(i).enabled());
-        EXPECT_FALSE(menu.txtclr(i).swatchOpaque());
-    }
-    EXPECT_EQ("500", menu.Label16());
-    EXPECT_FALSE(menu.txtMW().enabled);
-    EXPECT_EQ(MenuStyle{}, w.project.menuStyle);
-}
-
 TEST(MenuStyleForm, SystemColoursHideTheSwatchesButKeepTheTexts) {
     StyleWindows w;
+    EXPECT_FALSE(w.menu.txtclr(1).enabled());
+    EXPECT_FALSE(w.menu.txtclr(1).swatchOpaque());
     w.menu.SetSystemColors(0);
     w.menu.SetColourText(0, "#FF8000");
     EXPECT_TRUE(w.menu.txtclr(0).enabled());
@@ -98,24 +87,6 @@ TEST(MenuStyleForm, RestoreDefaultsAnsweredNoChangesNothing) {
     w.menu.RestoreDefaults();
     EXPECT_EQ(1, w.menu.chkmnusysclr().value);
     EXPECT_EQ(0, w.menu.chkmnufntU().value);
-}
-
-TEST(MenuStyleForm, RestoreDefaultsGivesTheDefaultStyle) {
-    StyleWindows w;
-    w.menu.SetSystemColors(0);
-    w.menu.SetColourText(0, "#123456");
-    w.menu.SelectFontIndex(0);
-    w.menu.SetFontSizeText("22");
-    w.menu.SetFontWeight(800);
-    w.menu.SetItalic(1);
-    w.menu.SetConstrainWidth(0);
-    w.menu.SetWidthText("300");
-    w.notices.Expect(NoticeKind::RestoreDefaults, NoticeAction::Close);
-    w.menu.RestoreDefaults();
-    w.menu.Ok();
-    EXPECT_EQ(MenuStyle{}, w.project.menuStyle);
-    EXPECT_FALSE(w.menu.txtMW().enabled);
-    EXPECT_TRUE(w.settings.values.empty());
 }
 
 } // namespace

@@ -60,17 +60,5 @@ TEST(NoticeForm, RestoreWarningAnswers) {
     EXPECT_EQ("no", settings.values[RestoreKey]) << "the answer is stored after No as well";
 }
 
-TEST(NoticeForm, ButtonsOfTheOtherKindDoNothing) {
-    FakeSettingsStore settings;
-    NoticeForm warning(NoticeKind::RestoreDefaults, settings);
-    warning.Ok();
-    EXPECT_FALSE(warning.closed());
-    NoticeForm browser(NoticeKind::Browser, settings);
-    browser.No();
-    EXPECT_FALSE(browser.closed());
-    EXPECT_FALSE(browser.canc());
-    EXPECT_TRUE(settings.values.empty());
-}
-
 } // namespace
 } // namespace pickwell

@@ -4,59 +4,38 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace pickwell {
 namespace {
 
-void Describe(std::ostream& out, const char* name, const CheckControl& c) {
-    out << name << '=' << c.value << (c.enabled ? "" : " off") << '\n';
+// Every control's value and enabled state, and whether each swatch shows its colour.
+std::string State(const CheckControl& c) {
+    return std::to_string(c.value) + (c.enabled ? " " : "-");
+}
+std::string State(const TextControl& c) {
+    return c.text + (c.enabled ? " " : "-");
+}
+std::string State(const ColourField& f) {
+    return f.text() + (f.enabled() ? " " : "-") + (f.swatchOpaque() ? "# " : " ");
 }
 
-void Describe(std::ostream& out, const char* name, const TextControl& c) {
-    out << name << "='" << c.text << '\'' << (c.enabled ? "" : " off") << '\n';
-}
-
-void Describe(std::ostream& out, const ColourField& f) {
-    out << "txtclr" << f.index() << "='" << f.text() << '\'' << (f.enabled() ? "" : " off")
-        << (f.swatchOpaque() ? " painted" : "") << '\n';
-}
-
-void DescribeFont(std::ostream& out, const ListControl& font, const ListControl& size,
-                  const std::string& weight) {
-    out << font.text << '/' << size.text << '/' << weight << '\n';
+template <typename Form> std::string FontState(const Form& f) {
+    return f.combofont().text + "/" + f.combofontsize().text + "/" + f.Label16() + " ";
 }
 
 std::string Snapshot(const MenuStyleForm& m) {
-    std::ostringstream out;
-    Describe(out, m.txtclr(0));
-    Describe(out, m.txtclr(1));
-    Describe(out, "chkmnusysclr", m.chkmnusysclr());
-    DescribeFont(out, m.combofont(), m.combofontsize(), m.Label16());
-    Describe(out, "chkmnufntU", m.chkmnufntU());
-    Describe(out, "chkmnufntI", m.chkmnufntI());
-    Describe(out, "chkconstmnuwdth", m.chkconstmnuwdth());
-    Describe(out, "txtMW", m.txtMW());
-    return out.str();
+    return State(m.txtclr(0)) + State(m.txtclr(1)) + State(m.chkmnusysclr()) + FontState(m) +
+           State(m.chkmnufntU()) + State(m.chkmnufntI()) + State(m.chkconstmnuwdth()) +
+           State(m.txtMW());
 }
 
 std::string Snapshot(const ButtonStyleForm& b) {
-    std::ostringstream out;
+    std::string out;
     for (int i = 0; i < 6; ++i) {
-        Describe(out, b.txtclr(i));
+        out += State(b.txtclr(i));
     }
-    Describe(out, "chksysbttnclr", b.chksysbttnclr());
-    Describe(out, "Check1", b.Check1());
-    Describe(out, "Check2", b.Check2());
-    Describe(out, "nbchk", b.nbchk());
-    Describe(out, "txtBT", b.txtBT());
-    Describe(out, "chkconstbttnsz", b.chkconstbttnsz());
-    Describe(out, "txtBW", b.txtBW());
-    Describe(out, "txtBH", b.txtBH());
-    DescribeFont(out, b.combofont(), b.combofontsize(), b.Label16());
-    Describe(out, "chkbttnfntUL", b.chkbttnfntUL());
-    Describe(out, "chkbttnfntIT", b.chkbttnfntIT());
-    return out.str();
+    return out + State(b.chksysbttnclr()) + State(b.Check1()) + State(b.Check2()) +
+           State(b.nbchk()) + State(b.txtBT()) + State(b.chkconstbttnsz()) + State(b.txtBW()) +
+           State(b.txtBH()) + FontState(b) + State(b.chkbttnfntUL()) + State(b.chkbttnfntIT());
 }
 
 void ChangeEverything(MenuStyleForm& m) {
