@@ -1,0 +1,71 @@
+#include "app/CodeCommands.h"
+
+#include "codegen/CodeCheck.h"
+#include "codegen/CodeWindowForm.h"
+#include "model/MainForm.h"
+#include "persistence/SaveLoadDialogs.h"
+#include "persistence/TextFile.h"
+#include "style/StyleTransfer.h"
+
+namespace pickwell {
+
+CodeCommands::CodeCommands(MainForm& main, MenuStyleForm& menu, ButtonStyleForm& button,
+                           PlatformServices& platform)
+    : m_main(main)
+    , m_menu(menu)
+    , m_button(button)
+    , m_platform(platform)
+    , m_preview(platform.tempFolder) {}
+
+std::optional<MenuCode> CodeCommands::CheckAndGenerate(OutputMode mode) {
+    const CodeCheck check = ValidateForCode(m_main.project());
+    if (!check.passed()) {
+        m_platform.prompt.Show(check.message);
+        m_main.FocusControl(check.focus.control, check.focus.selectionStart,
+                            check.focus.selectionLength);
+        return std::nullopt;
+    }
+    CommitStyleWindow("mnu", m_menu, m_button);
+    CommitStyleWindow("bttn", m_menu, m_button);
+    return GenerateMenuCode(m_main.project(), mode);
+}
+
+void CodeCommands::CopyCode() {
+    const auto code = CheckAndGenerate(OutputMode::Clip);
+    if (!code) {
+        return;
+    }
+    CodeWindowForm window(code->functionCode, code->htmlCode, m_platform.clipboard,
+                          m_platform.prompt, [this] { SaveCode(); });
+    m_platform.codeWindow.ShowModal(window);
+}
+
+void CodeCommands::SaveCode() {
+    const auto code = CheckAndGenerate(OutputMode::File);
+    if (!code) {
+        return;
+    }
+    const std::string path = CutAtNul(ShowSaveDialog(m_platform.fileDialogs, CodeFileFilter,
+                                                     CodeFileTitle, m_platform.programFolder, ""));
+    if (path.empty()) {
+        return;
+    }
+    if (const WriteResult written = WriteDocumentFile(path, code->document); !written.ok) {
+        m_platform.prompt.Show(SaveErrorMessage(written.error));
+    }
+}
+
+void CodeCommands::Preview() {
+    const auto code = CheckAndGenerate(OutputMode::Preview);
+    if (!code) {
+        return;
+    }
+    const PreviewFolder::Result written = m_preview.Write(*code);
+    if (!written.write.ok) {
+        m_platform.prompt.Show(SaveErrorMessage(written.write.error));
+        return;
+    }
+    m_platform.shell.OpenWithShell(written.pageToOpen);
+}
+
+} // namespace pickwell

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/PlatformServices.h"
+#include "app/PreviewFolder.h"
+#include "codegen/MenuCode.h"
+
+#include <optional>
+
+namespace pickwell {
+
+class ButtonStyleForm;
+class MainForm;
+class MenuStyleForm;
+
+// The three ways code leaves the program: the code window with its copy buttons ("clip"), a
+// code file ("file") and the browser preview ("preview"). Each checks the options first and
+// stops at the first omission, with its message shown and the field to fix focused.
+class CodeCommands {
+public:
+    static constexpr const char* CodeFileFilter = "HTML File (*.html)|*.html";
+    static constexpr const char* CodeFileTitle = "Save Code to File...";
+
+    CodeCommands(MainForm& main, MenuStyleForm& menu, ButtonStyleForm& button,
+                 PlatformServices& platform);
+
+    // Checks, commits both style windows and generates; nothing when a check failed.
+    std::optional<MenuCode> CheckAndGenerate(OutputMode mode);
+
+    void CopyCode();
+    void SaveCode();
+    void Preview();
+
+    // At closing: removes this run's preview pages and their folder.
+    void CleanUpPreview() { m_preview.CleanUp(); }
+    const PreviewFolder& previewFolder() const { return m_preview; }
+
+private:
+    MainForm& m_main;
+    MenuStyleForm& m_menu;
+    ButtonStyleForm& m_button;
+    PlatformServices& m_platform;
+    PreviewFolder m_preview;
+};
+
+} // namespace pickwell

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+#include "platform/CodeWindowDialog.h"
+#include "platform/ColorDialog.h"
+#include "platform/FileDialogs.h"
+#include "platform/FontList.h"
+#include "platform/NoticeDialog.h"
+#include "platform/Prompt.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "platform/TempFolder.h"
+
+#include <string>
+
+namespace pickwell {
+
+// Everything outside the program that one run talks to. The window mode fills it with the
+// desktop's services; the command line and the tests with their own.
+struct PlatformServices {
+    Prompt& prompt;
+    ColorDialog& colorDialog;
+    SettingsStore& settings;
+    FontList& fonts;
+    FileDialogs& fileDialogs;
+    Clipboard& clipboard;
+    Shell& shell;
+    TempFolder& tempFolder;
+    NoticeDialog& notices;
+    CodeWindowDialog& codeWindow;
+    // The program file's folder, ending in "/": where the code file dialog opens.
+    std::string programFolder;
+};
+
+} // namespace pickwell

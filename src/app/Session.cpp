@@ -1,0 +1,92 @@
+#include "app/Session.h"
+
+#include "colour/ColorValues.h"
+#include "persistence/ProjectFile.h"
+#include "style/FontLists.h"
+#include "style/StyleTransfer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace pickwell {
+namespace {
+
+bool EndsInPkw(const std::string& path) {
+    if (path.size() < 3) {
+        return false;
+    }
+    std::string ending = path.substr(path.size() - 3);
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ending == "pkw";
+}
+
+bool IsFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+} // namespace
+
+Session::Session(PlatformServices& platform)
+    : m_platform(platform)
+    , m_colours{platform.prompt, platform.colorDialog, {}, false}
+    , m_main(m_project, m_colours)
+    , m_menuStyle(m_project, m_colours, platform.settings, platform.notices)
+    , m_buttonStyle(m_project, m_colours, platform.settings, platform.notices)
+    , m_recentFiles(platform.settings)
+    , m_workspace{m_project,
+                  m_main,
+                  m_menuStyle,
+                  m_buttonStyle,
+                  platform.prompt,
+                  platform.settings,
+                  platform.fileDialogs,
+                  m_recentFiles,
+                  platform.programFolder}
+    , m_projectCommands(m_workspace)
+    , m_code(m_main, m_menuStyle, m_buttonStyle, platform) {}
+
+void Session::StartUp(const std::string& argument) {
+    m_main.SetButtonType(0);
+    m_main.SetNavigateMode(0);
+    m_project.HasProjectFile = false;
+    FillFontLists(m_platform.fonts, m_menuStyle, m_buttonStyle);
+    m_main.SetAlignToButton(1);
+
+    const bool opened = !argument.empty() && OpenCommandLineProject(argument);
+    if (!opened) {
+        m_main.SetTarget(0);
+    }
+    m_recentFiles.RebuildRecentMenu();
+
+    // MainForm starts with its colour fields taken from their first swatches and the
+    // "Default Color" click run; a load repaints the swatches, so the fields are taken anew.
+    if (opened) {
+        for (int i = 0; i < 2; ++i) {
+            m_main.SetColourText(i,
+                                 ColorToHex(TranslateSystemColor(m_main.txtclr(i).swatchColor())));
+        }
+        m_main.RunDefaultColorClick();
+    }
+
+    CommitStyleWindow("mnu", m_menuStyle, m_buttonStyle);
+    CommitStyleWindow("bttn", m_menuStyle, m_buttonStyle);
+}
+
+bool Session::OpenCommandLineProject(const std::string& argument) {
+    if (EndsInPkw(argument) && IsFile(argument)) {
+        LoadProject(m_workspace, argument);
+        return true;
+    }
+    Message invalid;
+    invalid.title = "Oops!";
+    invalid.text = "\"" + argument + InvalidArgumentText;
+    invalid.icon = MessageIcon::Warning;
+    m_platform.prompt.Show(invalid);
+    return false;
+}
+
+} // namespace pickwell

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/CodeCommands.h"
+#include "app/PlatformServices.h"
+#include "colour/ColourField.h"
+#include "model/MainForm.h"
+#include "model/MenuProject.h"
+#include "persistence/ProjectCommands.h"
+#include "persistence/RecentFiles.h"
+#include "persistence/Workspace.h"
+#include "style/ButtonStyleForm.h"
+#include "style/MenuStyleForm.h"
+
+#include <string>
+
+namespace pickwell {
+
+// One run of the program without its windows: the one project, the form models of the main
+// window and both style windows, the recent files and the commands, wired to the platform.
+// The window mode shows these forms; the command line drives the same ones.
+class Session {
+public:
+    static constexpr const char* InvalidArgumentText = "\" is not a valid Pickwell Project file.";
+
+    explicit Session(PlatformServices& platform);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // The model side of the start-up sequence: default options, both font lists, the project
+    // named on the command line ("" for none), the recent files, the item colour fields and
+    // the first commit of both style windows.
+    void StartUp(const std::string& argument);
+
+    // The last step of closing, once every window is closed.
+    void ShutDown() { m_code.CleanUpPreview(); }
+
+    PlatformServices& platform() { return m_platform; }
+    MenuProject& project() { return m_project; }
+    MainForm& mainForm() { return m_main; }
+    MenuStyleForm& menuStyle() { return m_menuStyle; }
+    ButtonStyleForm& buttonStyle() { return m_buttonStyle; }
+    RecentFiles& recentFiles() { return m_recentFiles; }
+    Workspace& workspace() { return m_workspace; }
+    ProjectCommands& projectCommands() { return m_projectCommands; }
+    CodeCommands& codeCommands() { return m_code; }
+
+private:
+    // True when the argument named a project file that was then loaded (well or not).
+    bool OpenCommandLineProject(const std::string& argument);
+
+    PlatformServices& m_platform;
+    MenuProject m_project;
+    ColourFieldContext m_colours;
+    MainForm m_main;
+    MenuStyleForm m_menuStyle;
+    ButtonStyleForm m_buttonStyle;
+    RecentFiles m_recentFiles;
+    Workspace m_workspace;
+    ProjectCommands m_projectCommands;
+    CodeCommands m_code;
+};
+
+} // namespace pickwell

@@ -1,0 +1,85 @@
+#include "app/Session.h"
+
+#include "Desktop.h"
+
+#include <gtest/gtest.h>
+
+namespace pickwell {
+namespace {
+
+TEST(Session, StartsWithTheDefaultProjectAndCommittedStyles) {
+    Desktop desktop;
+    Session session(desktop.services);
+    session.StartUp("");
+
+    const MenuProject& project = session.project();
+    EXPECT_EQ(0, project.buttonOptions.buttonType);
+    EXPECT_EQ(0, project.menuOptions.navigateMode);
+    EXPECT_EQ(0, project.menuOptions.target);
+    EXPECT_EQ(1, project.menuOptions.alignToButton);
+    EXPECT_EQ("MyMenu", project.menuOptions.menuName);
+    EXPECT_EQ("MS Sans Serif", session.menuStyle().combofont().text);
+    EXPECT_EQ("13", session.buttonStyle().combofontsize().text);
+    EXPECT_EQ("MS Sans Serif", project.menuStyle.fontName);
+    EXPECT_EQ("MS Sans Serif", project.buttonStyle.fontName);
+    EXPECT_EQ("#FFFFFF", session.mainForm().txtclr(0).text());
+    EXPECT_EQ("#000000", session.mainForm().txtclr(1).text());
+    EXPECT_FALSE(project.DirtyFlag);
+    EXPECT_FALSE(project.HasProjectFile);
+    EXPECT_EQ("Pickwell", session.mainForm().windowTitle());
+}
+
+TEST(Session, StartUpShowsTheRecentFilesStored) {
+    Desktop desktop;
+    desktop.settings.SaveSetting("Recent Files", "1", "/home/me/shop.pkw");
+    Session session(desktop.services);
+    session.StartUp("");
+    EXPECT_TRUE(session.recentFiles().separatorVisible());
+    EXPECT_EQ((RecentFileEntry{true, "&1. shop.pkw"}), session.recentFiles().entries()[0]);
+    EXPECT_FALSE(session.recentFiles().entries()[1].visible);
+}
+
+TEST(Session, AnArgumentThatIsNoProjectFileIsReportedAndIgnored) {
+    Desktop desktop;
+    const std::string notProject = desktop.temp.path() + "menu.txt";
+    std::ofstream(notProject) << "x";
+    for (const std::string& argument : {notProject, desktop.temp.path() + "gone.pkw"}) {
+        Session session(desktop.services);
+        desktop.prompt.Expect("Oops!");
+        session.StartUp(argument);
+        EXPECT_EQ("\"" + argument + "\" is not a valid Pickwell Project file.",
+                  desktop.prompt.last().text);
+        EXPECT_EQ(MessageIcon::Warning, desktop.prompt.last().icon);
+        EXPECT_EQ(0, session.project().menuOptions.target);
+        EXPECT_TRUE(session.project().items.empty());
+    }
+}
+
+TEST(Session, StartUpLoadsTheProjectNamedOnTheCommandLine) {
+    Desktop desktop;
+    const std::string path = desktop.temp.path() + "Shop.PKW";
+    {
+        Session first(desktop.services);
+        first.StartUp("");
+        first.mainForm().SetItemText("Books");
+        first.mainForm().SetLinkText("books.html");
+        first.mainForm().AddItem();
+        first.mainForm().SetTarget(1);
+        desktop.fileDialogs.saveAnswers.push_back(path);
+        first.projectCommands().Save();
+    }
+
+    Session session(desktop.services);
+    session.StartUp(path);
+
+    ASSERT_EQ(1u, session.project().items.size());
+    EXPECT_EQ("books.html", session.project().items[0].url);
+    EXPECT_EQ(1, session.project().menuOptions.target);
+    EXPECT_TRUE(session.project().HasProjectFile);
+    EXPECT_FALSE(session.project().DirtyFlag);
+    EXPECT_EQ("Pickwell - Shop.PKW", session.mainForm().windowTitle());
+    EXPECT_EQ("&1. Shop.PKW", session.recentFiles().entries()[0].caption);
+}
+
+} // namespace
+} // namespace pickwell
