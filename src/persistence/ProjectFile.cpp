@@ -11,6 +11,7 @@
 #include "style/MenuStyleForm.h"
 #include "style/ResetProject.h"
 #include "style/StyleTransfer.h"
+#include "text/Utf8.h"
 #include "text/Windows1252.h"
 
 #include <cstdint>
@@ -180,6 +181,11 @@ private:
         return m_ini.Value();
     }
 
+    // As much as the colour field holds.
+    std::string Colour(const char* section, const std::string& key) {
+        return Utf8Left(Get(section, key), ColourField::MaxLength);
+    }
+
     // A whole number within [low, high], rounded as list positions and check boxes are.
     std::optional<int> Whole(const char* section, const char* key, double low, double high) {
         const std::optional<double> number = ParseLeadingNumber(Get(section, key));
@@ -281,8 +287,8 @@ void ProjectReader::ChooseFont(bool found) {
 bool ProjectReader::ReadMenuStyle() {
     const char* section = "Adv Menu Opts";
     MenuStyleForm& menu = m_w.menuStyle;
-    menu.txtclr(0).SetText(Get(section, "Text Color"));
-    menu.txtclr(1).SetText(Get(section, "BG Color"));
+    menu.SetColourText(0, Colour(section, "Text Color"));
+    menu.SetColourText(1, Colour(section, "BG Color"));
     const auto system = Check(section, "System Menu Colors");
     if (!system) {
         return false;
@@ -337,7 +343,7 @@ bool ProjectReader::ReadButtonStyle() {
     const char* section = "Adv Button Opts";
     ButtonStyleForm& button = m_w.buttonStyle;
     for (int n = 0; n < ButtonStyleForm::ColourCount; ++n) {
-        button.txtclr(n).SetText(Get(section, "Color " + std::to_string(n)));
+        button.SetColourText(n, Colour(section, "Color " + std::to_string(n)));
     }
     const auto syncTopLeft = Check(section, "Synch Left and Top");
     if (!syncTopLeft) {
@@ -422,11 +428,11 @@ SaveResult SaveProject(Workspace& w) {
         return SaveResult::Cancelled;
     }
 
-    w.settings.SaveSetting(FoldersSection, LastFolderKey, chosen);
     const std::string previousPath = project.ProjectPath;
     const bool previousDirty = project.DirtyFlag;
     const bool previousHasFile = project.HasProjectFile;
     project.ProjectPath = CutAtNul(chosen);
+    w.settings.SaveSetting(FoldersSection, LastFolderKey, project.ProjectPath);
     project.DirtyFlag = false;
     project.HasProjectFile = true;
 

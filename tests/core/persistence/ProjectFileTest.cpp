@@ -1,0 +1,319 @@
+#include "ProjectFixture.h"
+
+namespace pickwell {
+namespace {
+
+const char* const ThreeItemFile =
+    "Pickwell Project File (Do not edit manually)\r\n"
+    "[Items]\r\nicount=3\r\n"
+    "Item 1=Fruit\r\nItem 2=   Apple\r\nItem 3=   Pear\r\n"
+    "[URLS]\r\nURL 1=\r\nURL 2=apple.html\r\nURL 3=\r\n"
+    "[Linked]\r\n1=No\r\n2=Yes\r\n3=No\r\n"
+    "[ItemColors]\r\n"
+    "Backcolor 1=Default\r\nTextcolor 1=Default\r\nIsHeading 1=Yes\r\n"
+    "Backcolor 2=#FF0000\r\nTextcolor 2=#00FF00\r\nIsHeading 2=No\r\n"
+    "Backcolor 3=Default\r\nTextcolor 3=Default\r\nIsHeading 3=No\r\n"
+    "[Selected]\r\nSelectedItem=3\r\n"
+    "[Menu Options]\r\n"
+    "Navigate=0\r\nAlign to Button=1\r\nTarget=0\r\n"
+    "Frame Name=\r\nMenu Name=MyMenu\r\n"
+    "[Adv Menu Opts]\r\n"
+    "Text Color=#000000\r\nBG Color=#FFFFFF\r\n"
+    "System Menu Colors=1\r\nFont=MS Sans Serif\r\nFont Size=13\r\n"
+    "Font Weight=500\r\nUnderline=0\r\nItalics=0\r\nWidth=\r\n"
+    "Constrain Width=1\r\n"
+    "[Button Options]\r\n"
+    "Button Type=0\r\nButton Text=Go\r\nButton Graphic URL=\r\n"
+    "Button Graphic Wdth=\r\nButton Graphic Ht=\r\nAlt Text=\r\n"
+    "[Adv Button Opts]\r\n"
+    "Color 0=#000000\r\nColor 1=#C0C0C0\r\nColor 2=#FFFFFF\r\n"
+    "Color 3=#FFFFFF\r\nColor 4=#808080\r\nColor 5=#808080\r\n"
+    "Synch Left and Top=1\r\nSynch Right and Bottom=1\r\nBorder=1\r\n"
+    "System Button Colors=1\r\nFont=MS Sans Serif\r\nFont Size=13\r\n"
+    "Font Weight=500\r\nUnderline=0\r\nItalics=0\r\nHeight=\r\n"
+    "Width=\r\nBorder Thickness=\r\nConstrain Button Size=1\r\n";
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    EXPECT_NE(std::string::npos, at) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+class ProjectFileTest : public ProjectFixture {
+protected:
+    void AddThreeItems() {
+        main.AppendLoadedItem(Item("Fruit", "No", "", "Yes"));
+        MenuItem apple = Item("Apple", "Yes", "apple.html");
+        apple.backColor = "#FF0000";
+        apple.textColor = "#00FF00";
+        main.AppendLoadedItem(apple);
+        MenuItem pear = Item("Pear", "No", "");
+        pear.selected = "Yes";
+        main.AppendLoadedItem(pear);
+    }
+
+    // Loads `bytes` from shop.pkw.
+    bool LoadText(const std::string& bytes) {
+        dir.Write("shop.pkw", bytes);
+        return LoadProject(workspace, dir.File("shop.pkw"));
+    }
+
+    void ExpectRejected(const std::string& bytes, const std::string& why, bool fontNote = false) {
+        SCOPED_TRACE(why);
+        if (fontNote) {
+            prompt.Expect("Note");
+        }
+        project.HasProjectFile = false;
+        main.AppendLoadedItem(Item("kept?", "No", ""));
+        const std::string recentBefore = recent.StoredPath(0);
+        prompt.Expect("Oops!");
+        EXPECT_FALSE(LoadText(bytes));
+        EXPECT_EQ("Could not load \"shop.pkw\". The file is either corrupt, not a valid Pickwell "
+                  "project file, or no longer exists.",
+                  prompt.last().text);
+        EXPECT_EQ(MessageIcon::Warning, prompt.last().icon);
+        EXPECT_TRUE(project.items.empty());
+        EXPECT_EQ("Pickwell", main.windowTitle());
+        EXPECT_FALSE(project.DirtyFlag);
+        EXPECT_FALSE(project.HasProjectFile);
+        EXPECT_FALSE(project.SilentRestore);
+        EXPECT_EQ(dir.File("shop.pkw"), project.ProjectPath);
+        EXPECT_EQ(recentBefore, recent.StoredPath(0));
+    }
+};
+
+TEST_F(ProjectFileTest, WritesTheFileInItsOrderAndReadsItBackAsTheUserMadeIt) {
+    AddThreeItems();
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
+    EXPECT_EQ(ThreeItemFile, ReadWholeFile(dir.File("shop.pkw")).bytes);
+    EXPECT_EQ("Pickwell - shop.pkw", main.windowTitle());
+    EXPECT_EQ("&1. shop.pkw", recent.entries()[0].caption);
+    EXPECT_TRUE(recent.separatorVisible());
+
+    main.RemoveAllItems();
+    main.SetItemText("typed");
+    ASSERT_TRUE(LoadProject(workspace, dir.File("shop.pkw")));
+    ASSERT_EQ(3u, project.items.size());
+    EXPECT_EQ("Fruit", project.items[0].text);
+    EXPECT_EQ("   Apple", project.items[1].text); // one indent, not two
+    EXPECT_EQ("#FF0000", project.items[1].backColor);
+    EXPECT_EQ("Yes", project.items[1].linked);
+    EXPECT_EQ((std::vector<std::string>{"No", "No", "Yes"}),
+              (std::vector<std::string>{project.items[0].selected, project.items[1].selected,
+                                        project.items[2].selected}));
+    EXPECT_TRUE(main.IsRowBold(1));
+    EXPECT_EQ("", main.itemtexttext().text);
+    EXPECT_EQ("itemtexttext", main.focus().control);
+    EXPECT_FALSE(project.DirtyFlag);
+    EXPECT_TRUE(project.HasProjectFile);
+    EXPECT_EQ(dir.File("shop.pkw"), settings.GetSetting("Folders", "Last Used Save Folder", ""));
+}
+
+TEST_F(ProjectFileTest, ItemTextsComeBackTrimmedAndCut) {
+    main.AppendLoadedItem(Item("  Own blanks", "No", ""));
+    main.AppendLoadedItem(Item(std::string(300, 'x'), "No", ""));
+    main.AppendLoadedItem(Item("Heading", "No", "", "Yes"));
+    main.AppendLoadedItem(Item("  Under", "No", ""));
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
+    ASSERT_TRUE(LoadProject(workspace, dir.File("shop.pkw")));
+    EXPECT_EQ("Own blanks", project.items[0].text);
+    EXPECT_EQ(std::string(254, 'x'), project.items[1].text);
+    EXPECT_EQ("   Under", project.items[3].text);
+}
+
+TEST_F(ProjectFileTest, TheSelectedSectionIsWrittenOnlyForASelectedItem) {
+    MenuItem first = Item("First", "No", "");
+    first.selected = "Yes";
+    main.AppendLoadedItem(first);
+    main.AppendLoadedItem(Item("Second", "No", ""));
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
+    const std::string withFirst = ReadWholeFile(dir.File("shop.pkw")).bytes;
+    EXPECT_LT(withFirst.find("[Selected]"), withFirst.find("[ItemColors]"));
+
+    project.items[0].selected = "No";
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
+    EXPECT_EQ(std::string::npos, ReadWholeFile(dir.File("shop.pkw")).bytes.find("Selected"));
+
+    for (const char* number : {"0", "9", "1.5", "x"}) {
+        ASSERT_TRUE(
+            LoadText(Replace(withFirst, "SelectedItem=1", std::string("SelectedItem=") + number)));
+        for (const MenuItem& item : project.items) {
+            EXPECT_EQ("No", item.selected) << number;
+        }
+    }
+}
+
+TEST_F(ProjectFileTest, AnEmptyProjectHasOnlyTheItemCount) {
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("empty.pkw")));
+    const std::string bytes = ReadWholeFile(dir.File("empty.pkw")).bytes;
+    EXPECT_NE(std::string::npos, bytes.find("[Items]\r\nicount=0\r\n[Menu Options]\r\n"));
+}
+
+TEST_F(ProjectFileTest, RejectsFilesItCannotUseAndLeavesANewProject) {
+    const std::string valid = ThreeItemFile;
+    ExpectRejected(Replace(valid, "manually)", "manually) "), "header with an extra blank");
+    ExpectRejected("", "empty file");
+    ExpectRejected(valid.substr(0, valid.find("[Adv Menu Opts]")) +
+                       valid.substr(valid.find("[Button Options]")),
+                   "no Adv Menu Opts: the font weight reads as 0", true);
+    ExpectRejected(Replace(valid, "Align to Button=1", "Align to Button=3"), "list position");
+    ExpectRejected(Replace(valid, "Underline=0", "Underline=-1"), "check box");
+    ExpectRejected(Replace(valid, "Font Weight=500", "Font Weight=99.4"), "weight");
+    ExpectRejected(Replace(valid, "Font Size=13", "Font Size=1e999"), "size beyond range");
+    ExpectRejected(Replace(valid, "icount=3", "icount=3000000000"), "beyond 32 bits");
+    ExpectRejected(Replace(valid, "icount=3", "icount=2000000000"), "more items than lines");
+}
+
+TEST_F(ProjectFileTest, RejectsWhatIsNotARegularFile) {
+    std::filesystem::create_directory(dir.File("folder.pkw"));
+    prompt.Expect("Oops!");
+    EXPECT_FALSE(LoadProject(workspace, dir.File("folder.pkw")));
+
+    prompt.Expect("Oops!");
+    EXPECT_FALSE(LoadProject(workspace, "no-folder.pkw"));
+    EXPECT_EQ("Could not load \"\". The file is either corrupt, not a valid Pickwell project "
+              "file, or no longer exists.",
+              prompt.last().text);
+}
+
+TEST_F(ProjectFileTest, AcceptsLenientValuesAndRunsEachControlsHandling) {
+    std::string text = ThreeItemFile;
+    text = Replace(text, "Navigate=0\r\n", "");
+    text = Replace(text, "Target=0", "Target=2.5"); // halves go to the even neighbour
+    text = Replace(text, "Align to Button=1", "Align to Button=-1");
+    text = Replace(text, "Frame Name=", "Frame Name=  \"main\"  ");
+    text = Replace(text, "System Menu Colors=1", "System Menu Colors=0");
+    text = Replace(text, "Font Size=13", "Font Size= 015px");
+    text = Replace(text, "Font Weight=500", "Font Weight=700");
+    text = Replace(text, "Italics=0", "Italics=2");
+    text = Replace(text, "Width=\r\nConstrain Width=1", "Width=123456\r\nConstrain Width=0");
+    text = Replace(text, "Button Type=0", "Button Type=graphic");
+    ASSERT_TRUE(LoadText(text));
+
+    EXPECT_EQ(1, project.menuOptions.navigateMode);
+    EXPECT_EQ(2, project.menuOptions.target);
+    EXPECT_TRUE(main.optionStates().txtfrm);
+    EXPECT_EQ(-1, project.menuOptions.alignToButton);
+    EXPECT_EQ("main", project.menuOptions.frameName);
+    EXPECT_EQ(1, project.buttonOptions.buttonType);
+    EXPECT_TRUE(main.optionStates().buttngrurl);
+
+    EXPECT_EQ(0, project.menuStyle.useSystemColors);
+    EXPECT_TRUE(menuStyle.txtclr(0).enabled());
+    EXPECT_EQ("15", project.menuStyle.fontSize);
+    EXPECT_EQ("700", project.menuStyle.fontWeight);
+    EXPECT_EQ(2, project.menuStyle.italic);
+    EXPECT_EQ("1234", project.menuStyle.width);
+    EXPECT_TRUE(menuStyle.txtMW().enabled);
+    EXPECT_FALSE(project.DirtyFlag);
+}
+
+TEST_F(ProjectFileTest, AFontThatIsNotInstalledKeepsTheDefaultAfterANote) {
+    std::string text = Replace(ThreeItemFile, "Font=MS Sans Serif", "Font=Comic Sans MS");
+    text = Replace(text, "Font=MS Sans Serif", "Font=Fancy");
+    prompt.Expect("Note");
+    prompt.Expect("Note");
+    ASSERT_TRUE(LoadText(text));
+    EXPECT_EQ("This menu project uses a font that is not installed on your system. The default "
+              "font will be used instead.",
+              prompt.last().text);
+    EXPECT_EQ(MessageIcon::Information, prompt.last().icon);
+    EXPECT_EQ("MS Sans Serif", project.menuStyle.fontName);
+    EXPECT_EQ("MS Sans Serif", project.buttonStyle.fontName);
+}
+
+TEST_F(ProjectFileTest, UndefinedCodePageBytesSurviveALoadAndASave) {
+    ASSERT_TRUE(LoadText(Replace(ThreeItemFile, "Item 1=Fruit", "Item 1=Fr\x81\x8D\x8F\x90\x9D")));
+    EXPECT_EQ("Fr\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D", project.items[0].text);
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("again.pkw")));
+    EXPECT_NE(std::string::npos,
+              ReadWholeFile(dir.File("again.pkw")).bytes.find("Item 1=Fr\x81\x8D\x8F\x90\x9D\r\n"));
+}
+
+TEST_F(ProjectFileTest, AsksBeforeSavingCharactersTheFileCannotHold) {
+    main.AppendLoadedItem(Item("Next \xE2\x86\x92", "No", ""));
+    project.DirtyFlag = true;
+    prompt.Expect("Note", Button::No);
+    EXPECT_EQ(SaveResult::Cancelled, SaveProject(workspace));
+    EXPECT_TRUE(project.SaveCancelled);
+    EXPECT_TRUE(project.DirtyFlag);
+    EXPECT_TRUE(dialogs.saveRequests.empty());
+    EXPECT_EQ(MessageButtons::YesNo, prompt.last().buttons);
+
+    prompt.Expect("Note", Button::Yes);
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
+    EXPECT_NE(std::string::npos, ReadWholeFile(dir.File("shop.pkw")).bytes.find("Item 1=Next ?"));
+    EXPECT_EQ("Next \xE2\x86\x92", project.items[0].text);
+}
+
+TEST_F(ProjectFileTest, TheSaveDialogProposesTheLastNameInTheLastFolder) {
+    project.DirtyFlag = true;
+    EXPECT_EQ(SaveResult::Cancelled, SaveProject(workspace));
+    const FileDialogRequest& first = dialogs.saveRequests.at(0);
+    EXPECT_EQ("Save Menu Project as...", first.title);
+    EXPECT_EQ("Pickwell Project File (*.pkw)", first.filterDescription);
+    EXPECT_EQ("*.pkw", first.filterPattern);
+    EXPECT_EQ("/opt/pickwell/", first.initialFolder);
+    EXPECT_EQ("", first.proposedName);
+    EXPECT_TRUE(project.SaveCancelled);
+    EXPECT_TRUE(project.DirtyFlag);
+    EXPECT_EQ("Pickwell", main.windowTitle());
+
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw") + std::string(1, '\0') + "junk"));
+    EXPECT_EQ(dir.File("shop.pkw"), project.ProjectPath);
+    SaveProject(workspace);
+    EXPECT_EQ("shop.pkw", dialogs.saveRequests.at(2).proposedName);
+    EXPECT_EQ(dir.File("shop.pkw"), dialogs.saveRequests.at(2).initialFolder);
+}
+
+TEST_F(ProjectFileTest, SavingOverAFileReplacesAllOfIt) {
+    dir.Write("shop.pkw", std::string(ThreeItemFile) + "[Extra]\r\nkept=no\r\n");
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
+    const std::string bytes = ReadWholeFile(dir.File("shop.pkw")).bytes;
+    EXPECT_EQ(std::string::npos, bytes.find("Extra"));
+    EXPECT_EQ(std::string::npos, bytes.find("Selected"));
+}
+
+TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheChangesProtected) {
+    for (auto step : {FailingFileOps::Step::Write, FailingFileOps::Step::Rename}) {
+        dir.Write("shop.pkw", ThreeItemFile);
+        ASSERT_TRUE(LoadProject(workspace, dir.File("shop.pkw")));
+        main.SetMenuName("Changed");
+        ASSERT_TRUE(project.DirtyFlag);
+        const auto failNextSave = [&] {
+            fileOps = FailingFileOps();
+            fileOps.failAt = step;
+            fileOps.failOnCall = step == FailingFileOps::Step::Write ? 10 : 1; // part-way
+        };
+        failNextSave();
+        prompt.Expect("Error");
+        EXPECT_EQ(SaveResult::Failed, SaveAs(dir.File("other.pkw")));
+        EXPECT_EQ("Pickwell could not perform this operation due to the following error:\r\n\r\n"
+                  "\"No space left on device\"",
+                  prompt.last().text);
+        EXPECT_TRUE(project.DirtyFlag);
+        EXPECT_FALSE(project.SaveCancelled);
+        EXPECT_EQ(dir.File("shop.pkw"), project.ProjectPath);
+        EXPECT_EQ("Pickwell - shop.pkw", main.windowTitle());
+        EXPECT_EQ(dir.File("shop.pkw"), recent.StoredPath(0));
+        EXPECT_EQ(std::vector<std::string>{"shop.pkw"}, dir.Names());
+
+        failNextSave();
+        prompt.Expect("Error");
+        EXPECT_EQ(SaveResult::Failed, SaveAs(dir.File("shop.pkw"))); // over the file itself
+        EXPECT_EQ(ThreeItemFile, ReadWholeFile(dir.File("shop.pkw")).bytes);
+        EXPECT_EQ(std::vector<std::string>{"shop.pkw"}, dir.Names());
+    }
+}
+
+TEST_F(ProjectFileTest, ACancelledOpenDialogChangesNothing) {
+    main.AppendLoadedItem(Item("Stays", "No", ""));
+    EXPECT_FALSE(LoadProject(workspace, ""));
+    EXPECT_EQ("Load Menu Project...", dialogs.openRequests.at(0).title);
+    EXPECT_EQ("/opt/pickwell/", dialogs.openRequests.at(0).initialFolder);
+    EXPECT_EQ(1u, project.items.size());
+    EXPECT_TRUE(settings.values.empty());
+}
+
+} // namespace
+} // namespace pickwell
