@@ -1,0 +1,228 @@
+#include "cli/CommandLine.h"
+
+#include "app/PreviewFolder.h"
+#include "app/Session.h"
+#include "cli/ConsolePrompt.h"
+#include "cli/HeadlessDesktop.h"
+#include "cli/MemorySettingsStore.h"
+#include "persistence/ProjectFile.h"
+#include "persistence/TextFile.h"
+#include "platform/qt/QtFontList.h"
+#include "style/FontLists.h"
+#include "text/Windows1252.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <optional>
+#include <ostream>
+#include <utility>
+
+namespace pickwell {
+namespace {
+
+constexpr const char* UsageMessage =
+    "Usage: pickwell generate --mode file|clip|preview [--output PATH] PROJECT.pkw\n"
+    "       pickwell fonts\n"
+    "       pickwell --help | --version\n"
+    "\n"
+    "Commands:\n"
+    "  generate  Write the menu code of a project file.\n"
+    "              --mode file     the code file page in Windows-1252, to PATH or standard "
+    "output\n"
+    "              --mode clip     the function code, then the HTML code, in UTF-8, to PATH or\n"
+    "                              standard output\n"
+    "              --mode preview  the preview pages into the existing folder PATH\n"
+    "  fonts     List the installed fonts, one per line, as the style windows list them.\n"
+    "\n"
+    "Messages go to standard error as \"TITLE: TEXT\".\n"
+    "Exit status: 0 done, 1 the project could not be loaded, 2 a check before generation\n"
+    "failed, 3 the output could not be written, 64 wrong usage.\n";
+
+// Fonts need a GUI application, but never a display; Qt's own chatter stays out of the
+// messages the user reads.
+class HeadlessApplication {
+public:
+    HeadlessApplication() {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                fprintf(stderr, "%s\n", qPrintable(text));
+            }
+        });
+        m_application.emplace(m_argc, m_argv);
+    }
+
+private:
+    char m_name[9] = "pickwell";
+    char* m_argv[2] = {m_name, nullptr};
+    int m_argc = 1;
+    std::optional<QGuiApplication> m_application;
+};
+
+std::string WithTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+// "--name value" or "--name=value"; advances `i` past what it took.
+std::optional<std::string> OptionValue(const std::vector<std::string>& args, std::size_t& i,
+                                       const std::string& name) {
+    const std::string& arg = args[i];
+    if (arg.starts_with(name + "=")) {
+        return arg.substr(name.size() + 1);
+    }
+    if (arg == name && i + 1 < args.size()) {
+        return args[++i];
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+const char* CommandLine::UsageText() {
+    return UsageMessage;
+}
+
+int CommandLine::UsageError(const std::string& problem) {
+    m_err << "pickwell: " << problem << "\n\n" << UsageMessage;
+    return ExitStatus::Usage;
+}
+
+int CommandLine::Run() {
+    for (const std::string& arg : m_arguments) {
+        if (arg == "--") {
+            break;
+        }
+        if (arg == "--help" || arg == "-h") {
+            m_out << UsageMessage;
+            return ExitStatus::Done;
+        }
+        if (arg == "--version") {
+            m_out << "pickwell " << PICKWELL_VERSION << '\n';
+            return ExitStatus::Done;
+        }
+    }
+    if (m_arguments.empty()) {
+        return UsageError("no command given");
+    }
+    if (m_arguments[0] == "generate") {
+        return Generate();
+    }
+    if (m_arguments[0] == "fonts") {
+        return m_arguments.size() == 1 ? Fonts() : UsageError("fonts takes no arguments");
+    }
+    return UsageError("unknown command '" + m_arguments[0] + "'");
+}
+
+int CommandLine::Generate() {
+    std::optional<std::string> modeWord;
+    std::optional<std::string> output;
+    std::optional<std::string> project;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < m_arguments.size(); ++i) {
+        const std::string& arg = m_arguments[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.starts_with("--mode")) {
+            modeWord = OptionValue(m_arguments, i, "--mode");
+            if (!modeWord) {
+                return UsageError("--mode needs file, clip or preview");
+            }
+        } else if (!optionsEnded && arg.starts_with("--output")) {
+            output = OptionValue(m_arguments, i, "--output");
+            if (!output || output->empty()) {
+                return UsageError("--output needs a path");
+            }
+        } else if (!optionsEnded && arg.starts_with("-") && arg != "-") {
+            return UsageError("unknown option '" + arg + "'");
+        } else if (project) {
+            return UsageError("more than one project file given");
+        } else {
+            project = arg;
+        }
+    }
+    if (!modeWord) {
+        return UsageError("generate needs --mode file, clip or preview");
+    }
+    const std::optional<OutputMode> mode = ParseOutputMode(*modeWord);
+    if (!mode) {
+        return UsageError("unknown mode '" + *modeWord + "'; use file, clip or preview");
+    }
+    if (!project || project->empty()) {
+        return UsageError("generate needs a project file");
+    }
+    if (*mode == OutputMode::Preview && !output) {
+        return UsageError("--mode preview needs --output FOLDER");
+    }
+
+    HeadlessApplication application;
+    ConsolePrompt prompt(m_err);
+    HeadlessDesktop desktop;
+    MemorySettingsStore settings;
+    QtFontList fonts;
+    PlatformServices services{
+        prompt,
+        desktop,
+        settings,
+        fonts,
+        desktop,
+        desktop,
+        desktop,
+        desktop,
+        desktop,
+        desktop,
+        WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString())};
+    Session session(services);
+    session.StartUp("");
+    if (!LoadProject(session.workspace(), *project)) {
+        return ExitStatus::LoadFailed;
+    }
+    const std::optional<MenuCode> code = session.codeCommands().CheckAndGenerate(*mode);
+    if (!code) {
+        return ExitStatus::CheckFailed;
+    }
+
+    WriteResult written;
+    switch (*mode) {
+    case OutputMode::File:
+        if (output) {
+            written = WriteDocumentFile(*output, code->document);
+        } else {
+            m_out << EncodeWindows1252(code->document, Unmappable::CharacterReference) << "\r\n";
+        }
+        break;
+    case OutputMode::Clip:
+        if (output) {
+            written = WriteFileAtomically(*output, code->functionCode + code->htmlCode);
+        } else {
+            m_out << code->functionCode << code->htmlCode;
+        }
+        break;
+    case OutputMode::Preview:
+        written = WritePreviewPages(WithTrailingSlash(*output), *code);
+        break;
+    }
+    if (!output && !m_out.flush()) {
+        written = {false, "The output could not be written."};
+    }
+    if (!written.ok) {
+        prompt.Show(SaveErrorMessage(written.error));
+        return ExitStatus::WriteFailed;
+    }
+    return ExitStatus::Done;
+}
+
+int CommandLine::Fonts() {
+    HeadlessApplication application;
+    QtFontList fonts;
+    for (const std::string& name : SortFontNames(fonts.InstalledFonts())) {
+        m_out << name << '\n';
+    }
+    return m_out.flush() ? ExitStatus::Done : ExitStatus::WriteFailed;
+}
+
+} // namespace pickwell
