@@ -74,10 +74,10 @@ public:
     std::vector<std::string> InstalledFonts() override { return {"Arial", "MS Sans Serif"}; }
 };
 
-// A started program whose project holds `count` items: a heading every 20 items, every
-// item linked and coloured.
+// A started program whose project holds `count` items, every one linked and coloured: a
+// heading every `headingEvery` items, or none when it is 0.
 struct Program {
-    explicit Program(int count)
+    explicit Program(int count, int headingEvery = 20)
         : path((std::filesystem::temp_directory_path() /
                 ("pickwell-bench-" + std::to_string(count) + ".pkw"))
                    .string())
@@ -86,7 +86,7 @@ struct Program {
         FillFontLists(fonts, menuStyle, buttonStyle);
         for (int i = 1; i <= count; ++i) {
             MenuItem item;
-            const bool heading = i % 20 == 1;
+            const bool heading = headingEvery > 0 && i % headingEvery == 1;
             item.text = (heading ? "Group " : "   Page number ") + std::to_string(i);
             item.isHeading = heading ? "Yes" : "No";
             item.linked = heading ? "No" : "Yes";
@@ -140,6 +140,21 @@ void LoadProjectOfItems(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+// Loading a list without any heading: each item looks for a heading above it.
+void LoadProjectWithoutHeadings(benchmark::State& state) {
+    const auto count = static_cast<std::size_t>(state.range(0));
+    Program program(static_cast<int>(count), 0);
+    SaveProject(program.workspace);
+    for (auto _ : state) {
+        if (!LoadProject(program.workspace, program.path) ||
+            program.project.items.size() != count) {
+            state.SkipWithError("load failed");
+            break;
+        }
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 BENCHMARK(SaveProjectOfItems)
     ->Arg(1000)
     ->Arg(10000)
@@ -147,6 +162,13 @@ BENCHMARK(SaveProjectOfItems)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 BENCHMARK(LoadProjectOfItems)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+BENCHMARK(LoadProjectWithoutHeadings)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(100000)

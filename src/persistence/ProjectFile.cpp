@@ -475,7 +475,6 @@ bool LoadProject(Workspace& w, const std::string& path) {
                         ProjectReader(w, file.bytes).ReadAll();
     if (!loaded) {
         ResetProject(w.main, w.menuStyle, w.buttonStyle);
-        project.SilentRestore = false;
         w.prompt.Show(LoadFailedMessage(project.ProjectPath));
         return false;
     }
