@@ -7,8 +7,9 @@
 namespace pickwell {
 namespace {
 
-TEST(Session, StartsWithTheDefaultProjectAndCommittedStyles) {
+TEST(Session, StartsWithTheDefaultProjectCommittedStylesAndTheRecentFiles) {
     Desktop desktop;
+    desktop.settings.SaveSetting("Recent Files", "1", "/home/me/shop.pkw");
     Session session(desktop.services);
     session.StartUp("");
 
@@ -18,25 +19,12 @@ TEST(Session, StartsWithTheDefaultProjectAndCommittedStyles) {
     EXPECT_EQ(0, project.menuOptions.target);
     EXPECT_EQ(1, project.menuOptions.alignToButton);
     EXPECT_EQ("MyMenu", project.menuOptions.menuName);
-    EXPECT_EQ("MS Sans Serif", session.menuStyle().combofont().text);
-    EXPECT_EQ("13", session.buttonStyle().combofontsize().text);
     EXPECT_EQ("MS Sans Serif", project.menuStyle.fontName);
     EXPECT_EQ("MS Sans Serif", project.buttonStyle.fontName);
+    EXPECT_EQ("13", session.buttonStyle().combofontsize().text);
     EXPECT_EQ("#FFFFFF", session.mainForm().txtclr(0).text());
-    EXPECT_EQ("#000000", session.mainForm().txtclr(1).text());
     EXPECT_FALSE(project.DirtyFlag);
-    EXPECT_FALSE(project.HasProjectFile);
-    EXPECT_EQ("Pickwell", session.mainForm().windowTitle());
-}
-
-TEST(Session, StartUpShowsTheRecentFilesStored) {
-    Desktop desktop;
-    desktop.settings.SaveSetting("Recent Files", "1", "/home/me/shop.pkw");
-    Session session(desktop.services);
-    session.StartUp("");
-    EXPECT_TRUE(session.recentFiles().separatorVisible());
     EXPECT_EQ((RecentFileEntry{true, "&1. shop.pkw"}), session.recentFiles().entries()[0]);
-    EXPECT_FALSE(session.recentFiles().entries()[1].visible);
 }
 
 TEST(Session, AnArgumentThatIsNoProjectFileIsReportedAndIgnored) {

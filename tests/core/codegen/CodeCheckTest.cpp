@@ -34,7 +34,7 @@ TEST(ValidateForCode, FrameNameIsCheckedBeforeEverythingElse) {
               check.message.text);
 }
 
-TEST(ValidateForCode, GraphicAddressIsNeededOnlyWhenTheButtonIsWritten) {
+TEST(ValidateForCode, GraphicAddressIsNeededOnlyWhenTheButtonIsWrittenThenAMenuName) {
     MenuProject project;
     project.buttonOptions.buttonType = 1;
     project.menuOptions.menuName = "";
@@ -45,8 +45,12 @@ TEST(ValidateForCode, GraphicAddressIsNeededOnlyWhenTheButtonIsWritten) {
               "for the graphic. Please specify a URL for the button graphic in the space provided.",
               check.message.text);
 
-    project.menuOptions.menuName = "MyMenu";
     project.menuOptions.navigateMode = 1;
+    const CodeCheck nameMissing = ValidateForCode(project);
+    ExpectNope(nameMissing, "Oops!", {"txtmnm"});
+    EXPECT_EQ(MenuNameMissing, nameMissing.message.text);
+
+    project.menuOptions.menuName = "MyMenu";
     EXPECT_EQ("ok", ValidateForCode(project).result);
 }
 
@@ -57,14 +61,6 @@ TEST(ValidateForCode, BlankFrameNameAndAddressCountAsGiven) {
     project.buttonOptions.buttonType = 1;
     project.buttonOptions.graphicUrl = "  ";
     EXPECT_TRUE(ValidateForCode(project).passed());
-}
-
-TEST(ValidateForCode, MissingMenuNameAsksForOne) {
-    MenuProject project;
-    project.menuOptions.menuName = "";
-    const CodeCheck check = ValidateForCode(project);
-    ExpectNope(check, "Oops!", {"txtmnm"});
-    EXPECT_EQ(MenuNameMissing, check.message.text);
 }
 
 TEST(ValidateForCode, MenuNameTakesLettersOfEitherCaseDigitsAndUnderscore) {
