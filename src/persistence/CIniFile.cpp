@@ -14,6 +14,10 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+char FoldChar(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) {
         s.remove_prefix(1);
@@ -26,10 +30,23 @@ std::string_view Trim(std::string_view s) {
 
 std::string Fold(std::string_view s) {
     std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    std::transform(out.begin(), out.end(), out.begin(), FoldChar);
     return out;
+}
+
+// FNV-1a over the folded bytes, so that names differing only in case meet.
+std::uint32_t FoldedHash(std::string_view s) {
+    std::uint32_t hash = 2166136261u;
+    for (char c : s) {
+        hash = (hash ^ static_cast<unsigned char>(FoldChar(c))) * 16777619u;
+    }
+    return hash;
+}
+
+bool FoldedEqual(std::string_view text, std::string_view folded) {
+    return text.size() == folded.size() &&
+           std::equal(text.begin(), text.end(), folded.begin(),
+                      [](char a, char b) { return FoldChar(a) == b; });
 }
 
 std::string ToFile(std::string_view utf8) {
@@ -50,55 +67,125 @@ bool SectionName(std::string_view line, std::string_view& name) {
     return true;
 }
 
-// The key of a "Key=Value" line, or nothing for any other line.
-bool KeyName(std::string_view line, std::string_view& key) {
-    const auto eq = line.find('=');
-    if (eq == std::string_view::npos) {
-        return false;
-    }
-    key = Trim(line.substr(0, eq));
-    return true;
-}
-
 } // namespace
 
+CIniFile::Line CIniFile::MakeLine(std::size_t offset, std::size_t length) const {
+    Line line{offset, length};
+    const std::string_view text = Text(line);
+    const auto eq = text.find('=');
+    if (eq != std::string_view::npos) {
+        const std::string_view key = Trim(text.substr(0, eq));
+        line.isValue = true;
+        line.keyStart = key.empty() ? 0 : static_cast<std::size_t>(key.data() - text.data());
+        line.keyLength = key.size();
+        line.valueStart = eq + 1;
+    }
+    return line;
+}
+
+CIniFile::Line CIniFile::AppendText(std::string_view bytes) {
+    const std::size_t offset = m_text.size();
+    m_text += bytes;
+    return MakeLine(offset, bytes.size());
+}
+
+std::string_view CIniFile::Text(const Line& line) const {
+    return std::string_view(m_text).substr(line.offset, line.length);
+}
+
 void CIniFile::Assign(std::string_view bytes) {
+    m_text.assign(bytes);
     m_preamble.clear();
     m_sections.clear();
     m_sectionIndex.clear();
-    while (!bytes.empty()) {
-        const auto end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+    std::size_t start = 0;
+    while (start < m_text.size()) {
+        auto end = m_text.find('\n', start);
+        const std::size_t next = end == std::string::npos ? m_text.size() : end + 1;
+        if (end == std::string::npos) {
+            end = m_text.size();
         }
-        AddLine(std::string(line));
+        if (end > start && m_text[end - 1] == '\r') {
+            --end;
+        }
+        AddLine(MakeLine(start, end - start));
+        start = next;
     }
 }
 
-void CIniFile::AddLine(std::string line) {
+void CIniFile::AddLine(const Line& line) {
     std::string_view name;
-    if (SectionName(line, name)) {
+    if (SectionName(Text(line), name)) {
         m_sectionIndex.try_emplace(Fold(name), m_sections.size());
-        m_sections.push_back({std::move(line), {}, {}, 0});
+        m_sections.push_back({line, {}, {}, 0, 0});
         return;
     }
     if (m_sections.empty()) {
-        m_preamble.push_back(std::move(line));
+        m_preamble.push_back(line);
         return;
     }
     SectionBlock& block = m_sections.back();
-    if (KeyName(line, name)) {
-        block.keys.try_emplace(Fold(name), block.lines.size());
-        block.valueEnd = block.lines.size() + 1;
+    block.lines.push_back(line);
+    if (line.isValue) {
+        block.valueEnd = block.lines.size();
+        const std::string_view key = Text(line).substr(line.keyStart, line.keyLength);
+        const std::uint32_t hash = FoldedHash(key);
+        if (block.slots.empty() || block.slots[FindSlot(block, Fold(key), hash)].line == 0) {
+            IndexKey(block, hash, block.lines.size() - 1);
+        }
     }
-    block.lines.push_back(std::move(line));
+}
+
+std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view foldedKey,
+                               std::uint32_t hash) const {
+    const std::size_t mask = block.slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const KeySlot& slot = block.slots[i];
+        if (slot.line == 0) {
+            return i;
+        }
+        if (slot.hash == hash) {
+            const Line& line = block.lines[slot.line - 1];
+            if (FoldedEqual(Text(line).substr(line.keyStart, line.keyLength), foldedKey)) {
+                return i;
+            }
+        }
+    }
+}
+
+void CIniFile::IndexKey(SectionBlock& block, std::uint32_t hash, std::size_t line) {
+    // Kept at most half full, so that every search soon meets a free place.
+    if (2 * (block.keyCount + 1) > block.slots.size()) {
+        std::vector<KeySlot> old(std::max<std::size_t>(16, 2 * block.slots.size()));
+        old.swap(block.slots);
+        const std::size_t mask = block.slots.size() - 1;
+        for (const KeySlot& slot : old) {
+            if (slot.line != 0) {
+                std::size_t i = slot.hash & mask;
+                while (block.slots[i].line != 0) {
+                    i = (i + 1) & mask;
+                }
+                block.slots[i] = slot;
+            }
+        }
+    }
+    const std::size_t mask = block.slots.size() - 1;
+    std::size_t i = hash & mask;
+    while (block.slots[i].line != 0) {
+        i = (i + 1) & mask;
+    }
+    block.slots[i] = {hash, static_cast<std::uint32_t>(line + 1)};
+    ++block.keyCount;
 }
 
 void CIniFile::SetSection(std::string_view name) {
     m_section = name;
     m_foldedSection = Fold(ToFile(name));
+}
+
+void CIniFile::SetKey(std::string_view name) {
+    m_key = name;
+    m_foldedKey = Fold(ToFile(name));
 }
 
 const CIniFile::SectionBlock* CIniFile::FindSection() const {
@@ -108,15 +195,15 @@ const CIniFile::SectionBlock* CIniFile::FindSection() const {
 
 std::string CIniFile::Value() const {
     const SectionBlock* block = FindSection();
-    if (block == nullptr) {
+    if (block == nullptr || block->slots.empty()) {
         return m_default;
     }
-    const auto key = block->keys.find(Fold(ToFile(m_key)));
-    if (key == block->keys.end()) {
+    const KeySlot& slot = block->slots[FindSlot(*block, m_foldedKey, FoldedHash(m_foldedKey))];
+    if (slot.line == 0) {
         return m_default;
     }
-    const std::string& line = block->lines[key->second];
-    std::string_view value = Trim(std::string_view(line).substr(line.find('=') + 1));
+    const Line& line = block->lines[slot.line - 1];
+    std::string_view value = Trim(Text(line).substr(line.valueStart));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -127,7 +214,7 @@ std::string CIniFile::Value() const {
 CIniFile::SectionBlock& CIniFile::SectionForWriting() {
     const auto [it, added] = m_sectionIndex.try_emplace(m_foldedSection, m_sections.size());
     if (added) {
-        m_sections.push_back({"[" + ToFile(m_section) + "]", {}, {}, 0});
+        m_sections.push_back({AppendText("[" + ToFile(m_section) + "]"), {}, {}, 0, 0});
     }
     return m_sections[it->second];
 }
@@ -145,22 +232,27 @@ void CIniFile::SetValue(std::string_view text) {
     value = ToFile(value);
 
     SectionBlock& block = SectionForWriting();
-    const std::string keyBytes = ToFile(m_key);
-    const auto [it, added] = block.keys.try_emplace(Fold(keyBytes), block.valueEnd);
-    if (!added) {
-        std::string& line = block.lines[it->second];
-        line.replace(line.find('=') + 1, std::string::npos, value);
-        return;
+    const std::uint32_t hash = FoldedHash(m_foldedKey);
+    if (!block.slots.empty()) {
+        const KeySlot& slot = block.slots[FindSlot(block, m_foldedKey, hash)];
+        if (slot.line != 0) {
+            Line& line = block.lines[slot.line - 1];
+            const std::string kept(Text(line).substr(0, line.valueStart));
+            line = AppendText(kept + value);
+            return;
+        }
     }
-    block.lines.insert(block.lines.begin() + static_cast<std::ptrdiff_t>(block.valueEnd),
-                       keyBytes + "=" + value);
+    const Line line = AppendText(ToFile(m_key) + "=" + value);
+    block.lines.insert(block.lines.begin() + static_cast<std::ptrdiff_t>(block.valueEnd), line);
+    IndexKey(block, hash, block.valueEnd);
     ++block.valueEnd;
 }
 
 std::string CIniFile::bytes() const {
     std::string out;
-    const auto add = [&out](const std::string& line) {
-        out += line;
+    out.reserve(m_text.size() + 2 * LineCount());
+    const auto add = [&](const Line& line) {
+        out += Text(line);
         out += "\r\n";
     };
     std::for_each(m_preamble.begin(), m_preamble.end(), add);

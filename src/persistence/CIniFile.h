@@ -3,6 +3,7 @@
 #include "persistence/TextFile.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -28,7 +29,7 @@ public:
     const std::string& Section() const { return m_section; }
     void SetSection(std::string_view name);
     const std::string& Key() const { return m_key; }
-    void SetKey(std::string_view name) { m_key = name; }
+    void SetKey(std::string_view name);
     const std::string& Default() const { return m_default; }
     void SetDefault(std::string text) { m_default = std::move(text); }
 
@@ -45,14 +46,37 @@ public:
     std::size_t LineCount() const;
 
 private:
+    // A line of the file, held as a range of m_text so that no line costs an allocation.
+    struct Line {
+        std::size_t offset = 0;
+        std::size_t length = 0;
+        bool isValue = false;     // "key=value"
+        std::size_t keyStart = 0; // the key without blanks around it, within the line
+        std::size_t keyLength = 0;
+        std::size_t valueStart = 0; // one past the first "="
+    };
+    // One place of a section's key table: the folded key's hash and the line (index + 1,
+    // 0 for a free place). The table holds only the first line of each key.
+    struct KeySlot {
+        std::uint32_t hash = 0;
+        std::uint32_t line = 0;
+    };
     struct SectionBlock {
-        std::string header; // the bracket line as it stands in the file
-        std::vector<std::string> lines;
-        std::unordered_map<std::string, std::size_t> keys; // folded name -> first line
-        std::size_t valueEnd = 0;                          // one past the last value line
+        Line header;
+        std::vector<Line> lines;
+        std::vector<KeySlot> slots;
+        std::size_t keyCount = 0;
+        std::size_t valueEnd = 0; // one past the last value line
     };
 
-    void AddLine(std::string line);
+    Line MakeLine(std::size_t offset, std::size_t length) const;
+    Line AppendText(std::string_view bytes);
+    void AddLine(const Line& line);
+    std::string_view Text(const Line& line) const;
+    // The place holding the key, or the free place where it would go.
+    std::size_t FindSlot(const SectionBlock& block, std::string_view foldedKey,
+                         std::uint32_t hash) const;
+    void IndexKey(SectionBlock& block, std::uint32_t hash, std::size_t line);
     const SectionBlock* FindSection() const;
     SectionBlock& SectionForWriting();
 
@@ -60,9 +84,11 @@ private:
     std::string m_section;
     std::string m_foldedSection;
     std::string m_key;
+    std::string m_foldedKey;
     std::string m_default;
 
-    std::vector<std::string> m_preamble; // lines above the first section
+    std::string m_text;           // every line's bytes; a replaced line's old bytes stay unused
+    std::vector<Line> m_preamble; // lines above the first section
     std::vector<SectionBlock> m_sections;
     std::unordered_map<std::string, std::size_t> m_sectionIndex; // folded name -> first block
 };
