@@ -170,8 +170,11 @@ public:
     }
 
     bool ReadAll() {
-        return ReadItems() && ReadMenuOptions() && ReadMenuStyle() && ReadButtonOptions() &&
-               ReadButtonStyle();
+        if (!ReadItems() || !ReadMenuOptions() || !ReadMenuStyle()) {
+            return false;
+        }
+        ReadButtonOptions();
+        return ReadButtonStyle();
     }
 
 private:
@@ -218,7 +221,7 @@ private:
     bool ReadItems();
     bool ReadMenuOptions();
     bool ReadMenuStyle();
-    bool ReadButtonOptions();
+    void ReadButtonOptions();
     bool ReadButtonStyle();
     void ChooseFont(bool found);
 
@@ -259,22 +262,27 @@ bool ProjectReader::ReadItems() {
     return true;
 }
 
+// Hands a value that was accepted to `apply`; false when it was not.
+template <typename Value, typename Apply>
+bool Take(const std::optional<Value>& value, Apply apply) {
+    if (value) {
+        apply(*value);
+    }
+    return value.has_value();
+}
+
 bool ProjectReader::ReadMenuOptions() {
-    const int navigate = Get("Menu Options", "Navigate") == "0" ? 0 : 1;
-    m_w.main.SetNavigateMode(navigate);
-    m_w.main.ApplyNavigateMode(navigate);
-    const auto align = ListPosition("Menu Options", "Align to Button");
-    if (!align) {
+    const char* section = "Menu Options";
+    MainForm& main = m_w.main;
+    const int navigate = Get(section, "Navigate") == "0" ? 0 : 1;
+    main.SetNavigateMode(navigate);
+    main.ApplyNavigateMode(navigate);
+    if (!Take(ListPosition(section, "Align to Button"), [&](int v) { main.SetAlignToButton(v); }) ||
+        !Take(ListPosition(section, "Target"), [&](int v) { main.SetTarget(v); })) {
         return false;
     }
-    m_w.main.SetAlignToButton(*align);
-    const auto target = ListPosition("Menu Options", "Target");
-    if (!target) {
-        return false;
-    }
-    m_w.main.SetTarget(*target);
-    m_w.main.SetFrameName(Get("Menu Options", "Frame Name"));
-    m_w.main.SetMenuName(Get("Menu Options", "Menu Name"));
+    main.SetFrameName(Get(section, "Frame Name"));
+    main.SetMenuName(Get(section, "Menu Name"));
     return true;
 }
 
@@ -289,54 +297,36 @@ bool ProjectReader::ReadMenuStyle() {
     MenuStyleForm& menu = m_w.menuStyle;
     menu.SetColourText(0, Colour(section, "Text Color"));
     menu.SetColourText(1, Colour(section, "BG Color"));
-    const auto system = Check(section, "System Menu Colors");
-    if (!system) {
+    if (!Take(Check(section, "System Menu Colors"), [&](int v) {
+            menu.SetSystemColors(v);
+            menu.ApplyMenuColorMode();
+        })) {
         return false;
     }
-    menu.SetSystemColors(*system);
-    menu.ApplyMenuColorMode();
     ChooseFont(menu.SelectFont(Get(section, "Font")));
-    const auto size = FontSize(section);
-    if (!size) {
+    if (!Take(FontSize(section), [&](const std::string& v) { menu.SetFontSizeText(v); }) ||
+        !Take(Weight(section), [&](int v) { menu.SetFontWeight(v); }) ||
+        !Take(Check(section, "Underline"), [&](int v) { menu.SetUnderline(v); }) ||
+        !Take(Check(section, "Italics"), [&](int v) { menu.SetItalic(v); })) {
         return false;
     }
-    menu.SetFontSizeText(*size);
-    const auto weight = Weight(section);
-    if (!weight) {
-        return false;
-    }
-    menu.SetFontWeight(*weight);
-    const auto underline = Check(section, "Underline");
-    if (!underline) {
-        return false;
-    }
-    menu.SetUnderline(*underline);
-    const auto italic = Check(section, "Italics");
-    if (!italic) {
-        return false;
-    }
-    menu.SetItalic(*italic);
     menu.SetWidthText(Get(section, "Width"));
-    const auto constrain = Check(section, "Constrain Width");
-    if (!constrain) {
-        return false;
-    }
-    menu.SetConstrainWidth(*constrain);
-    menu.ApplyMenuWidthMode();
-    return true;
+    return Take(Check(section, "Constrain Width"), [&](int v) {
+        menu.SetConstrainWidth(v);
+        menu.ApplyMenuWidthMode();
+    });
 }
 
-bool ProjectReader::ReadButtonOptions() {
+void ProjectReader::ReadButtonOptions() {
     const char* section = "Button Options";
-    const int kind = Get(section, "Button Type") == "0" ? 0 : 1;
-    m_w.main.SetButtonType(kind);
-    m_w.main.ApplyButtonKind();
-    m_w.main.SetButtonText(Get(section, "Button Text"));
-    m_w.main.SetGraphicUrl(Get(section, "Button Graphic URL"));
-    m_w.main.SetGraphicWidth(Get(section, "Button Graphic Wdth"));
-    m_w.main.SetGraphicHeight(Get(section, "Button Graphic Ht"));
-    m_w.main.SetAltText(Get(section, "Alt Text"));
-    return true;
+    MainForm& main = m_w.main;
+    main.SetButtonType(Get(section, "Button Type") == "0" ? 0 : 1);
+    main.ApplyButtonKind();
+    main.SetButtonText(Get(section, "Button Text"));
+    main.SetGraphicUrl(Get(section, "Button Graphic URL"));
+    main.SetGraphicWidth(Get(section, "Button Graphic Wdth"));
+    main.SetGraphicHeight(Get(section, "Button Graphic Ht"));
+    main.SetAltText(Get(section, "Alt Text"));
 }
 
 bool ProjectReader::ReadButtonStyle() {
@@ -345,58 +335,30 @@ bool ProjectReader::ReadButtonStyle() {
     for (int n = 0; n < ButtonStyleForm::ColourCount; ++n) {
         button.SetColourText(n, Colour(section, "Color " + std::to_string(n)));
     }
-    const auto syncTopLeft = Check(section, "Synch Left and Top");
-    if (!syncTopLeft) {
+    if (!Take(Check(section, "Synch Left and Top"), [&](int v) { button.SetSyncTopLeft(v); }) ||
+        !Take(Check(section, "Synch Right and Bottom"),
+              [&](int v) { button.SetSyncRightBottom(v); }) ||
+        !Take(Check(section, "Border"), [&](int v) { button.SetNoBorder(v); }) ||
+        !Take(Check(section, "System Button Colors"), [&](int v) {
+            button.SetSystemColors(v);
+            button.ApplyButtonColorMode();
+        })) {
         return false;
     }
-    button.SetSyncTopLeft(*syncTopLeft);
-    const auto syncRightBottom = Check(section, "Synch Right and Bottom");
-    if (!syncRightBottom) {
-        return false;
-    }
-    button.SetSyncRightBottom(*syncRightBottom);
-    const auto noBorder = Check(section, "Border");
-    if (!noBorder) {
-        return false;
-    }
-    button.SetNoBorder(*noBorder);
-    const auto system = Check(section, "System Button Colors");
-    if (!system) {
-        return false;
-    }
-    button.SetSystemColors(*system);
-    button.ApplyButtonColorMode();
     ChooseFont(button.SelectFont(Get(section, "Font")));
-    const auto size = FontSize(section);
-    if (!size) {
+    if (!Take(FontSize(section), [&](const std::string& v) { button.SetFontSizeText(v); }) ||
+        !Take(Weight(section), [&](int v) { button.SetFontWeight(v); }) ||
+        !Take(Check(section, "Underline"), [&](int v) { button.SetUnderline(v); }) ||
+        !Take(Check(section, "Italics"), [&](int v) { button.SetItalic(v); })) {
         return false;
     }
-    button.SetFontSizeText(*size);
-    const auto weight = Weight(section);
-    if (!weight) {
-        return false;
-    }
-    button.SetFontWeight(*weight);
-    const auto underline = Check(section, "Underline");
-    if (!underline) {
-        return false;
-    }
-    button.SetUnderline(*underline);
-    const auto italic = Check(section, "Italics");
-    if (!italic) {
-        return false;
-    }
-    button.SetItalic(*italic);
     button.SetHeightText(Get(section, "Height"));
     button.SetWidthText(Get(section, "Width"));
     button.SetThicknessText(Get(section, "Border Thickness"));
-    const auto constrain = Check(section, "Constrain Button Size");
-    if (!constrain) {
-        return false;
-    }
-    button.SetConstrainSize(*constrain);
-    button.ApplyButtonSizeMode();
-    return true;
+    return Take(Check(section, "Constrain Button Size"), [&](int v) {
+        button.SetConstrainSize(v);
+        button.ApplyButtonSizeMode();
+    });
 }
 
 // The first line, without its line end.

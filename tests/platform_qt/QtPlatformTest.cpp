@@ -1,9 +1,7 @@
-#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFontList.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTempFolder.h"
 
-#include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSettings>
@@ -16,7 +14,7 @@
 namespace pickwell {
 namespace {
 
-// The font database and the clipboard need an application; the offscreen platform has no
+// The font database needs an application; the offscreen platform has no
 // display to ask for.
 QGuiApplication& App() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -87,13 +85,6 @@ TEST(QtTempFolder, FollowsTmpdirAndEndsInASlash) {
     qputenv("TMPDIR", dir.path().toUtf8());
     EXPECT_EQ(dir.path().toStdString() + "/", QtTempFolder().GetTempFolder());
     qputenv("TMPDIR", old);
-}
-
-TEST(QtClipboard, ReplacesTheClipboardText) {
-    App();
-    QtClipboard().SetText("<form name=\"caf\xC3\xA9\">");
-    EXPECT_EQ(QString::fromUtf8("<form name=\"caf\xC3\xA9\">"),
-              QGuiApplication::clipboard()->text());
 }
 
 } // namespace

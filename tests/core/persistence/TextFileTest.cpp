@@ -17,7 +17,6 @@ class TextFileTest : public ::testing::Test {
 protected:
     TempDir dir;
     std::string target = dir.File("page.html");
-    FailingFileOps ops;
 };
 
 TEST_F(TextFileTest, WritesANewFileAndReplacesAnOldOneWhole) {
