@@ -4,6 +4,7 @@
 #include "persistence/RecentFiles.h"
 #include "persistence/Workspace.h"
 #include "platform/FileDialogs.h"
+#include "platform/FontList.h"
 #include "platform/NoticeDialog.h"
 #include "platform/SettingsStore.h"
 #include "style/ButtonStyleForm.h"
