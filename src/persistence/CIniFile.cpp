@@ -40,7 +40,13 @@ std::uint32_t FoldedHash(std::string_view s) {
     for (char c : s) {
         hash = (hash ^ static_cast<unsigned char>(FoldChar(c))) * 16777619u;
     }
-    return hash;
+    // Spread the last characters into the low bits the key table uses: keys often differ
+    // only in a trailing number.
+    hash ^= hash >> 16;
+    hash *= 0x85EBCA6Bu;
+    hash ^= hash >> 13;
+    hash *= 0xC2B2AE35u;
+    return hash ^ (hash >> 16);
 }
 
 bool FoldedEqual(std::string_view text, std::string_view folded) {
@@ -70,15 +76,14 @@ bool SectionName(std::string_view line, std::string_view& name) {
 } // namespace
 
 CIniFile::Line CIniFile::MakeLine(std::size_t offset, std::size_t length) const {
-    Line line{offset, length};
+    Line line{offset, static_cast<std::uint32_t>(length)};
     const std::string_view text = Text(line);
     const auto eq = text.find('=');
     if (eq != std::string_view::npos) {
         const std::string_view key = Trim(text.substr(0, eq));
-        line.isValue = true;
-        line.keyStart = key.empty() ? 0 : static_cast<std::size_t>(key.data() - text.data());
-        line.keyLength = key.size();
-        line.valueStart = eq + 1;
+        line.keyStart = key.empty() ? 0 : static_cast<std::uint32_t>(key.data() - text.data());
+        line.keyLength = static_cast<std::uint32_t>(key.size());
+        line.valueStart = static_cast<std::uint32_t>(eq + 1);
     }
     return line;
 }
@@ -126,7 +131,7 @@ void CIniFile::AddLine(const Line& line) {
     }
     SectionBlock& block = m_sections.back();
     block.lines.push_back(line);
-    if (line.isValue) {
+    if (line.isValue()) {
         block.valueEnd = block.lines.size();
         const std::string_view key = Text(line).substr(line.keyStart, line.keyLength);
         const std::uint32_t hash = FoldedHash(key);

@@ -47,13 +47,16 @@ public:
 
 private:
     // A line of the file, held as a range of m_text so that no line costs an allocation.
+    // Positions within a line are 32-bit: lines are far shorter than 4 GiB (project files
+    // are refused well below that size).
     struct Line {
         std::size_t offset = 0;
-        std::size_t length = 0;
-        bool isValue = false;     // "key=value"
-        std::size_t keyStart = 0; // the key without blanks around it, within the line
-        std::size_t keyLength = 0;
-        std::size_t valueStart = 0; // one past the first "="
+        std::uint32_t length = 0;
+        std::uint32_t keyStart = 0; // the key without blanks around it
+        std::uint32_t keyLength = 0;
+        std::uint32_t valueStart = 0; // one past the first "="; 0 for a line without one
+
+        bool isValue() const { return valueStart != 0; }
     };
     // One place of a section's key table: the folded key's hash and the line (index + 1,
     // 0 for a free place). The table holds only the first line of each key.

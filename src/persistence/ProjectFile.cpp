@@ -24,6 +24,9 @@ namespace {
 
 constexpr const char* FoldersSection = "Folders";
 constexpr const char* LastFolderKey = "Last Used Save Folder";
+// Far beyond any real menu (100,000 items take some 20 MB), and far below what would exhaust
+// memory.
+constexpr std::size_t MaxProjectFileSize = std::size_t{1} << 30;
 
 std::string TitleFor(const std::string& path) {
     return "Pickwell - " + FileNamePart(path);
@@ -432,7 +435,7 @@ bool LoadProject(Workspace& w, const std::string& path) {
     ResetProject(w.main, w.menuStyle, w.buttonStyle);
     project.SilentRestore = true;
 
-    const ReadResult file = ReadWholeFile(project.ProjectPath);
+    const ReadResult file = ReadWholeFile(project.ProjectPath, MaxProjectFileSize);
     const bool loaded = file.ok && FirstLine(file.bytes) == ProjectHeaderLine &&
                         ProjectReader(w, file.bytes).ReadAll();
     if (!loaded) {

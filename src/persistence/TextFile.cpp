@@ -160,7 +160,7 @@ Message SaveErrorMessage(const std::string& description) {
     return message;
 }
 
-ReadResult ReadWholeFile(const std::string& path) {
+ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     // Non-blocking, so that naming a pipe cannot hang the program before the check below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -172,7 +172,10 @@ ReadResult ReadWholeFile(const std::string& path) {
         result = {false, {}, Describe(errno)};
     } else if (!S_ISREG(info.st_mode)) {
         result = {false, {}, S_ISDIR(info.st_mode) ? Describe(EISDIR) : "Not a regular file"};
+    } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        result = {false, {}, Describe(EFBIG)};
     } else {
+        result.bytes.reserve(static_cast<std::size_t>(info.st_size));
         char buffer[65536];
         for (;;) {
             const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -187,6 +190,10 @@ ReadResult ReadWholeFile(const std::string& path) {
                 break;
             }
             result.bytes.append(buffer, static_cast<std::size_t>(n));
+            if (result.bytes.size() > maxBytes) { // it grew while being read
+                result = {false, {}, Describe(EFBIG)};
+                break;
+            }
         }
     }
     ::close(fd);

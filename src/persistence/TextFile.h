@@ -3,6 +3,7 @@
 #include "platform/Prompt.h"
 
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -54,7 +55,9 @@ WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text
 // WriteResult::error.
 Message SaveErrorMessage(const std::string& description);
 
-// The whole file's bytes; fails for anything that is not a regular file.
-ReadResult ReadWholeFile(const std::string& path);
+// The whole file's bytes; fails for anything that is not a regular file, and for a file
+// larger than `maxBytes`.
+ReadResult ReadWholeFile(const std::string& path,
+                         std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 } // namespace pickwell

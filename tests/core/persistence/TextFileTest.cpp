@@ -69,6 +69,9 @@ TEST_F(TextFileTest, DocumentsAreWindows1252WithReferencesAndOneLineEnd) {
 TEST_F(TextFileTest, ReadingRefusesWhatIsNotARegularFile) {
     EXPECT_FALSE(ReadWholeFile(dir.path()).ok);
     EXPECT_FALSE(ReadWholeFile(dir.File("missing")).ok);
+    dir.Write("big", "12345");
+    EXPECT_EQ("File too large", ReadWholeFile(dir.File("big"), 4).error);
+    EXPECT_TRUE(ReadWholeFile(dir.File("big"), 5).ok);
     const std::string fifo = dir.File("pipe");
     ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
     const ReadResult read = ReadWholeFile(fifo); // must not block
