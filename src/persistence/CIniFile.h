@@ -37,7 +37,8 @@ public:
     // characters; Default() when the section or key is missing.
     std::string Value() const;
     // Replaces the key's line in place, or adds it at the end of its section (adding the
-    // section at the end of the file). NUL characters are dropped.
+    // section at the end of the file). NUL characters are dropped and line breaks become
+    // blanks, so a value stays on its one line.
     void SetValue(std::string_view text);
 
     // Replaces the file at path() with the text held, atomically.
