@@ -16,6 +16,10 @@ ColourField::ColourField(int index, ColourFieldVariant variant, ColourFieldConte
 
 void ColourField::SetText(const std::string& text)
 {
+    // A text box reports a change only when its text really changes.
+    if (text == m_text) {
+        return;
+    }
     m_text = text;
     Change();
 }

@@ -1,5 +1,7 @@
 #include "model/MainForm.h"
 
+#include <algorithm>
+
 namespace pickwell {
 
 namespace {
@@ -67,13 +69,24 @@ void MainForm::RemoveAllItems() {
     RefreshCommandStates();
 }
 
-void MainForm::AppendLoadedItem(MenuItem item) {
+void MainForm::AppendLoadedItems(std::vector<MenuItem> items) {
     ChangeScope scope(*this);
-    const int position = rowCount() + 1;
-    if (item.isHeading != "Yes") {
-        item.text = IndentForHeading(item.text, position);
+    // Rows are only appended, so one look at the list decides the indent of every new row.
+    bool headingAbove = std::any_of(m_project.items.begin(), m_project.items.end(),
+                                    [](const MenuItem& row) { return row.isHeading == "Yes"; });
+    m_project.items.reserve(m_project.items.size() + items.size());
+    for (MenuItem& item : items) {
+        if (item.isHeading == "Yes") {
+            headingAbove = true;
+        } else if (headingAbove) {
+            item.text = Indent + item.text;
+        }
+        m_project.items.push_back(std::move(item));
     }
-    InsertRow(position, std::move(item));
+    if (m_currentRow == 0 && rowCount() > 0) {
+        m_currentRow = 1;
+    }
+    RefreshCommandStates();
 }
 
 void MainForm::SetItemText(const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace pickwell {
 
@@ -73,7 +74,8 @@ public:
     void SetCurrentRow(int row);                    // ignored when out of range
     bool IsRowBold(int row) const;
     void RemoveAllItems();
-    void AppendLoadedItem(MenuItem item); // indents it under a heading unless it is one
+    // The loader's rows, in order; each that is not a heading is indented under one above it.
+    void AppendLoadedItems(std::vector<MenuItem> items);
 
     // Item editor.
     const TextControl& itemtexttext() const { return m_itemtexttext; }

@@ -250,6 +250,7 @@ bool ProjectReader::ReadItems() {
     if (count >= 1 && !selected) {
         return false;
     }
+    std::vector<MenuItem> items;
     for (int i = 1; i <= static_cast<int>(count); ++i) {
         const std::string n = std::to_string(i);
         MenuItem item;
@@ -260,8 +261,9 @@ bool ProjectReader::ReadItems() {
         item.backColor = Get("ItemColors", "Backcolor " + n);
         item.textColor = Get("ItemColors", "Textcolor " + n);
         item.isHeading = Get("ItemColors", "IsHeading " + n);
-        m_w.main.AppendLoadedItem(std::move(item));
+        items.push_back(std::move(item));
     }
+    m_w.main.AppendLoadedItems(std::move(items));
     return true;
 }
 

@@ -416,8 +416,8 @@ TEST_F(MainFormTest, OptionEditsMarkASavedProjectExceptButtonTextAndAlignment) {
 }
 
 TEST_F(MainFormTest, LoadedItemsAreIndentedOnceAndTheListHasACurrentRow) {
-    form.AppendLoadedItem({"Group", "No", "", "No", "Default", "Default", "Yes"});
-    form.AppendLoadedItem({"Child", "Yes", "c.html", "Yes", "#FFFFFF", "#000000", "No"});
+    form.AppendLoadedItems({{"Group", "No", "", "No", "Default", "Default", "Yes"}});
+    form.AppendLoadedItems({{"Child", "Yes", "c.html", "Yes", "#FFFFFF", "#000000", "No"}});
     EXPECT_EQ((Texts{"Group", "   Child"}), RowTexts());
     EXPECT_EQ(1, form.currentRow());
     EXPECT_TRUE(form.commandStates().moveDown);

@@ -10,7 +10,7 @@ class ProjectCommandsTest : public ProjectFixture {
 protected:
     ProjectCommandsTest() {
         dir.Write("other.pkw", ThreeItemFile);
-        main.AppendLoadedItem(Item("Mine", "No", ""));
+        main.AppendLoadedItems({Item("Mine", "No", "")});
         main.SetMenuName("Changed"); // marks even a never-saved project
     }
 

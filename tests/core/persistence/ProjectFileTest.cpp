@@ -12,14 +12,14 @@ std::string Replace(std::string text, const std::string& from, const std::string
 class ProjectFileTest : public ProjectFixture {
 protected:
     void AddThreeItems() {
-        main.AppendLoadedItem(Item("Fruit", "No", "", "Yes"));
+        main.AppendLoadedItems({Item("Fruit", "No", "", "Yes")});
         MenuItem apple = Item("Apple", "Yes", "apple.html");
         apple.backColor = "#FF0000";
         apple.textColor = "#00FF00";
-        main.AppendLoadedItem(apple);
+        main.AppendLoadedItems({apple});
         MenuItem pear = Item("Pear", "No", "");
         pear.selected = "Yes";
-        main.AppendLoadedItem(pear);
+        main.AppendLoadedItems({pear});
     }
 
     // Loads `bytes` from shop.pkw.
@@ -34,7 +34,7 @@ protected:
             prompt.Expect("Note");
         }
         project.HasProjectFile = false;
-        main.AppendLoadedItem(Item("kept?", "No", ""));
+        main.AppendLoadedItems({Item("kept?", "No", "")});
         const std::string recentBefore = recent.StoredPath(0);
         prompt.Expect("Oops!");
         EXPECT_FALSE(LoadText(bytes));
@@ -77,10 +77,10 @@ TEST_F(ProjectFileTest, WritesTheFileInItsOrderAndReadsItBackAsTheUserMadeIt) {
 }
 
 TEST_F(ProjectFileTest, ItemTextsComeBackTrimmedAndCut) {
-    main.AppendLoadedItem(Item("  Own blanks", "No", ""));
-    main.AppendLoadedItem(Item(std::string(300, 'x'), "No", ""));
-    main.AppendLoadedItem(Item("Heading", "No", "", "Yes"));
-    main.AppendLoadedItem(Item("  Under", "No", ""));
+    main.AppendLoadedItems({Item("  Own blanks", "No", "")});
+    main.AppendLoadedItems({Item(std::string(300, 'x'), "No", "")});
+    main.AppendLoadedItems({Item("Heading", "No", "", "Yes")});
+    main.AppendLoadedItems({Item("  Under", "No", "")});
     ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
     ASSERT_TRUE(LoadProject(workspace, dir.File("shop.pkw")));
     EXPECT_EQ("Own blanks", project.items[0].text);
@@ -91,8 +91,8 @@ TEST_F(ProjectFileTest, ItemTextsComeBackTrimmedAndCut) {
 TEST_F(ProjectFileTest, TheSelectedSectionIsWrittenOnlyForASelectedItem) {
     MenuItem first = Item("First", "No", "");
     first.selected = "Yes";
-    main.AppendLoadedItem(first);
-    main.AppendLoadedItem(Item("Second", "No", ""));
+    main.AppendLoadedItems({first});
+    main.AppendLoadedItems({Item("Second", "No", "")});
     ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
     const std::string withFirst = ReadWholeFile(dir.File("shop.pkw")).bytes;
     EXPECT_LT(withFirst.find("[Selected]"), withFirst.find("[ItemColors]"));
@@ -192,7 +192,7 @@ TEST_F(ProjectFileTest, UndefinedCodePageBytesSurviveALoadAndASave) {
 }
 
 TEST_F(ProjectFileTest, AsksBeforeSavingCharactersTheFileCannotHold) {
-    main.AppendLoadedItem(Item("Next \xE2\x86\x92", "No", ""));
+    main.AppendLoadedItems({Item("Next \xE2\x86\x92", "No", "")});
     project.DirtyFlag = true;
     prompt.Expect("Note", Button::No);
     EXPECT_EQ(SaveResult::Cancelled, SaveProject(workspace));
@@ -266,7 +266,7 @@ TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheChangesProtected) {
 }
 
 TEST_F(ProjectFileTest, ACancelledOpenDialogChangesNothing) {
-    main.AppendLoadedItem(Item("Stays", "No", ""));
+    main.AppendLoadedItems({Item("Stays", "No", "")});
     EXPECT_FALSE(LoadProject(workspace, ""));
     EXPECT_EQ("Load Menu Project...", dialogs.openRequests.at(0).title);
     EXPECT_EQ("/opt/pickwell/", dialogs.openRequests.at(0).initialFolder);
