@@ -2,8 +2,7 @@
 
 namespace pickwell {
 
-ColorValue TranslateSystemColor(ColorValue value)
-{
+ColorValue TranslateSystemColor(ColorValue value) {
     if (value >= 0) {
         return value;
     }
@@ -25,8 +24,7 @@ ColorValue TranslateSystemColor(ColorValue value)
 
 namespace {
 
-std::string ChannelHex(int channel)
-{
+std::string ChannelHex(int channel) {
     static constexpr char digits[] = "0123456789ABCDEF";
     if (channel < 0) { // two's complement of a negative channel starts with "FF"
         return "FF";
@@ -39,19 +37,18 @@ std::string ChannelHex(int channel)
 
 } // namespace
 
-std::string ColorToHex(ColorValue value)
-{
+std::string ColorToHex(ColorValue value) {
     const int red = value % 256;
     const int green = (value / 256) % 256;
     const int blue = (value / 65536) % 256;
     return "#" + ChannelHex(red) + ChannelHex(green) + ChannelHex(blue);
 }
 
-std::string HexToDecimalText(std::string_view text)
-{
+std::string HexToDecimalText(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    text = first == std::string_view::npos ? std::string_view("0")
-                                           : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = first == std::string_view::npos
+               ? std::string_view("0")
+               : text.substr(first, text.find_last_not_of(' ') - first + 1);
     std::int32_t value = 0;
     std::int32_t weight = 1;
     for (auto it = text.rbegin(); it != text.rend(); ++it) {
@@ -67,8 +64,7 @@ std::string HexToDecimalText(std::string_view text)
     return std::to_string(value);
 }
 
-std::optional<ColorValue> PreviewColorFor(std::string_view text)
-{
+std::optional<ColorValue> PreviewColorFor(std::string_view text) {
     const std::string decimal = HexToDecimalText(text);
     if (decimal.empty()) {
         return std::nullopt;
@@ -80,8 +76,7 @@ std::optional<ColorValue> PreviewColorFor(std::string_view text)
     return static_cast<ColorValue>(red + green * 256 + blue * 65536);
 }
 
-int HexKeyFilter(int key)
-{
+int HexKeyFilter(int key) {
     if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'F')) {
         return key;
     }
@@ -94,16 +89,14 @@ int HexKeyFilter(int key)
     return 0; // Enter included: the colour field moves the focus on instead
 }
 
-int DigitKeyFilter(int key)
-{
+int DigitKeyFilter(int key) {
     if (key != KeyBackspace && !(key >= '0' && key <= '9')) {
         return 0;
     }
     return key;
 }
 
-ColorValue CustomColors::ShowColorDialog(ColorDialog& dialog, ColorValue initial, bool fullOpen)
-{
+ColorValue CustomColors::ShowColorDialog(ColorDialog& dialog, ColorValue initial, bool fullOpen) {
     for (ColorValue& entry : m_entries) {
         if (entry == 0) {
             entry = 0xFFFFFF;

@@ -25,8 +25,7 @@ enum SystemColorIndex {
     ColorWindowText = 8,
 };
 
-constexpr ColorValue SystemColorReference(int index)
-{
+constexpr ColorValue SystemColorReference(int index) {
     return static_cast<ColorValue>(0x80000000u | static_cast<std::uint32_t>(index));
 }
 

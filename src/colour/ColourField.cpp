@@ -10,12 +10,9 @@ ColourField::ColourField(int index, ColourFieldVariant variant, ColourFieldConte
     , m_variant(variant)
     , m_context(context)
     , m_owner(owner)
-    , m_swatchColor(swatchColor)
-{
-}
+    , m_swatchColor(swatchColor) {}
 
-void ColourField::SetText(const std::string& text)
-{
+void ColourField::SetText(const std::string& text) {
     // A text box reports a change only when its text really changes.
     if (text == m_text) {
         return;
@@ -24,8 +21,7 @@ void ColourField::SetText(const std::string& text)
     Change();
 }
 
-void ColourField::ShowInvalid(const char* text, bool withHelp)
-{
+void ColourField::ShowInvalid(const char* text, bool withHelp) {
     Message message;
     message.title = "Oops!";
     message.text = text;
@@ -37,8 +33,7 @@ void ColourField::ShowInvalid(const char* text, bool withHelp)
     m_context.prompt.Show(message);
 }
 
-void ColourField::Change()
-{
+void ColourField::Change() {
     const bool style = m_variant == ColourFieldVariant::StyleWindow;
     if (style) {
         m_owner.BeforeColourChange(m_index);
@@ -80,13 +75,11 @@ void ColourField::Change()
     }
 }
 
-ColourField::KeyResult ColourField::KeyPress(int key)
-{
+ColourField::KeyResult ColourField::KeyPress(int key) {
     return {HexKeyFilter(key), key == KeyEnter};
 }
 
-void ColourField::LostFocus()
-{
+void ColourField::LostFocus() {
     // Taking the focus back from a field that is itself invalid would otherwise answer
     // message with message.
     if (m_context.lostFocusMessageShowing || Utf8Length(m_text) == MaxLength) {
@@ -99,11 +92,10 @@ void ColourField::LostFocus()
     m_context.lostFocusMessageShowing = false;
 }
 
-void ColourField::Pick()
-{
+void ColourField::Pick() {
     const bool style = m_variant == ColourFieldVariant::StyleWindow;
-    const ColorValue chosen =
-        m_context.customColors.ShowColorDialog(m_context.colorDialog, style ? m_swatchColor : 0, true);
+    const ColorValue chosen = m_context.customColors.ShowColorDialog(
+        m_context.colorDialog, style ? m_swatchColor : 0, true);
     if (chosen == -1) {
         return;
     }

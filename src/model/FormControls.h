@@ -36,14 +36,12 @@ public:
     void ClearFocusRequest() { m_focus = {}; }
 
 protected:
-    void NotifyChanged()
-    {
+    void NotifyChanged() {
         if (m_changed) {
             m_changed();
         }
     }
-    void RequestFocus(std::string control, int selectionStart = -1, int selectionLength = 0)
-    {
+    void RequestFocus(std::string control, int selectionStart = -1, int selectionLength = 0) {
         m_focus = {std::move(control), selectionStart, selectionLength};
     }
 

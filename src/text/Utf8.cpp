@@ -5,8 +5,7 @@ namespace pickwell {
 namespace {
 
 // Decodes one character at `pos`, advancing it; a malformed byte reads as U+FFFD.
-char32_t Next(std::string_view s, std::size_t& pos)
-{
+char32_t Next(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos++]);
     if (lead < 0x80) {
         return lead;
@@ -36,8 +35,7 @@ char32_t Next(std::string_view s, std::size_t& pos)
 
 } // namespace
 
-void AppendCodePoint(std::string& out, char32_t cp)
-{
+void AppendCodePoint(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -55,8 +53,7 @@ void AppendCodePoint(std::string& out, char32_t cp)
     }
 }
 
-std::u32string ToCodePoints(std::string_view utf8)
-{
+std::u32string ToCodePoints(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -65,8 +62,7 @@ std::u32string ToCodePoints(std::string_view utf8)
     return out;
 }
 
-std::string FromCodePoints(std::u32string_view codePoints)
-{
+std::string FromCodePoints(std::u32string_view codePoints) {
     std::string out;
     out.reserve(codePoints.size());
     for (char32_t cp : codePoints) {
@@ -75,8 +71,7 @@ std::string FromCodePoints(std::u32string_view codePoints)
     return out;
 }
 
-std::size_t Utf8Length(std::string_view utf8)
-{
+std::size_t Utf8Length(std::string_view utf8) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < utf8.size(); ++count) {
         Next(utf8, pos);
@@ -84,8 +79,7 @@ std::size_t Utf8Length(std::string_view utf8)
     return count;
 }
 
-std::string Utf8Left(std::string_view utf8, std::size_t count)
-{
+std::string Utf8Left(std::string_view utf8, std::size_t count) {
     std::size_t pos = 0;
     for (std::size_t n = 0; n < count && pos < utf8.size(); ++n) {
         Next(utf8, pos);

@@ -15,8 +15,7 @@ constexpr std::array<char32_t, 32> HighControls{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The byte for a character, or -1 when the code page lacks it.
-int ByteFor(char32_t cp)
-{
+int ByteFor(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
         return static_cast<int>(cp);
     }
@@ -30,8 +29,7 @@ int ByteFor(char32_t cp)
 
 } // namespace
 
-std::string EncodeWindows1252(std::string_view utf8, Unmappable policy)
-{
+std::string EncodeWindows1252(std::string_view utf8, Unmappable policy) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
@@ -61,8 +59,7 @@ std::string EncodeWindows1252(std::string_view utf8, Unmappable policy)
     return out;
 }
 
-std::string DecodeWindows1252(std::string_view bytes)
-{
+std::string DecodeWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (char ch : bytes) {
@@ -78,8 +75,7 @@ std::string DecodeWindows1252(std::string_view bytes)
     return out;
 }
 
-bool FitsWindows1252(std::string_view utf8)
-{
+bool FitsWindows1252(std::string_view utf8) {
     for (char32_t cp : ToCodePoints(utf8)) {
         if (ByteFor(cp) < 0) {
             return false;

@@ -12,14 +12,12 @@ namespace pickwell {
 class FakeSettingsStore : public SettingsStore {
 public:
     std::string GetSetting(const std::string& section, const std::string& key,
-                           const std::string& defaultValue) override
-    {
+                           const std::string& defaultValue) override {
         const auto it = values.find({section, key});
         return it == values.end() ? defaultValue : it->second;
     }
     bool SaveSetting(const std::string& section, const std::string& key,
-                     const std::string& value) override
-    {
+                     const std::string& value) override {
         values[{section, key}] = value;
         return true;
     }

@@ -11,8 +11,7 @@ namespace pickwell {
 class ScriptedColorDialog : public ColorDialog {
 public:
     std::optional<std::int32_t> ChooseColor(std::int32_t initial, bool fullOpen,
-                                            std::array<std::int32_t, 16>& customColors) override
-    {
+                                            std::array<std::int32_t, 16>& customColors) override {
         lastInitial = initial;
         lastFullOpen = fullOpen;
         customSeen = customColors;

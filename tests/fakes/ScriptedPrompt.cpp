@@ -4,20 +4,17 @@
 
 namespace pickwell {
 
-ScriptedPrompt::~ScriptedPrompt()
-{
+ScriptedPrompt::~ScriptedPrompt() {
     for (const auto& e : m_expected) {
         ADD_FAILURE() << "expected message box \"" << e.title << "\" was never shown";
     }
 }
 
-void ScriptedPrompt::Expect(std::string title, Button answer)
-{
+void ScriptedPrompt::Expect(std::string title, Button answer) {
     m_expected.push_back({std::move(title), answer});
 }
 
-Button ScriptedPrompt::Show(const Message& message)
-{
+Button ScriptedPrompt::Show(const Message& message) {
     m_shown.push_back(message);
     if (m_expected.empty()) {
         ADD_FAILURE() << "unexpected message box \"" << message.title << "\": " << message.text;

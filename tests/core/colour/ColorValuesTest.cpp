@@ -7,8 +7,7 @@
 namespace pickwell {
 namespace {
 
-TEST(ColorToHex, WritesRedFirstInUpperCase)
-{
+TEST(ColorToHex, WritesRedFirstInUpperCase) {
     EXPECT_EQ("#000000", ColorToHex(0));
     EXPECT_EQ("#FFFFFF", ColorToHex(0xFFFFFF));
     EXPECT_EQ("#0C0B0A", ColorToHex(0x0A0B0C));
@@ -16,27 +15,23 @@ TEST(ColorToHex, WritesRedFirstInUpperCase)
     EXPECT_EQ("#FF8000", ColorToHex(0x0080FF));
 }
 
-TEST(ColorToHex, UntranslatedSystemReferenceGivesFFForNonZeroChannels)
-{
+TEST(ColorToHex, UntranslatedSystemReferenceGivesFFForNonZeroChannels) {
     EXPECT_EQ("#FFFFFF", ColorToHex(SystemColorReference(15)));
     EXPECT_EQ("#000000", ColorToHex(static_cast<ColorValue>(0x80000000u)));
 }
 
-TEST(TranslateSystemColor, GivesTheFixedSchemeAndBlackForUnknownIndexes)
-{
+TEST(TranslateSystemColor, GivesTheFixedSchemeAndBlackForUnknownIndexes) {
     EXPECT_EQ(0x123456, TranslateSystemColor(0x123456));
     EXPECT_EQ("#000000", ColorToHex(TranslateSystemColor(SystemColorReference(ColorWindowText))));
     EXPECT_EQ("#FFFFFF", ColorToHex(TranslateSystemColor(SystemColorReference(ColorWindow))));
     EXPECT_EQ("#C0C0C0", ColorToHex(TranslateSystemColor(SystemColorReference(ColorButtonFace))));
-    EXPECT_EQ("#808080",
-              ColorToHex(TranslateSystemColor(SystemColorReference(ColorButtonShadow))));
+    EXPECT_EQ("#808080", ColorToHex(TranslateSystemColor(SystemColorReference(ColorButtonShadow))));
     EXPECT_EQ("#FFFFFF",
               ColorToHex(TranslateSystemColor(SystemColorReference(ColorButtonHighlight))));
     EXPECT_EQ(0, TranslateSystemColor(SystemColorReference(3)));
 }
 
-TEST(HexToDecimalText, FollowsTheLenientDigitRule)
-{
+TEST(HexToDecimalText, FollowsTheLenientDigitRule) {
     EXPECT_EQ("0", HexToDecimalText(""));
     EXPECT_EQ("0", HexToDecimalText("   "));
     EXPECT_EQ("255", HexToDecimalText("  FF "));
@@ -45,23 +40,20 @@ TEST(HexToDecimalText, FollowsTheLenientDigitRule)
     EXPECT_EQ("42", HexToDecimalText("a"));
 }
 
-TEST(HexToDecimalText, ReportsOverflowForEightCharacters)
-{
+TEST(HexToDecimalText, ReportsOverflowForEightCharacters) {
     EXPECT_EQ("", HexToDecimalText("00000000"));
     EXPECT_EQ("", HexToDecimalText("#1234567"));
     EXPECT_NE("", HexToDecimalText("1234567"));
 }
 
-TEST(PreviewColorFor, SwapsTextOrderIntoValueOrder)
-{
+TEST(PreviewColorFor, SwapsTextOrderIntoValueOrder) {
     EXPECT_EQ(0x0080FF, PreviewColorFor("#FF8000"));
     EXPECT_EQ(0, PreviewColorFor("#000000"));
     EXPECT_EQ(0x0FF0CD, PreviewColorFor("#abcdef")); // lower case counts 42 to 47
     EXPECT_EQ(std::nullopt, PreviewColorFor("#1234567"));
 }
 
-TEST(KeyFilters, HexKeepsHexDigitsUpperCasesAndDropsTheRest)
-{
+TEST(KeyFilters, HexKeepsHexDigitsUpperCasesAndDropsTheRest) {
     EXPECT_EQ('C', HexKeyFilter('c'));
     EXPECT_EQ('7', HexKeyFilter('7'));
     EXPECT_EQ('F', HexKeyFilter('F'));
@@ -72,8 +64,7 @@ TEST(KeyFilters, HexKeepsHexDigitsUpperCasesAndDropsTheRest)
     EXPECT_EQ(KeyBackspace, HexKeyFilter(KeyBackspace));
 }
 
-TEST(KeyFilters, DigitKeepsDigitsAndBackspaceOnly)
-{
+TEST(KeyFilters, DigitKeepsDigitsAndBackspaceOnly) {
     EXPECT_EQ('0', DigitKeyFilter('0'));
     EXPECT_EQ(KeyBackspace, DigitKeyFilter(KeyBackspace));
     for (int key : {'-', '.', 'a', 'Z', ' '}) {
@@ -81,8 +72,7 @@ TEST(KeyFilters, DigitKeepsDigitsAndBackspaceOnly)
     }
 }
 
-TEST(CustomColors, BlackEntriesOpenAsWhiteAndChoicesPersistForTheRun)
-{
+TEST(CustomColors, BlackEntriesOpenAsWhiteAndChoicesPersistForTheRun) {
     CustomColors custom;
     ScriptedColorDialog dialog;
     dialog.answers = {0x112233};
