@@ -2,6 +2,7 @@
 
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pickwell {
@@ -34,13 +35,16 @@ std::string EncodeWindows1252(std::string_view utf8, Unmappable policy) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const auto c = static_cast<unsigned char>(utf8[pos]);
-        if (c < 0x80) { // the common case, without decoding
-            out += static_cast<char>(c);
-            ++pos;
-            continue;
+        // Runs of ASCII, by far the common case, are copied without decoding.
+        std::size_t end = pos;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) {
+            ++end;
         }
-        std::size_t end = pos + 1;
+        out.append(utf8, pos, end - pos);
+        if (end == utf8.size()) {
+            break;
+        }
+        pos = end++;
         while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) {
             ++end;
         }
@@ -76,12 +80,13 @@ std::string DecodeWindows1252(std::string_view bytes) {
 }
 
 bool FitsWindows1252(std::string_view utf8) {
-    for (char32_t cp : ToCodePoints(utf8)) {
-        if (ByteFor(cp) < 0) {
-            return false;
-        }
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::all_of(utf8.begin(), utf8.end(), ascii)) {
+        return true;
     }
-    return true;
+    const std::u32string codePoints = ToCodePoints(utf8);
+    return std::all_of(codePoints.begin(), codePoints.end(),
+                       [](char32_t cp) { return ByteFor(cp) >= 0; });
 }
 
 } // namespace pickwell
