@@ -36,6 +36,25 @@ public:
     void ClearFocusRequest() { m_focus = {}; }
 
 protected:
+    // Handlers nest; the view hears once, when the outermost one is done.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(FormModel& form)
+            : m_form(form) {
+            ++m_form.m_changeDepth;
+        }
+        ~ChangeScope() {
+            if (--m_form.m_changeDepth == 0) {
+                m_form.NotifyChanged();
+            }
+        }
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        FormModel& m_form;
+    };
+
     void NotifyChanged() {
         if (m_changed) {
             m_changed();
@@ -48,6 +67,7 @@ protected:
 private:
     std::function<void()> m_changed;
     FocusRequest m_focus;
+    int m_changeDepth = 0;
 };
 
 } // namespace pickwell

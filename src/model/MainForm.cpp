@@ -18,25 +18,6 @@ std::string WithoutIndent(const std::string& text) {
 
 } // namespace
 
-// Tells the view once, when the outermost change of a nested run of handlers ends.
-class MainForm::ChangeScope {
-public:
-    explicit ChangeScope(MainForm& form)
-        : m_form(form) {
-        ++m_form.m_changeDepth;
-    }
-    ~ChangeScope() {
-        if (--m_form.m_changeDepth == 0) {
-            m_form.NotifyChanged();
-        }
-    }
-    ChangeScope(const ChangeScope&) = delete;
-    ChangeScope& operator=(const ChangeScope&) = delete;
-
-private:
-    MainForm& m_form;
-};
-
 MainForm::MainForm(MenuProject& project, ColourFieldContext& colours)
     : m_project(project)
     , m_colours(colours)

@@ -147,8 +147,6 @@ public:
     void FocusColourField(int index, int selectionStart, int selectionLength) override;
 
 private:
-    class ChangeScope;
-
     std::string IndentForHeading(const std::string& text, int position) const;
     void WriteEditorCells(int position);
     void MoveCurrentRow(int insertAt);
@@ -164,7 +162,6 @@ private:
     MenuProject& m_project;
     ColourFieldContext& m_colours;
     int m_currentRow = 0;
-    int m_changeDepth = 0;
 
     TextControl m_itemtexttext;
     TextControl m_linktext;

@@ -26,25 +26,6 @@ ColourField MakeField(int index, ColourFieldContext& colours, ColourFieldOwner& 
 
 } // namespace
 
-// Handlers nest; the view hears once, when the outermost one is done.
-class ButtonStyleForm::ChangeScope {
-public:
-    explicit ChangeScope(ButtonStyleForm& form)
-        : m_form(form) {
-        ++m_form.m_changeDepth;
-    }
-    ~ChangeScope() {
-        if (--m_form.m_changeDepth == 0) {
-            m_form.NotifyChanged();
-        }
-    }
-    ChangeScope(const ChangeScope&) = delete;
-    ChangeScope& operator=(const ChangeScope&) = delete;
-
-private:
-    ButtonStyleForm& m_form;
-};
-
 ButtonStyleForm::ButtonStyleForm(MenuProject& project, ColourFieldContext& colours,
                                  SettingsStore& settings, NoticeDialog& notices)
     : m_project(project)

@@ -107,8 +107,6 @@ public:
     void CloseBox();
 
 private:
-    class ChangeScope;
-
     void FocusColourField(int index, int selectionStart, int selectionLength) override;
     void BeforeColourChange(int index) override;
     void AfterColourChange(int index) override;
@@ -135,7 +133,6 @@ private:
     bool m_loaded = false;
     bool m_loading = false;
     bool m_visible = false;
-    int m_changeDepth = 0;
 };
 
 } // namespace pickwell

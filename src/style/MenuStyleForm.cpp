@@ -14,25 +14,6 @@ bool Ticked(const CheckControl& check) {
 
 } // namespace
 
-// Handlers nest; the view hears once, when the outermost one is done.
-class MenuStyleForm::ChangeScope {
-public:
-    explicit ChangeScope(MenuStyleForm& form)
-        : m_form(form) {
-        ++m_form.m_changeDepth;
-    }
-    ~ChangeScope() {
-        if (--m_form.m_changeDepth == 0) {
-            m_form.NotifyChanged();
-        }
-    }
-    ChangeScope(const ChangeScope&) = delete;
-    ChangeScope& operator=(const ChangeScope&) = delete;
-
-private:
-    MenuStyleForm& m_form;
-};
-
 MenuStyleForm::MenuStyleForm(MenuProject& project, ColourFieldContext& colours,
                              SettingsStore& settings, NoticeDialog& notices)
     : m_project(project)

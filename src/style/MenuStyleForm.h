@@ -83,8 +83,6 @@ public:
     void CloseBox();
 
 private:
-    class ChangeScope;
-
     void FocusColourField(int index, int selectionStart, int selectionLength) override;
     void AfterColourChange(int index) override;
     void AfterColourPick(int index) override;
@@ -101,7 +99,6 @@ private:
     TextControl m_width{"", false};
     bool m_loaded = false;
     bool m_visible = false;
-    int m_changeDepth = 0;
 };
 
 } // namespace pickwell
