@@ -1,6 +1,5 @@
 #include "style/ButtonStyleForm.h"
 
-#include "style/NoticeForm.h"
 #include "style/StyleTransfer.h"
 #include "text/Utf8.h"
 
@@ -12,7 +11,6 @@ constexpr int RowTop = 2;
 constexpr int RowLeft = 3;
 constexpr int RowRight = 4;
 constexpr int RowBottom = 5;
-constexpr const char* WindowName = "FrmAdvBttnOp";
 
 bool Ticked(const CheckControl& check) {
     return check.value == 1;
@@ -28,9 +26,7 @@ ColourField MakeField(int index, ColourFieldContext& colours, ColourFieldOwner& 
 
 ButtonStyleForm::ButtonStyleForm(MenuProject& project, ColourFieldContext& colours,
                                  SettingsStore& settings, NoticeDialog& notices)
-    : m_project(project)
-    , m_settings(settings)
-    , m_notices(notices)
+    : StyleWindow(project, settings, notices, "FrmAdvBttnOp")
     , m_colours{MakeField(0, colours, *this, ColorButtonText),
                 MakeField(1, colours, *this, ColorButtonFace),
                 MakeField(RowTop, colours, *this, ColorButtonHighlight),
@@ -295,15 +291,14 @@ int ButtonStyleForm::KeyPressThickness(int key) {
     if (!Ticked(m_systemColors)) {
         return DigitKeyFilter(key);
     }
-    ShowNoticeIfWanted(NoticeKind::Border, m_settings, m_notices, WindowName);
+    ShowBorderNotice();
     return 0;
 }
 
 void ButtonStyleForm::RestoreDefaults() {
     ChangeScope scope(*this);
     FirstLoad();
-    if (!m_project.SilentRestore &&
-        !ShowNoticeIfWanted(NoticeKind::RestoreDefaults, m_settings, m_notices, WindowName)) {
+    if (!ConfirmRestore()) {
         return;
     }
     for (int i = 0; i < ColourCount; ++i) {
@@ -327,29 +322,12 @@ void ButtonStyleForm::RestoreDefaults() {
     SetFontWeight(FontControls::DefaultWeight);
 }
 
-void ButtonStyleForm::Show() {
-    ChangeScope scope(*this);
-    m_visible = true;
-}
-
-void ButtonStyleForm::Ok() {
-    ChangeScope scope(*this);
-    m_visible = false;
+void ButtonStyleForm::Commit() {
     CommitButtonStyle(*this);
 }
 
-void ButtonStyleForm::Cancel() {
-    ChangeScope scope(*this);
-    m_visible = false;
+void ButtonStyleForm::Revert() {
     RevertButtonStyle(*this);
-}
-
-void ButtonStyleForm::CloseBox() {
-    Cancel();
-}
-
-void ButtonStyleForm::FocusColourField(int index, int selectionStart, int selectionLength) {
-    RequestFocus("txtclr" + std::to_string(index), selectionStart, selectionLength);
 }
 
 void ButtonStyleForm::BeforeColourChange(int /*index*/) {
@@ -371,13 +349,6 @@ void ButtonStyleForm::AfterColourChange(int index) {
 
 void ButtonStyleForm::AfterColourPick(int /*index*/) {
     MarkChanged();
-}
-
-// The first load is the window setting itself up, not an edit.
-void ButtonStyleForm::MarkChanged() {
-    if (m_project.HasProjectFile && !m_loading) {
-        m_project.DirtyFlag = true;
-    }
 }
 
 } // namespace pickwell

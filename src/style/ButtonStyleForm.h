@@ -1,9 +1,7 @@
 #pragma once
 
-#include "colour/ColourField.h"
-#include "model/FormControls.h"
-#include "model/MenuProject.h"
 #include "style/FontControls.h"
+#include "style/StyleWindow.h"
 
 #include <array>
 #include <string>
@@ -11,23 +9,18 @@
 
 namespace pickwell {
 
-class NoticeDialog;
-class SettingsStore;
-
 // The button style window (FrmAdvBttnOp): the working copy of the project's ButtonStyle.
 // Colour rows 0 text, 1 face, 2 top, 3 left, 4 right, 5 bottom border. Every setter runs the
 // control's own handling as a user's change would, and only when the value really changes.
 // A colour row (lbldesc, txtclr, lblclr, cmdclr) is enabled as its txtclr field is; Label17
 // and Label20 follow txtBW, Label19 and Label21 follow txtBH, Label18 and Label22 follow txtBT.
-class ButtonStyleForm : public FormModel, private ColourFieldOwner {
+class ButtonStyleForm : public StyleWindow {
 public:
     static constexpr int ColourCount = 6;
     static constexpr std::size_t SizeMaxLength = 4;
 
     ButtonStyleForm(MenuProject& project, ColourFieldContext& colours, SettingsStore& settings,
                     NoticeDialog& notices);
-
-    MenuProject& project() { return m_project; }
 
     // Captures the default colours and settles the border state. Runs once: when the font
     // lists are filled, or else at the window's first use (restore, commit, revert).
@@ -99,26 +92,16 @@ public:
     // Asks first (restore warning) unless the project is being reset.
     void RestoreDefaults();
 
-    bool visible() const { return m_visible; }
-    void Show();
-    void Ok();
-    void Cancel();
-    // A close the program did not ask for: the view refuses it, and Cancel runs instead.
-    void CloseBox();
-
 private:
-    void FocusColourField(int index, int selectionStart, int selectionLength) override;
+    void Commit() override;
+    void Revert() override;
     void BeforeColourChange(int index) override;
     void AfterColourChange(int index) override;
     void AfterColourPick(int index) override;
-    void MarkChanged();
     bool BorderRowsAvailable() const;
     void ApplySync(const CheckControl& check, int from, int to);
     void SetRow(int index, bool enabled);
 
-    MenuProject& m_project;
-    SettingsStore& m_settings;
-    NoticeDialog& m_notices;
     std::array<ColourField, ColourCount> m_colours;
     std::array<std::string, ColourCount> m_defaultColors;
     CheckControl m_systemColors{1, true};
@@ -131,8 +114,6 @@ private:
     TextControl m_thickness{"2", true};
     FontControls m_font;
     bool m_loaded = false;
-    bool m_loading = false;
-    bool m_visible = false;
 };
 
 } // namespace pickwell

@@ -1,6 +1,5 @@
 #include "style/MenuStyleForm.h"
 
-#include "style/NoticeForm.h"
 #include "style/StyleTransfer.h"
 #include "text/Utf8.h"
 
@@ -16,9 +15,7 @@ bool Ticked(const CheckControl& check) {
 
 MenuStyleForm::MenuStyleForm(MenuProject& project, ColourFieldContext& colours,
                              SettingsStore& settings, NoticeDialog& notices)
-    : m_project(project)
-    , m_settings(settings)
-    , m_notices(notices)
+    : StyleWindow(project, settings, notices, "frmAdvMnuOp")
     , m_colours{ColourField(0, ColourFieldVariant::StyleWindow, colours, *this,
                             SystemColorReference(ColorWindowText)),
                 ColourField(1, ColourFieldVariant::StyleWindow, colours, *this,
@@ -144,8 +141,7 @@ void MenuStyleForm::ApplyMenuWidthMode() {
 void MenuStyleForm::RestoreDefaults() {
     ChangeScope scope(*this);
     FirstLoad();
-    if (!m_project.SilentRestore &&
-        !ShowNoticeIfWanted(NoticeKind::RestoreDefaults, m_settings, m_notices, "frmAdvMnuOp")) {
+    if (!ConfirmRestore()) {
         return;
     }
     for (int i = 0; i < ColourCount; ++i) {
@@ -163,29 +159,12 @@ void MenuStyleForm::RestoreDefaults() {
     SetFontWeight(FontControls::DefaultWeight);
 }
 
-void MenuStyleForm::Show() {
-    ChangeScope scope(*this);
-    m_visible = true;
-}
-
-void MenuStyleForm::Ok() {
-    ChangeScope scope(*this);
-    m_visible = false;
+void MenuStyleForm::Commit() {
     CommitMenuStyle(*this);
 }
 
-void MenuStyleForm::Cancel() {
-    ChangeScope scope(*this);
-    m_visible = false;
+void MenuStyleForm::Revert() {
     RevertMenuStyle(*this);
-}
-
-void MenuStyleForm::CloseBox() {
-    Cancel();
-}
-
-void MenuStyleForm::FocusColourField(int index, int selectionStart, int selectionLength) {
-    RequestFocus("txtclr" + std::to_string(index), selectionStart, selectionLength);
 }
 
 void MenuStyleForm::AfterColourChange(int index) {
@@ -197,12 +176,6 @@ void MenuStyleForm::AfterColourChange(int index) {
 
 void MenuStyleForm::AfterColourPick(int /*index*/) {
     MarkChanged();
-}
-
-void MenuStyleForm::MarkChanged() {
-    if (m_project.HasProjectFile) {
-        m_project.DirtyFlag = true;
-    }
 }
 
 } // namespace pickwell

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "colour/ColourField.h"
-#include "model/FormControls.h"
-#include "model/MenuProject.h"
 #include "style/FontControls.h"
+#include "style/StyleWindow.h"
 
 #include <array>
 #include <string>
@@ -11,22 +9,17 @@
 
 namespace pickwell {
 
-class NoticeDialog;
-class SettingsStore;
-
 // The menu style window (frmAdvMnuOp): the working copy of the project's MenuStyle. Every
 // setter runs the control's own handling as a user's change would, and only when the value
 // really changes. A colour row (lbldesc, txtclr, lblclr, cmdclr) is enabled as its txtclr
 // field is; Label17 and Label20 follow txtMW.
-class MenuStyleForm : public FormModel, private ColourFieldOwner {
+class MenuStyleForm : public StyleWindow {
 public:
     static constexpr int ColourCount = 2;
     static constexpr std::size_t WidthMaxLength = 4;
 
     MenuStyleForm(MenuProject& project, ColourFieldContext& colours, SettingsStore& settings,
                   NoticeDialog& notices);
-
-    MenuProject& project() { return m_project; }
 
     // Captures the default colours from the swatches. Runs once: when the font lists are
     // filled, or else at the window's first use (restore, commit, revert).
@@ -75,22 +68,12 @@ public:
     // Asks first (restore warning) unless the project is being reset.
     void RestoreDefaults();
 
-    bool visible() const { return m_visible; }
-    void Show();
-    void Ok();
-    void Cancel();
-    // A close the program did not ask for: the view refuses it, and Cancel runs instead.
-    void CloseBox();
-
 private:
-    void FocusColourField(int index, int selectionStart, int selectionLength) override;
+    void Commit() override;
+    void Revert() override;
     void AfterColourChange(int index) override;
     void AfterColourPick(int index) override;
-    void MarkChanged();
 
-    MenuProject& m_project;
-    SettingsStore& m_settings;
-    NoticeDialog& m_notices;
     std::array<ColourField, ColourCount> m_colours;
     std::array<std::string, ColourCount> m_defaultColors;
     CheckControl m_systemColors{1, true};
@@ -98,7 +81,6 @@ private:
     CheckControl m_constrainWidth{1, true};
     TextControl m_width{"", false};
     bool m_loaded = false;
-    bool m_visible = false;
 };
 
 } // namespace pickwell
