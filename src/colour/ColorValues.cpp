@@ -1,5 +1,7 @@
 #include "colour/ColorValues.h"
 
+#include "text/Windows1252.h"
+
 namespace pickwell {
 
 ColorValue TranslateSystemColor(ColorValue value) {
@@ -44,7 +46,11 @@ std::string ColorToHex(ColorValue value) {
     return "#" + ChannelHex(red) + ChannelHex(green) + ChannelHex(blue);
 }
 
-std::string HexToDecimalText(std::string_view text) {
+std::string HexToDecimalText(std::string_view utf8) {
+    // Characters count by their code in the 8-bit code page, one per character, so that a
+    // non-ASCII character weighs one position and not two or three UTF-8 bytes.
+    const std::string ansi = EncodeWindows1252(utf8, Unmappable::QuestionMark);
+    std::string_view text = ansi;
     const auto first = text.find_first_not_of(' ');
     text = first == std::string_view::npos
                ? std::string_view("0")

@@ -38,8 +38,9 @@ ColorValue TranslateSystemColor(ColorValue value);
 
 std::string ColorToHex(ColorValue value);
 
-// The text's value as decimal text, by the program's own lenient digit rule. Empty when
-// the value overflows 32 bits (always so for eight or more characters).
+// The text's value as decimal text, by the program's own lenient digit rule; each character
+// counts by its Windows-1252 code. Empty when the value overflows 32 bits (always so for
+// eight or more characters).
 std::string HexToDecimalText(std::string_view text);
 
 // The colour a swatch shows for a colour text, or nothing when the text cannot be painted.

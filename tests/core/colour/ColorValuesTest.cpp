@@ -40,6 +40,13 @@ TEST(HexToDecimalText, FollowsTheLenientDigitRule) {
     EXPECT_EQ("42", HexToDecimalText("a"));
 }
 
+TEST(HexToDecimalText, CountsCharactersNotUtf8Bytes) {
+    EXPECT_EQ("178", HexToDecimalText("\xC3\xA9")); // e acute is 233 in the code page
+    // A pound sign in front still fits 32 bits, so the colour can be painted.
+    EXPECT_EQ(0x563412, PreviewColorFor("\xC2\xA3"
+                                        "123456"));
+}
+
 TEST(HexToDecimalText, ReportsOverflowForEightCharacters) {
     EXPECT_EQ("", HexToDecimalText("00000000"));
     EXPECT_EQ("", HexToDecimalText("#1234567"));
