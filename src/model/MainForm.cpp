@@ -288,6 +288,8 @@ void MainForm::MoveDown() {
 // indent from the rows that are above it at its new place. No other row is re-indented.
 void MainForm::MoveCurrentRow(int insertAt) {
     ChangeScope scope(*this);
+    // A reordered list is unsaved work like an added row; closing must not drop it unasked.
+    m_project.DirtyFlag = true;
     FocusControl("lv");
     const int from = m_currentRow;
     MenuItem row = m_project.items[from - 1];
@@ -313,6 +315,7 @@ void MainForm::DeleteItem() {
     question.buttons = MessageButtons::YesNo;
     question.defaultButton = Button::Yes;
     if (Ask(question) == Button::Yes) {
+        m_project.DirtyFlag = true;
         FocusControl("lv");
         RemoveRow(m_currentRow);
     }

@@ -189,7 +189,7 @@ TEST_F(MainFormTest, MovingReindentsOnlyTheMovedRow) {
 
     project.DirtyFlag = false;
     form.MoveUp();
-    EXPECT_FALSE(project.DirtyFlag);
+    EXPECT_TRUE(project.DirtyFlag);
 }
 
 TEST_F(MainFormTest, MoveCommandsDoNothingAtTheEnds) {
@@ -256,11 +256,13 @@ TEST_F(MainFormTest, DeleteAsksAndKeepsACurrentRow) {
     EXPECT_EQ(MessageIcon::Question, prompt.last().icon);
     EXPECT_EQ(MessageButtons::YesNo, prompt.last().buttons);
     EXPECT_EQ(3, form.rowCount());
+    EXPECT_FALSE(project.DirtyFlag);
 
     prompt.Expect("Confirm Delete", Button::Yes);
     form.DeleteItem();
     EXPECT_EQ((Texts{"One", "Three"}), RowTexts());
     EXPECT_EQ(2, form.currentRow());
+    EXPECT_TRUE(project.DirtyFlag);
 
     prompt.Expect("Confirm Delete", Button::Yes);
     form.DeleteItem();
@@ -268,7 +270,6 @@ TEST_F(MainFormTest, DeleteAsksAndKeepsACurrentRow) {
     prompt.Expect("Confirm Delete", Button::Yes);
     form.DeleteItem();
     EXPECT_EQ(0, form.currentRow());
-    EXPECT_FALSE(project.DirtyFlag);
 }
 
 TEST_F(MainFormTest, ListToolbarDispatchesByKey) {
