@@ -42,7 +42,11 @@ private:
     FileOps& m_system = SystemFileOps();
 };
 
-bool IsOwnPrivateFolder(const std::string& path) {
+bool IsOwnPrivateFolder(std::string path) {
+    // With its trailing "/" the path would name what a link there points to, not the link.
+    while (path.size() > 1 && path.back() == '/') {
+        path.pop_back();
+    }
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
            info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
@@ -103,7 +107,9 @@ WriteResult PreviewFolder::EnsureFolder() {
 }
 
 void PreviewFolder::CleanUp() {
-    if (m_path.empty()) {
+    // Whatever now stands where the folder was (a temp cleaner removed it) is not ours to empty.
+    if (m_path.empty() || !IsOwnPrivateFolder(m_path)) {
+        m_path.clear();
         return;
     }
     for (const char* page : {PreviewPageName, FramesetPageName, SecondFramePageName}) {

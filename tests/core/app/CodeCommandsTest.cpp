@@ -173,6 +173,29 @@ TEST_F(CodeCommandsTest, FramePreviewWritesThreePagesOpensTheFramesetAndCleanUpR
     EXPECT_TRUE(fs::is_empty(desktop.temp.path()));
 }
 
+TEST_F(CodeCommandsTest, ALinkWhereTheRemovedPreviewFolderWasIsNeitherWrittenNorEmptied) {
+    const std::string mine = desktop.temp.path() + "mine/";
+    fs::create_directory(mine);
+    fs::permissions(mine, fs::perms::owner_all, fs::perm_options::replace);
+    std::ofstream(mine + PreviewPageName) << "mine";
+    // A temp cleaner removed the folder, and a link to a private folder of ours took its name.
+    const auto replaceByLink = [&](const std::string& folder) {
+        fs::remove_all(folder);
+        fs::create_directory_symlink(mine, folder.substr(0, folder.size() - 1));
+    };
+
+    commands.Preview();
+    const std::string first = commands.previewFolder().path();
+    replaceByLink(first);
+    commands.Preview();
+    EXPECT_NE(first, commands.previewFolder().path());
+    EXPECT_EQ("mine", ReadBytes(mine + PreviewPageName));
+
+    replaceByLink(commands.previewFolder().path());
+    session.ShutDown();
+    EXPECT_EQ("mine", ReadBytes(mine + PreviewPageName));
+}
+
 TEST_F(CodeCommandsTest, PreviewThatCannotWriteSaysSoAndOpensNothing) {
     desktop.tempFolder.folder = desktop.temp.path() + "missing/";
     desktop.prompt.Expect("Error");
