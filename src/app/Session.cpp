@@ -56,11 +56,13 @@ void Session::StartUp(const std::string& argument) {
     FillFontLists(m_platform.fonts, m_menuStyle, m_buttonStyle);
     m_main.SetAlignToButton(1);
 
+    // The menu shows the stored entries before a command-line load adds to them; else that
+    // load, finding no entry shown, would overwrite the newest one instead of moving it down.
+    m_recentFiles.RebuildRecentMenu();
     const bool opened = !argument.empty() && OpenCommandLineProject(argument);
     if (!opened) {
         m_main.SetTarget(0);
     }
-    m_recentFiles.RebuildRecentMenu();
 
     // MainForm starts with its colour fields taken from their first swatches and the
     // "Default Color" click run; a load repaints the swatches, so the fields are taken anew.
@@ -78,7 +80,11 @@ void Session::StartUp(const std::string& argument) {
 
 bool Session::OpenCommandLineProject(const std::string& argument) {
     if (EndsInPkw(argument) && IsFile(argument)) {
-        LoadProject(m_workspace, argument);
+        // A path relative to the folder the program was started in would mean another file,
+        // or none, once stored as the last folder and among the recent files.
+        std::error_code error;
+        const std::filesystem::path full = std::filesystem::absolute(argument, error);
+        LoadProject(m_workspace, error ? argument : full.lexically_normal().string());
         return true;
     }
     Message invalid;

@@ -2,6 +2,7 @@
 
 #include "Desktop.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace pickwell {
@@ -57,8 +58,15 @@ TEST(Session, StartUpLoadsTheProjectNamedOnTheCommandLine) {
         first.projectCommands().Save();
     }
 
+    desktop.settings.values.clear();
+    desktop.settings.SaveSetting("Recent Files", "1", "/home/me/older.pkw");
+
+    // Named relative to the folder the program starts in.
+    const std::filesystem::path startedIn = std::filesystem::current_path();
+    std::filesystem::current_path(desktop.temp.path());
     Session session(desktop.services);
-    session.StartUp(path);
+    session.StartUp("./Shop.PKW");
+    std::filesystem::current_path(startedIn);
 
     ASSERT_EQ(1u, session.project().items.size());
     EXPECT_EQ("books.html", session.project().items[0].url);
@@ -66,7 +74,10 @@ TEST(Session, StartUpLoadsTheProjectNamedOnTheCommandLine) {
     EXPECT_TRUE(session.project().HasProjectFile);
     EXPECT_FALSE(session.project().DirtyFlag);
     EXPECT_EQ("Pickwell - Shop.PKW", session.mainForm().windowTitle());
-    EXPECT_EQ("&1. Shop.PKW", session.recentFiles().entries()[0].caption);
+    EXPECT_EQ(path, session.project().ProjectPath);
+    EXPECT_EQ((RecentFileEntry{true, "&1. Shop.PKW"}), session.recentFiles().entries()[0]);
+    EXPECT_EQ((RecentFileEntry{true, "&2. older.pkw"}), session.recentFiles().entries()[1]);
+    EXPECT_EQ(path, session.recentFiles().StoredPath(0));
 }
 
 } // namespace
