@@ -7,6 +7,8 @@
 #include "platform/Prompt.h"
 #include "style/ResetProject.h"
 
+#include <string>
+
 namespace pickwell {
 
 namespace {
@@ -59,8 +61,10 @@ void ProjectCommands::Load() {
 }
 
 void ProjectCommands::OpenRecent(int index) {
+    // Taken before the save, which may move the chosen file down the list.
+    const std::string path = m_w.recentFiles.StoredPath(index);
     if (OfferToSave(Question::Load)) {
-        LoadProject(m_w, m_w.recentFiles.StoredPath(index));
+        LoadProject(m_w, path);
     }
 }
 

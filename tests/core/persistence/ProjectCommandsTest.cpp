@@ -107,6 +107,17 @@ TEST_F(ProjectCommandsTest, AnsweringYesSavesAndGoesOn) {
     EXPECT_EQ(2u, dialogs.openRequests.size());
 }
 
+TEST_F(ProjectCommandsTest, ARecentEntryLoadsTheFileItShowedWhenChosen) {
+    settings.SaveSetting("Recent Files", "1", dir.File("first.pkw"));
+    settings.SaveSetting("Recent Files", "2", dir.File("other.pkw"));
+    recent.RebuildRecentMenu();
+    prompt.Expect("Save Project?", Button::Yes);
+    dialogs.saveAnswers.push_back(dir.File("mine.pkw")); // becomes entry 1, other.pkw entry 3
+    commands.OpenRecent(1);
+    EXPECT_EQ("Fruit", project.items.at(0).text);
+    EXPECT_EQ(dir.File("other.pkw"), recent.StoredPath(0));
+}
+
 TEST_F(ProjectCommandsTest, SaveLeavesTheProjectChangedExactlyWhenNothingWasWritten) {
     commands.Save(); // cancelled
     EXPECT_FALSE(project.SaveCancelled);
