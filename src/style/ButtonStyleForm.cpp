@@ -26,7 +26,7 @@ ColourField MakeField(int index, ColourFieldContext& colours, ColourFieldOwner& 
 
 ButtonStyleForm::ButtonStyleForm(MenuProject& project, ColourFieldContext& colours,
                                  SettingsStore& settings, NoticeDialog& notices)
-    : StyleWindow(project, settings, notices, "FrmAdvBttnOp")
+    : StyleWindow(project, settings, notices, "FrmAdvBttnOp", true)
     , m_colours{MakeField(0, colours, *this, ColorButtonText),
                 MakeField(1, colours, *this, ColorButtonFace),
                 MakeField(RowTop, colours, *this, ColorButtonHighlight),
@@ -51,21 +51,6 @@ void ButtonStyleForm::FirstLoad() {
     m_font.ShowWeight();
     ApplyButtonColorMode();
     m_loading = false;
-}
-
-void ButtonStyleForm::SetColourText(int index, const std::string& text) {
-    ChangeScope scope(*this);
-    txtclr(index).SetText(text);
-}
-
-void ButtonStyleForm::ColourLostFocus(int index) {
-    ChangeScope scope(*this);
-    txtclr(index).LostFocus();
-}
-
-void ButtonStyleForm::PickColour(int index) {
-    ChangeScope scope(*this);
-    txtclr(index).Pick();
 }
 
 void ButtonStyleForm::SetSyncTopLeft(int value) {
@@ -102,55 +87,6 @@ void ButtonStyleForm::SetSystemColors(int value) {
     ChangeScope scope(*this);
     m_systemColors.value = value;
     ApplyButtonColorMode();
-}
-
-void ButtonStyleForm::SetFontItems(std::vector<std::string> items) {
-    ChangeScope scope(*this);
-    m_font.SetFontItems(std::move(items));
-}
-
-void ButtonStyleForm::SelectFontIndex(int index) {
-    ChangeScope scope(*this);
-    m_font.SelectFontIndex(index);
-}
-
-bool ButtonStyleForm::SelectFont(const std::string& name) {
-    ChangeScope scope(*this);
-    return m_font.SelectFont(name);
-}
-
-void ButtonStyleForm::SetFontSizeText(const std::string& text) {
-    ChangeScope scope(*this);
-    if (m_font.SetSizeText(text)) {
-        MarkChanged();
-    }
-}
-
-void ButtonStyleForm::SelectFontSize(int index) {
-    ChangeScope scope(*this);
-    m_font.SelectSize(index);
-}
-
-void ButtonStyleForm::SetFontWeight(int weight) {
-    ChangeScope scope(*this);
-    if (m_font.SetWeight(weight)) {
-        MarkChanged();
-    }
-}
-
-void ButtonStyleForm::ScrollFontWeight(int weight) {
-    ChangeScope scope(*this);
-    m_font.ShowScrollPosition(weight);
-}
-
-void ButtonStyleForm::SetUnderline(int value) {
-    ChangeScope scope(*this);
-    m_font.underline.value = value;
-}
-
-void ButtonStyleForm::SetItalic(int value) {
-    ChangeScope scope(*this);
-    m_font.italic.value = value;
 }
 
 namespace {

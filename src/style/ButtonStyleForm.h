@@ -46,31 +46,13 @@ public:
     const CheckControl& Check2() const { return m_syncRightBottom; }
     const CheckControl& nbchk() const { return m_noBorder; }
     const TextControl& txtBT() const { return m_thickness; }
-    const ListControl& combofont() const { return m_font.combofont(); }
-    const ListControl& combofontsize() const { return m_font.combofontsize(); }
-    int Slider1() const { return m_font.Slider1(); }
-    const std::string& Label16() const { return m_font.Label16(); }
     const CheckControl& chkbttnfntUL() const { return m_font.underline; }
     const CheckControl& chkbttnfntIT() const { return m_font.italic; }
 
-    void SetColourText(int index, const std::string& text);
-    void ColourLostFocus(int index);
-    void PickColour(int index);
     void SetSyncTopLeft(int value);
     void SetSyncRightBottom(int value);
     void SetNoBorder(int value);
     void SetSystemColors(int value);
-    void SetFontItems(std::vector<std::string> items);
-    void SelectFontIndex(int index);
-    // False when `name` is not in the font list; the selection then stays as it was.
-    bool SelectFont(const std::string& name);
-    void SetFontSizeText(const std::string& text);
-    // Choosing a size from the list, unlike typing one, leaves the project unmarked.
-    void SelectFontSize(int index);
-    void SetFontWeight(int weight);
-    void ScrollFontWeight(int weight);
-    void SetUnderline(int value);
-    void SetItalic(int value);
     void SetWidthText(const std::string& text);
     void SetHeightText(const std::string& text);
     void SetThicknessText(const std::string& text);
@@ -93,6 +75,7 @@ public:
     void RestoreDefaults();
 
 private:
+    ColourField& Colour(int index) override { return txtclr(index); }
     void Commit() override;
     void Revert() override;
     void BeforeColourChange(int index) override;
@@ -112,7 +95,6 @@ private:
     CheckControl m_syncRightBottom{1, true};
     CheckControl m_noBorder{0, true};
     TextControl m_thickness{"2", true};
-    FontControls m_font;
     bool m_loaded = false;
 };
 

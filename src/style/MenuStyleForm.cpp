@@ -15,7 +15,7 @@ bool Ticked(const CheckControl& check) {
 
 MenuStyleForm::MenuStyleForm(MenuProject& project, ColourFieldContext& colours,
                              SettingsStore& settings, NoticeDialog& notices)
-    : StyleWindow(project, settings, notices, "frmAdvMnuOp")
+    : StyleWindow(project, settings, notices, "frmAdvMnuOp", false)
     , m_colours{ColourField(0, ColourFieldVariant::StyleWindow, colours, *this,
                             SystemColorReference(ColorWindowText)),
                 ColourField(1, ColourFieldVariant::StyleWindow, colours, *this,
@@ -36,21 +36,6 @@ void MenuStyleForm::FirstLoad() {
     ApplyMenuColorMode();
 }
 
-void MenuStyleForm::SetColourText(int index, const std::string& text) {
-    ChangeScope scope(*this);
-    txtclr(index).SetText(text);
-}
-
-void MenuStyleForm::ColourLostFocus(int index) {
-    ChangeScope scope(*this);
-    txtclr(index).LostFocus();
-}
-
-void MenuStyleForm::PickColour(int index) {
-    ChangeScope scope(*this);
-    txtclr(index).Pick();
-}
-
 void MenuStyleForm::SetSystemColors(int value) {
     if (value == m_systemColors.value) {
         return;
@@ -58,51 +43,6 @@ void MenuStyleForm::SetSystemColors(int value) {
     ChangeScope scope(*this);
     m_systemColors.value = value;
     ApplyMenuColorMode();
-}
-
-void MenuStyleForm::SetFontItems(std::vector<std::string> items) {
-    ChangeScope scope(*this);
-    m_font.SetFontItems(std::move(items));
-}
-
-void MenuStyleForm::SelectFontIndex(int index) {
-    ChangeScope scope(*this);
-    m_font.SelectFontIndex(index);
-}
-
-bool MenuStyleForm::SelectFont(const std::string& name) {
-    ChangeScope scope(*this);
-    return m_font.SelectFont(name);
-}
-
-void MenuStyleForm::SetFontSizeText(const std::string& text) {
-    ChangeScope scope(*this);
-    m_font.SetSizeText(text);
-}
-
-void MenuStyleForm::SelectFontSize(int index) {
-    ChangeScope scope(*this);
-    m_font.SelectSize(index);
-}
-
-void MenuStyleForm::SetFontWeight(int weight) {
-    ChangeScope scope(*this);
-    m_font.SetWeight(weight);
-}
-
-void MenuStyleForm::ScrollFontWeight(int weight) {
-    ChangeScope scope(*this);
-    m_font.ShowScrollPosition(weight);
-}
-
-void MenuStyleForm::SetUnderline(int value) {
-    ChangeScope scope(*this);
-    m_font.underline.value = value;
-}
-
-void MenuStyleForm::SetItalic(int value) {
-    ChangeScope scope(*this);
-    m_font.italic.value = value;
 }
 
 void MenuStyleForm::SetWidthText(const std::string& text) {

@@ -36,29 +36,12 @@ public:
         return m_colours.at(static_cast<std::size_t>(index));
     }
     const CheckControl& chkmnusysclr() const { return m_systemColors; }
-    const ListControl& combofont() const { return m_font.combofont(); }
-    const ListControl& combofontsize() const { return m_font.combofontsize(); }
-    int Slider1() const { return m_font.Slider1(); }
-    const std::string& Label16() const { return m_font.Label16(); }
     const CheckControl& chkmnufntU() const { return m_font.underline; }
     const CheckControl& chkmnufntI() const { return m_font.italic; }
     const CheckControl& chkconstmnuwdth() const { return m_constrainWidth; }
     const TextControl& txtMW() const { return m_width; }
 
-    void SetColourText(int index, const std::string& text);
-    void ColourLostFocus(int index);
-    void PickColour(int index);
     void SetSystemColors(int value);
-    void SetFontItems(std::vector<std::string> items);
-    void SelectFontIndex(int index);
-    // False when `name` is not in the font list; the selection then stays as it was.
-    bool SelectFont(const std::string& name);
-    void SetFontSizeText(const std::string& text);
-    void SelectFontSize(int index);
-    void SetFontWeight(int weight);
-    void ScrollFontWeight(int weight);
-    void SetUnderline(int value);
-    void SetItalic(int value);
     void SetWidthText(const std::string& text);
     void SetConstrainWidth(int value);
 
@@ -69,6 +52,7 @@ public:
     void RestoreDefaults();
 
 private:
+    ColourField& Colour(int index) override { return txtclr(index); }
     void Commit() override;
     void Revert() override;
     void AfterColourChange(int index) override;
@@ -77,7 +61,6 @@ private:
     std::array<ColourField, ColourCount> m_colours;
     std::array<std::string, ColourCount> m_defaultColors;
     CheckControl m_systemColors{1, true};
-    FontControls m_font;
     CheckControl m_constrainWidth{1, true};
     TextControl m_width{"", false};
     bool m_loaded = false;

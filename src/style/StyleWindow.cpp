@@ -7,11 +7,12 @@
 namespace pickwell {
 
 StyleWindow::StyleWindow(MenuProject& project, SettingsStore& settings, NoticeDialog& notices,
-                         const char* windowName)
+                         const char* windowName, bool fontEditsMarkChanged)
     : m_project(project)
     , m_settings(settings)
     , m_notices(notices)
-    , m_windowName(windowName) {}
+    , m_windowName(windowName)
+    , m_fontEditsMarkChanged(fontEditsMarkChanged) {}
 
 void StyleWindow::Open() {
     ShowNoticeIfWanted(NoticeKind::Browser, m_settings, m_notices);
@@ -56,6 +57,70 @@ void StyleWindow::MarkChanged() {
 
 void StyleWindow::FocusColourField(int index, int selectionStart, int selectionLength) {
     RequestFocus("txtclr" + std::to_string(index), selectionStart, selectionLength);
+}
+
+void StyleWindow::SetColourText(int index, const std::string& text) {
+    ChangeScope scope(*this);
+    Colour(index).SetText(text);
+}
+
+void StyleWindow::ColourLostFocus(int index) {
+    ChangeScope scope(*this);
+    Colour(index).LostFocus();
+}
+
+void StyleWindow::PickColour(int index) {
+    ChangeScope scope(*this);
+    Colour(index).Pick();
+}
+
+void StyleWindow::SetFontItems(std::vector<std::string> items) {
+    ChangeScope scope(*this);
+    m_font.SetFontItems(std::move(items));
+}
+
+void StyleWindow::SelectFontIndex(int index) {
+    ChangeScope scope(*this);
+    m_font.SelectFontIndex(index);
+}
+
+bool StyleWindow::SelectFont(const std::string& name) {
+    ChangeScope scope(*this);
+    return m_font.SelectFont(name);
+}
+
+void StyleWindow::SetFontSizeText(const std::string& text) {
+    ChangeScope scope(*this);
+    if (m_font.SetSizeText(text) && m_fontEditsMarkChanged) {
+        MarkChanged();
+    }
+}
+
+void StyleWindow::SelectFontSize(int index) {
+    ChangeScope scope(*this);
+    m_font.SelectSize(index);
+}
+
+void StyleWindow::SetFontWeight(int weight) {
+    ChangeScope scope(*this);
+    if (m_font.SetWeight(weight) && m_fontEditsMarkChanged) {
+        MarkChanged();
+    }
+}
+
+void StyleWindow::ScrollFontWeight(int weight) {
+    ChangeScope scope(*this);
+    m_font.ShowScrollPosition(weight);
+}
+
+void StyleWindow::SetUnderline(int value) {
+    ChangeScope scope(*this);
+    m_font.underline.value = value;
+}
+
+void StyleWindow::SetItalic(int value) {
+    ChangeScope scope(*this);
+    m_font.italic.value = value;
 }
 
 } // namespace pickwell

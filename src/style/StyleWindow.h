@@ -3,6 +3,10 @@
 #include "colour/ColourField.h"
 #include "model/FormControls.h"
 #include "model/MenuProject.h"
+#include "style/FontControls.h"
+
+#include <string>
+#include <vector>
 
 namespace pickwell {
 
@@ -25,10 +29,35 @@ public:
     // A close the program did not ask for: the view refuses it, and Cancel runs instead.
     void CloseBox();
 
+    const ListControl& combofont() const { return m_font.combofont(); }
+    const ListControl& combofontsize() const { return m_font.combofontsize(); }
+    int Slider1() const { return m_font.Slider1(); }
+    const std::string& Label16() const { return m_font.Label16(); }
+
+    // Colour fields change through these, so that the view hears about it.
+    void SetColourText(int index, const std::string& text);
+    void ColourLostFocus(int index);
+    void PickColour(int index);
+
+    void SetFontItems(std::vector<std::string> items);
+    void SelectFontIndex(int index);
+    // False when `name` is not in the font list; the selection then stays as it was.
+    bool SelectFont(const std::string& name);
+    // Typing a size and setting the weight mark a saved project changed where the window's
+    // edits of them count (the button window).
+    void SetFontSizeText(const std::string& text);
+    // Choosing a size from the list, unlike typing one, leaves the project unmarked.
+    void SelectFontSize(int index);
+    void SetFontWeight(int weight);
+    void ScrollFontWeight(int weight);
+    void SetUnderline(int value);
+    void SetItalic(int value);
+
 protected:
     StyleWindow(MenuProject& project, SettingsStore& settings, NoticeDialog& notices,
-                const char* windowName);
+                const char* windowName, bool fontEditsMarkChanged);
 
+    virtual ColourField& Colour(int index) = 0;
     virtual void Commit() = 0;
     virtual void Revert() = 0;
 
@@ -40,12 +69,14 @@ protected:
     void FocusColourField(int index, int selectionStart, int selectionLength) override;
 
     MenuProject& m_project;
+    FontControls m_font;
     bool m_loading = false;
 
 private:
     SettingsStore& m_settings;
     NoticeDialog& m_notices;
     const char* m_windowName;
+    bool m_fontEditsMarkChanged;
     bool m_visible = false;
 };
 
