@@ -279,11 +279,22 @@ TEST(GenerateMenuCode, ButtonLinesEndByColourBorderAndSizeChoices) {
     MenuProject project;
     project.items = {Item("One", "1.html")};
     project.buttonStyle.useSystemColors = 0;
+    // Restore Defaults leaves a thickness behind a ticked "No Border"; it must not be written.
+    project.buttonStyle.borderThickness = "2";
     EXPECT_EQ(
         "<input type=\"submit\" value=\"Go\" style=\"font-size='13px'; font-family='MS Sans "
         "Serif'; font-style='Normal'; text-decoration='None'; width=; height=; font-weight=500; "
         "background-color='#C0C0C0'; color='#000000'\">",
         ButtonLine(project));
+
+    // System colours leave out every colour and the whole border, even with a border chosen.
+    project.buttonStyle.useSystemColors = 1;
+    project.buttonStyle.noBorder = 0;
+    project.buttonStyle.italic = 1;
+    EXPECT_EQ("<input type=\"submit\" value=\"Go\" style=\"font-size='13px'; font-family='MS Sans "
+              "Serif'; font-style='Italic'; text-decoration='None'; width=; height=; "
+              "font-weight=500\">",
+              ButtonLine(project));
 
     project.buttonOptions.buttonType = 1;
     project.buttonOptions.graphicUrl = "b.png";

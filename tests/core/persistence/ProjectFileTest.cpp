@@ -76,6 +76,73 @@ TEST_F(ProjectFileTest, WritesTheFileInItsOrderAndReadsItBackAsTheUserMadeIt) {
     EXPECT_EQ(dir.File("shop.pkw"), settings.GetSetting("Folders", "Last Used Save Folder", ""));
 }
 
+TEST_F(ProjectFileTest, EveryOptionAndStyleValueSurvivesASaveAndALoad) {
+    main.AppendLoadedItems({Item("Only", "Yes", "only.html")});
+    main.SetAlignToButton(2);
+    main.SetTarget(2);
+    main.SetFrameName("right");
+    main.SetMenuName("Shop");
+    main.SetButtonType(1);
+    main.SetButtonText("Jump");
+    main.SetGraphicUrl("go.gif");
+    main.SetGraphicWidth("80");
+    main.SetGraphicHeight("20");
+    main.SetAltText("Go there");
+
+    menuStyle.SetSystemColors(0);
+    menuStyle.SetColourText(0, "#112233");
+    menuStyle.SetColourText(1, "#445566");
+    menuStyle.SelectFont("Verdana");
+    menuStyle.SetFontSizeText("15");
+    menuStyle.SetFontWeight(700);
+    menuStyle.SetUnderline(1);
+    menuStyle.SetItalic(1);
+    menuStyle.SetConstrainWidth(0);
+    menuStyle.SetWidthText("200");
+
+    buttonStyle.SetSystemColors(0);
+    buttonStyle.SetNoBorder(0);
+    buttonStyle.SetSyncTopLeft(0);
+    buttonStyle.SetSyncRightBottom(0);
+    const char* colours[] = {"#010101", "#020202", "#030303", "#040404", "#050505", "#060606"};
+    for (int n = 0; n < ButtonStyleForm::ColourCount; ++n) {
+        buttonStyle.SetColourText(n, colours[n]);
+    }
+    buttonStyle.SelectFont("Arial");
+    buttonStyle.SetFontSizeText("11");
+    buttonStyle.SetFontWeight(300);
+    buttonStyle.SetUnderline(1);
+    buttonStyle.SetConstrainSize(0);
+    buttonStyle.SetWidthText("90");
+    buttonStyle.SetHeightText("30");
+    buttonStyle.SetThicknessText("3");
+
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
+    const MenuProject saved = project;
+    ASSERT_EQ("#030303", saved.buttonStyle.borderColors[BorderTop]);
+    ASSERT_EQ("200", saved.menuStyle.width);
+
+    ASSERT_TRUE(LoadProject(workspace, dir.File("shop.pkw")));
+    EXPECT_EQ(saved.items, project.items);
+    EXPECT_EQ(saved.menuOptions, project.menuOptions);
+    EXPECT_EQ(saved.buttonOptions, project.buttonOptions);
+    EXPECT_EQ(saved.menuStyle, project.menuStyle);
+    EXPECT_EQ(saved.buttonStyle, project.buttonStyle);
+    EXPECT_TRUE(main.optionStates().txtfrm);
+    EXPECT_TRUE(main.optionStates().buttngrurl);
+    EXPECT_TRUE(buttonStyle.txtBW().enabled);
+    EXPECT_FALSE(project.DirtyFlag);
+}
+
+TEST_F(ProjectFileTest, AProjectWithoutItemsHoldsOnlyItsCountBeforeTheOptions) {
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("empty.pkw")));
+    const std::string bytes = ReadWholeFile(dir.File("empty.pkw")).bytes;
+    EXPECT_EQ(0u, bytes.find("Pickwell Project File (Do not edit manually)\r\n"
+                             "[Items]\r\nicount=0\r\n[Menu Options]\r\nNavigate=0\r\n"));
+    ASSERT_TRUE(LoadProject(workspace, dir.File("empty.pkw")));
+    EXPECT_TRUE(project.items.empty());
+}
+
 TEST_F(ProjectFileTest, ItemTextsComeBackTrimmedAndCut) {
     main.AppendLoadedItems({Item("  Own blanks", "No", "")});
     main.AppendLoadedItems({Item(std::string(300, 'x'), "No", "")});
