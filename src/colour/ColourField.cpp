@@ -93,6 +93,10 @@ void ColourField::LostFocus() {
 }
 
 void ColourField::Pick() {
+    // The Select button is disabled with its field; a disabled field is not the user's to change.
+    if (!m_enabled) {
+        return;
+    }
     const bool style = m_variant == ColourFieldVariant::StyleWindow;
     const ColorValue chosen = m_context.customColors.ShowColorDialog(
         m_context.colorDialog, style ? m_swatchColor : 0, true);

@@ -186,6 +186,12 @@ TEST_P(ColourFieldTest, PickerWritesUpperCaseAndCancelChangesNothing) {
     EXPECT_EQ(0x0080FF, field.swatchColor());
     EXPECT_EQ(changes, owner.before);
     EXPECT_EQ(style() ? 1 : 0, owner.picked);
+
+    field.SetEnabled(false);
+    dialog.answers = {0x000080};
+    field.Pick();
+    EXPECT_EQ(2, dialog.calls);
+    EXPECT_EQ("#FF8000", field.text());
 }
 
 TEST(ColourFieldStyleWindow, HooksRunAroundEveryChangeButNotAfterARefusal) {
