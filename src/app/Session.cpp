@@ -82,9 +82,7 @@ bool Session::OpenCommandLineProject(const std::string& argument) {
     if (EndsInPkw(argument) && IsFile(argument)) {
         // A path relative to the folder the program was started in would mean another file,
         // or none, once stored as the last folder and among the recent files.
-        std::error_code error;
-        const std::filesystem::path full = std::filesystem::absolute(argument, error);
-        LoadProject(m_workspace, error ? argument : full.lexically_normal().string());
+        LoadProject(m_workspace, AbsolutePath(argument));
         return true;
     }
     Message invalid;
@@ -93,6 +91,23 @@ bool Session::OpenCommandLineProject(const std::string& argument) {
     invalid.icon = MessageIcon::Warning;
     m_platform.prompt.Show(invalid);
     return false;
+}
+
+// A ".." stays: after a link it leads out of the link's target, which dropping it together
+// with the step before would not.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    if (error) {
+        return path;
+    }
+    std::filesystem::path result;
+    for (const std::filesystem::path& step : full) {
+        if (step != "." && !step.empty()) {
+            result /= step;
+        }
+    }
+    return result.string();
 }
 
 } // namespace pickwell

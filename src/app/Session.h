@@ -15,6 +15,10 @@
 
 namespace pickwell {
 
+// The path from the root, without "." steps, so that it names the same file from any folder;
+// the path unchanged when the current folder is unknown.
+std::string AbsolutePath(const std::string& path);
+
 // One run of the program without its windows: the one project, the form models of the main
 // window and both style windows, the recent files and the commands, wired to the platform.
 // The window mode shows these forms; the command line drives the same ones.

@@ -178,7 +178,8 @@ int CommandLine::Generate() {
         WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString())};
     Session session(services);
     session.StartUp("");
-    if (!LoadProject(session.workspace(), *project)) {
+    // Absolute, so that a message about the file names it even when it was given bare.
+    if (!LoadProject(session.workspace(), AbsolutePath(*project))) {
         return ExitStatus::LoadFailed;
     }
     const std::optional<MenuCode> code = session.codeCommands().CheckAndGenerate(*mode);

@@ -153,6 +153,11 @@ TEST_F(CommandLineTest, AProjectThatCannotBeLoadedExitsWithOne) {
                       "longer exists.\n",
                   run.err);
     }
+
+    // Given bare, relative to the folder it is run in: the message still names the file.
+    const Outcome bare = Pickwell({"generate", "--mode", "clip", "absent-here.pkw"});
+    EXPECT_EQ(1, bare.status);
+    EXPECT_NE(std::string::npos, bare.err.find("Could not load \"absent-here.pkw\"")) << bare.err;
 }
 
 TEST_F(CommandLineTest, AFailedCheckExitsWithTwo) {

@@ -80,5 +80,29 @@ TEST(Session, StartUpLoadsTheProjectNamedOnTheCommandLine) {
     EXPECT_EQ(path, session.recentFiles().StoredPath(0));
 }
 
+TEST(Session, ACommandLinePathThroughALinkAndUpLoadsTheFileItNamed) {
+    namespace fs = std::filesystem;
+    Desktop desktop;
+    const std::string folder = desktop.temp.path() + "menus/";
+    fs::create_directories(folder + "drafts");
+    fs::create_directory_symlink(folder + "drafts", desktop.temp.path() + "latest");
+    {
+        Session first(desktop.services);
+        first.StartUp("");
+        first.mainForm().SetItemText("Books");
+        first.mainForm().AddItem();
+        desktop.fileDialogs.saveAnswers.push_back(folder + "shop.pkw");
+        first.projectCommands().Save();
+    }
+
+    // "latest/.." is the folder above drafts, not the one above the link.
+    Session session(desktop.services);
+    session.StartUp(desktop.temp.path() + "./latest/../shop.pkw");
+
+    ASSERT_EQ(1u, session.project().items.size());
+    EXPECT_EQ(desktop.temp.path() + "latest/../shop.pkw", session.project().ProjectPath);
+    EXPECT_EQ("Pickwell - shop.pkw", session.mainForm().windowTitle());
+}
+
 } // namespace
 } // namespace pickwell
