@@ -13,7 +13,8 @@ struct FileDialogRequest {
 };
 
 // The desktop's file dialogs. Each returns the chosen full path, or "" when cancelled.
-// The save dialog asks before it overwrites an existing file.
+// The save dialog asks before it overwrites an existing file and before it creates a new one;
+// the open dialog accepts only a file that exists.
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
