@@ -78,6 +78,16 @@ void Session::StartUp(const std::string& argument) {
     CommitStyleWindow("bttn", m_menuStyle, m_buttonStyle);
 }
 
+bool Session::Close() {
+    if (!m_projectCommands.ConfirmClose()) {
+        return false;
+    }
+    m_menuStyle.Unload();
+    m_buttonStyle.Unload();
+    ShutDown();
+    return true;
+}
+
 bool Session::OpenCommandLineProject(const std::string& argument) {
     if (EndsInPkw(argument) && IsFile(argument)) {
         // A path relative to the folder the program was started in would mean another file,

@@ -35,6 +35,10 @@ public:
     // the first commit of both style windows.
     void StartUp(const std::string& argument);
 
+    // The main window's close request: asks "Save Project?" when there are unsaved changes.
+    // False when the program is to stay open; otherwise both style windows are unloaded and
+    // the preview pages removed, and the main window may go.
+    bool Close();
     // The last step of closing, once every window is closed.
     void ShutDown() { m_code.CleanUpPreview(); }
 

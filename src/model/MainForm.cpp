@@ -45,7 +45,14 @@ bool MainForm::IsRowBold(int row) const {
 
 void MainForm::RemoveAllItems() {
     ChangeScope scope(*this);
+    const int count = rowCount();
+    if (m_rowsObserver && count > 0) {
+        m_rowsObserver->BeforeRowsRemoved(1, count);
+    }
     m_project.items.clear();
+    if (m_rowsObserver && count > 0) {
+        m_rowsObserver->AfterRowsRemoved();
+    }
     m_currentRow = 0;
     RefreshCommandStates();
 }
@@ -55,6 +62,11 @@ void MainForm::AppendLoadedItems(std::vector<MenuItem> items) {
     // Rows are only appended, so one look at the list decides the indent of every new row.
     bool headingAbove = std::any_of(m_project.items.begin(), m_project.items.end(),
                                     [](const MenuItem& row) { return row.isHeading == "Yes"; });
+    const int first = rowCount() + 1;
+    const int count = static_cast<int>(items.size());
+    if (m_rowsObserver && count > 0) {
+        m_rowsObserver->BeforeRowsInserted(first, count);
+    }
     m_project.items.reserve(m_project.items.size() + items.size());
     for (MenuItem& item : items) {
         if (item.isHeading == "Yes") {
@@ -63,6 +75,9 @@ void MainForm::AppendLoadedItems(std::vector<MenuItem> items) {
             item.text = Indent + item.text;
         }
         m_project.items.push_back(std::move(item));
+    }
+    if (m_rowsObserver && count > 0) {
+        m_rowsObserver->AfterRowsInserted();
     }
     if (m_currentRow == 0 && rowCount() > 0) {
         m_currentRow = 1;
@@ -185,7 +200,13 @@ std::string MainForm::IndentForHeading(const std::string& text, int position) co
 }
 
 void MainForm::InsertRow(int position, MenuItem row) {
+    if (m_rowsObserver) {
+        m_rowsObserver->BeforeRowsInserted(position, 1);
+    }
     m_project.items.insert(m_project.items.begin() + (position - 1), std::move(row));
+    if (m_rowsObserver) {
+        m_rowsObserver->AfterRowsInserted();
+    }
     if (m_currentRow == 0 || m_currentRow >= position) {
         ++m_currentRow;
     }
@@ -193,7 +214,13 @@ void MainForm::InsertRow(int position, MenuItem row) {
 }
 
 void MainForm::RemoveRow(int position) {
+    if (m_rowsObserver) {
+        m_rowsObserver->BeforeRowsRemoved(position, 1);
+    }
     m_project.items.erase(m_project.items.begin() + (position - 1));
+    if (m_rowsObserver) {
+        m_rowsObserver->AfterRowsRemoved();
+    }
     // The row that moves into the removed one's place becomes current, else the new last row.
     if (m_currentRow > position || m_currentRow > rowCount()) {
         --m_currentRow;
@@ -216,6 +243,13 @@ void MainForm::WriteEditorCells(int position) {
     row.backColor = ownColours ? m_txtclr[0].text() : "Default";
     row.textColor = ownColours ? m_txtclr[1].text() : "Default";
     row.isHeading = heading ? "Yes" : "No";
+    RowChanged(position);
+}
+
+void MainForm::RowChanged(int position) {
+    if (m_rowsObserver) {
+        m_rowsObserver->RowChanged(position);
+    }
 }
 
 void MainForm::AddItem() {
@@ -348,6 +382,7 @@ void MainForm::ResolveSelectedItem(int row) {
     question.defaultButton = Button::No;
     if (Ask(question) == Button::Yes) {
         items[marked - 1].selected = "No";
+        RowChanged(marked);
         items[row - 1].selected = "Yes";
     } else {
         items[row - 1].selected = "No";
@@ -507,6 +542,11 @@ void MainForm::ApplyLinkTarget() {
     if (m_project.HasProjectFile) {
         m_project.DirtyFlag = true;
     }
+}
+
+std::string MainForm::statusText() const {
+    const int rows = rowCount();
+    return rows == 1 ? "1 menu item" : std::to_string(rows) + " menu items";
 }
 
 void MainForm::SetWindowTitle(const std::string& title) {

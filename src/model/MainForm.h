@@ -51,6 +51,18 @@ struct OptionStates {
     bool operator==(const OptionStates&) const = default;
 };
 
+// Hears about every change to the item rows, before and after it, so that a list view can
+// follow row by row instead of reloading. Rows are 1-based, as in MainForm.
+class ItemRowsObserver {
+public:
+    virtual ~ItemRowsObserver() = default;
+    virtual void BeforeRowsInserted(int first, int count) = 0;
+    virtual void AfterRowsInserted() = 0;
+    virtual void BeforeRowsRemoved(int first, int count) = 0;
+    virtual void AfterRowsRemoved() = 0;
+    virtual void RowChanged(int row) = 0;
+};
+
 // The main window without its widgets: the item list, the item editor, the two option pages
 // and the enabled state of every command. Setting a value runs that control's own change or
 // click handling, nested as the window would run it; the view copies the state in after
@@ -69,6 +81,7 @@ public:
     const MenuProject& project() const { return m_project; }
 
     // Item list: the rows are project().items.
+    void SetRowsObserver(ItemRowsObserver* observer) { m_rowsObserver = observer; }
     int rowCount() const { return static_cast<int>(m_project.items.size()); }
     int currentRow() const { return m_currentRow; } // 1-based; 0 when the list is empty
     void SetCurrentRow(int row);                    // ignored when out of range
@@ -135,6 +148,7 @@ public:
 
     // Window.
     const std::string& windowTitle() const { return m_windowTitle; }
+    std::string statusText() const;
     void SetWindowTitle(const std::string& title);
     void FocusControl(const std::string& objectName, int selectionStart = -1,
                       int selectionLength = 0);
@@ -152,6 +166,7 @@ private:
     void MoveCurrentRow(int insertAt);
     void InsertRow(int position, MenuItem row);
     void RemoveRow(int position);
+    void RowChanged(int position);
     void SetOptionText(std::string& field, const std::string& text);
     void SetLinkEnabled(bool enabled);
     void GroupHeadingClick();
@@ -161,6 +176,7 @@ private:
 
     MenuProject& m_project;
     ColourFieldContext& m_colours;
+    ItemRowsObserver* m_rowsObserver = nullptr;
     int m_currentRow = 0;
 
     TextControl m_itemtexttext;

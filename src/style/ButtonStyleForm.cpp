@@ -219,10 +219,6 @@ int ButtonStyleForm::KeyPressHeight(int key) {
     return DigitKeyFilter(key);
 }
 
-int ButtonStyleForm::KeyPressFontSize(int key) {
-    return DigitKeyFilter(key);
-}
-
 int ButtonStyleForm::KeyPressThickness(int key) {
     if (!Ticked(m_systemColors)) {
         return DigitKeyFilter(key);

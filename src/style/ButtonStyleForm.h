@@ -67,7 +67,6 @@ public:
     // Keystroke filters: the key that reaches the field, 0 when it is dropped.
     static int KeyPressWidth(int key);
     static int KeyPressHeight(int key);
-    static int KeyPressFontSize(int key);
     // While system colours are on every key is dropped and the border notice may be shown.
     int KeyPressThickness(int key);
 

@@ -36,6 +36,10 @@ void MenuStyleForm::FirstLoad() {
     ApplyMenuColorMode();
 }
 
+int MenuStyleForm::KeyPressWidth(int key) {
+    return DigitKeyFilter(key);
+}
+
 void MenuStyleForm::SetSystemColors(int value) {
     if (value == m_systemColors.value) {
         return;

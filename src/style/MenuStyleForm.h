@@ -41,6 +41,9 @@ public:
     const CheckControl& chkconstmnuwdth() const { return m_constrainWidth; }
     const TextControl& txtMW() const { return m_width; }
 
+    // Pixels, like the button window's sizes: digits and backspace only.
+    static int KeyPressWidth(int key);
+
     void SetSystemColors(int value);
     void SetWidthText(const std::string& text);
     void SetConstrainWidth(int value);

@@ -40,6 +40,11 @@ void StyleWindow::CloseBox() {
     Cancel();
 }
 
+void StyleWindow::Unload() {
+    ChangeScope scope(*this);
+    m_visible = false;
+}
+
 bool StyleWindow::ConfirmRestore() {
     return m_project.SilentRestore ||
            ShowNoticeIfWanted(NoticeKind::RestoreDefaults, m_settings, m_notices, m_windowName);
@@ -111,6 +116,10 @@ void StyleWindow::SetFontWeight(int weight) {
 void StyleWindow::ScrollFontWeight(int weight) {
     ChangeScope scope(*this);
     m_font.ShowScrollPosition(weight);
+}
+
+int StyleWindow::KeyPressFontSize(int key) {
+    return DigitKeyFilter(key);
 }
 
 void StyleWindow::SetUnderline(int value) {

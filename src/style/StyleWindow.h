@@ -28,6 +28,8 @@ public:
     void Cancel();
     // A close the program did not ask for: the view refuses it, and Cancel runs instead.
     void CloseBox();
+    // The program's own close at exit: hidden as it is, nothing committed or reverted.
+    void Unload();
 
     const ListControl& combofont() const { return m_font.combofont(); }
     const ListControl& combofontsize() const { return m_font.combofontsize(); }
@@ -50,6 +52,8 @@ public:
     void SelectFontSize(int index);
     void SetFontWeight(int weight);
     void ScrollFontWeight(int weight);
+    // Sizes are pixels: digits and backspace only.
+    static int KeyPressFontSize(int key);
     void SetUnderline(int value);
     void SetItalic(int value);
 

@@ -1,0 +1,102 @@
+#include "ui/ItemTableModel.h"
+
+#include "ui/ViewSync.h"
+
+#include <QFont>
+
+#include <array>
+
+namespace pickwell {
+namespace {
+
+constexpr std::array<const char*, ItemTableModel::ColumnCount> Headers{
+    "Item Text", "Linked?", "Link URL", "Selected?", "Back Color", "Text Color", "Heading"};
+
+const std::string& Cell(const MenuItem& item, int column) {
+    switch (column) {
+    case 0:
+        return item.text;
+    case 1:
+        return item.linked;
+    case 2:
+        return item.url;
+    case 3:
+        return item.selected;
+    case 4:
+        return item.backColor;
+    case 5:
+        return item.textColor;
+    default:
+        return item.isHeading;
+    }
+}
+
+} // namespace
+
+ItemTableModel::ItemTableModel(MainForm& form, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_form(form) {
+    m_form.SetRowsObserver(this);
+}
+
+ItemTableModel::~ItemTableModel() {
+    m_form.SetRowsObserver(nullptr);
+}
+
+int ItemTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_form.rowCount();
+}
+
+int ItemTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return {};
+    }
+    const MenuItem& item = m_form.project().items[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return ToQt(Cell(item, index.column()));
+    case Qt::FontRole:
+        if (m_form.IsRowBold(index.row() + 1)) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ItemTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount) {
+        return {};
+    }
+    return QString::fromLatin1(Headers[static_cast<std::size_t>(section)]);
+}
+
+void ItemTableModel::BeforeRowsInserted(int first, int count) {
+    beginInsertRows({}, first - 1, first + count - 2);
+}
+
+void ItemTableModel::AfterRowsInserted() {
+    endInsertRows();
+}
+
+void ItemTableModel::BeforeRowsRemoved(int first, int count) {
+    beginRemoveRows({}, first - 1, first + count - 2);
+}
+
+void ItemTableModel::AfterRowsRemoved() {
+    endRemoveRows();
+}
+
+void ItemTableModel::RowChanged(int row) {
+    emit dataChanged(index(row - 1, 0), index(row - 1, ColumnCount - 1));
+}
+
+} // namespace pickwell

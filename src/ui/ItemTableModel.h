@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/MainForm.h"
+
+#include <QAbstractTableModel>
+
+namespace pickwell {
+
+// The item list lv as a table: one row per menu item, the seven columns of the list, headings
+// in bold. It reads the rows straight from the main window's form model and hears from it
+// which rows come, go or change, so a change repaints one row, not the list.
+class ItemTableModel : public QAbstractTableModel, private ItemRowsObserver {
+public:
+    static constexpr int ColumnCount = 7;
+
+    explicit ItemTableModel(MainForm& form, QObject* parent = nullptr);
+    ~ItemTableModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void BeforeRowsInserted(int first, int count) override;
+    void AfterRowsInserted() override;
+    void BeforeRowsRemoved(int first, int count) override;
+    void AfterRowsRemoved() override;
+    void RowChanged(int row) override;
+
+    MainForm& m_form;
+};
+
+} // namespace pickwell
