@@ -87,6 +87,15 @@ const char* CommandLine::UsageText() {
     return UsageMessage;
 }
 
+bool CommandLine::Handles(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        return false;
+    }
+    const std::string& first = arguments.front();
+    return first == "generate" || first == "fonts" || first == "--help" || first == "-h" ||
+           first == "--version";
+}
+
 int CommandLine::UsageError(const std::string& problem) {
     m_err << "pickwell: " << problem << "\n\n" << UsageMessage;
     return ExitStatus::Usage;

@@ -19,6 +19,8 @@ public:
     };
 
     static const char* UsageText();
+    // True when the arguments ask for the command-line mode rather than the windows.
+    static bool Handles(const std::vector<std::string>& arguments);
 
     // `arguments` without the program name.
     CommandLine(std::vector<std::string> arguments, std::ostream& out, std::ostream& err)

@@ -43,7 +43,12 @@ std::string ColorToHex(ColorValue value) {
     const int red = value % 256;
     const int green = (value / 256) % 256;
     const int blue = (value / 65536) % 256;
-    return "#" + ChannelHex(red) + ChannelHex(green) + ChannelHex(blue);
+    // Appended piece by piece: GCC 12 takes a literal plus a string for an overlapping copy.
+    std::string text(1, '#');
+    text += ChannelHex(red);
+    text += ChannelHex(green);
+    text += ChannelHex(blue);
+    return text;
 }
 
 std::string HexToDecimalText(std::string_view utf8) {

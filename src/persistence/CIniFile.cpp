@@ -219,7 +219,11 @@ std::string CIniFile::Value() const {
 CIniFile::SectionBlock& CIniFile::SectionForWriting() {
     const auto [it, added] = m_sectionIndex.try_emplace(m_foldedSection, m_sections.size());
     if (added) {
-        m_sections.push_back({AppendText("[" + ToFile(m_section) + "]"), {}, {}, 0, 0});
+        // Appended piece by piece: GCC 12 takes a literal plus a string for an overlapping copy.
+        std::string header(1, '[');
+        header += ToFile(m_section);
+        header += ']';
+        m_sections.push_back({AppendText(header), {}, {}, 0, 0});
     }
     return m_sections[it->second];
 }

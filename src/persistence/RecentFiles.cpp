@@ -28,7 +28,12 @@ void RecentFiles::RebuildRecentMenu() {
         if (name.empty()) {
             break;
         }
-        m_entries[n - 1] = {true, "&" + std::to_string(n) + ". " + name};
+        // Appended piece by piece: GCC 12 takes a literal plus a string for an overlapping copy.
+        std::string caption(1, '&');
+        caption += std::to_string(n);
+        caption += ". ";
+        caption += name;
+        m_entries[n - 1] = {true, std::move(caption)};
         m_separatorVisible = true;
     }
     NotifyChanged();

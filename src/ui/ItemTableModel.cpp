@@ -80,19 +80,23 @@ QVariant ItemTableModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 void ItemTableModel::BeforeRowsInserted(int first, int count) {
+    m_updating = true;
     beginInsertRows({}, first - 1, first + count - 2);
 }
 
 void ItemTableModel::AfterRowsInserted() {
     endInsertRows();
+    m_updating = false;
 }
 
 void ItemTableModel::BeforeRowsRemoved(int first, int count) {
+    m_updating = true;
     beginRemoveRows({}, first - 1, first + count - 2);
 }
 
 void ItemTableModel::AfterRowsRemoved() {
     endRemoveRows();
+    m_updating = false;
 }
 
 void ItemTableModel::RowChanged(int row) {

@@ -21,6 +21,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // True from just before rows come or go until they have; a current-row change the view
+    // makes meanwhile is its own bookkeeping, not the user's choice.
+    bool updating() const { return m_updating; }
+
 private:
     void BeforeRowsInserted(int first, int count) override;
     void AfterRowsInserted() override;
@@ -29,6 +33,7 @@ private:
     void RowChanged(int row) override;
 
     MainForm& m_form;
+    bool m_updating = false;
 };
 
 } // namespace pickwell

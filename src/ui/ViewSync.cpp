@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QWidget>
 
 namespace pickwell {
@@ -84,6 +85,14 @@ bool ServeFocusRequest(QWidget* window, const FocusRequest& request) {
     auto* target = window->findChild<QWidget*>(ToQt(request.control));
     if (!target) {
         return false;
+    }
+    // A field on a tab page that is not showing cannot take the focus until its page shows.
+    for (QWidget* page = target; page && page != window; page = page->parentWidget()) {
+        auto* stack = page->parentWidget();
+        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->indexOf(page) >= 0) {
+            tabs->setCurrentWidget(page);
+        }
     }
     target->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(target); edit && request.selectionStart >= 0) {

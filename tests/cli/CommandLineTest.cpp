@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -50,9 +51,11 @@ protected:
 
     fs::path Path(const std::string& name) const { return m_folder / name; }
 
-    Outcome Pickwell(const std::vector<std::string>& arguments) const {
+    // `environment` is put before the program's own variables, as `env` takes it.
+    Outcome Pickwell(const std::vector<std::string>& arguments,
+                     const std::string& environment = "") const {
         const fs::path home = m_folder / "home";
-        std::string command = "env HOME=" + Quoted(home.string()) +
+        std::string command = "env " + environment + " HOME=" + Quoted(home.string()) +
                               " XDG_CONFIG_HOME=" + Quoted((home / ".config").string()) + " " +
                               Quoted(PICKWELL_EXECUTABLE);
         for (const std::string& argument : arguments) {
@@ -181,8 +184,6 @@ TEST_F(CommandLineTest, OutputThatCannotBeWrittenExitsWithThree) {
 
 TEST_F(CommandLineTest, WrongUsageExitsWith64AndShowsTheUsage) {
     const std::vector<std::vector<std::string>> wrong = {
-        {},
-        {"make"},
         {"generate", Data + "cli_shop.pkw"},
         {"generate", "--mode", "html", Data + "cli_shop.pkw"},
         {"generate", "--mode", "file", Data + "cli_shop.pkw", Data + "cli_frames.pkw"},
@@ -209,6 +210,19 @@ TEST_F(CommandLineTest, HelpAndVersionAnswerOnStandardOutput) {
     const Outcome version = Pickwell({"--version"});
     EXPECT_EQ(0, version.status);
     EXPECT_EQ("pickwell 0.1.0\n", version.out);
+}
+
+TEST_F(CommandLineTest, WithoutADisplayTheWindowModeSaysSoInOneLine) {
+    const std::string noDisplay = "-u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DISPLAY";
+    const std::string unreachable = "-u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:987";
+    for (const std::string& environment : {noDisplay, unreachable}) {
+        const Outcome run = Pickwell({Data + "cli_shop.pkw"}, environment);
+        EXPECT_EQ(1, run.status) << environment;
+        EXPECT_EQ("", run.out);
+        EXPECT_TRUE(run.err.starts_with("pickwell: no graphical display")) << run.err;
+        EXPECT_NE(std::string::npos, run.err.find("pickwell generate --mode")) << run.err;
+        EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << run.err;
+    }
 }
 
 TEST_F(CommandLineTest, FontsAreListedOnePerLineWithoutADisplay) {

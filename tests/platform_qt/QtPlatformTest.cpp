@@ -1,9 +1,9 @@
+#include "DialogDriver.h"
 #include "platform/qt/QtFontList.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTempFolder.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -13,19 +13,6 @@
 
 namespace pickwell {
 namespace {
-
-// The font database needs an application; the offscreen platform has no
-// display to ask for.
-QGuiApplication& App() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "test_platform_qt";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    return app;
-}
 
 class QtSettingsStoreTest : public ::testing::Test {
 protected:

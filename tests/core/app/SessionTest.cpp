@@ -104,5 +104,26 @@ TEST(Session, ACommandLinePathThroughALinkAndUpLoadsTheFileItNamed) {
     EXPECT_EQ("Pickwell - shop.pkw", session.mainForm().windowTitle());
 }
 
+TEST(Session, ClosingUnloadsTheStyleWindowsAsTheyAreUnlessTheUserStays) {
+    Desktop desktop;
+    Session session(desktop.services);
+    session.StartUp("");
+    session.mainForm().SetItemText("Books");
+    session.mainForm().SetNotLinked(1);
+    session.mainForm().AddItem();
+    session.menuStyle().Show();
+    session.menuStyle().SetUnderline(1);
+
+    desktop.prompt.Expect("Save Project?", Button::Cancel);
+    EXPECT_FALSE(session.Close());
+    EXPECT_TRUE(session.menuStyle().visible());
+
+    desktop.prompt.Expect("Save Project?", Button::No);
+    EXPECT_TRUE(session.Close());
+    EXPECT_FALSE(session.menuStyle().visible());
+    EXPECT_EQ(1, session.menuStyle().chkmnufntU().value) << "an unload neither commits nor reverts";
+    EXPECT_EQ(0, session.project().menuStyle.underline);
+}
+
 } // namespace
 } // namespace pickwell

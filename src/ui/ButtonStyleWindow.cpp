@@ -1,0 +1,233 @@
+#include "ui/ButtonStyleWindow.h"
+
+#include "style/ButtonStyleForm.h"
+#include "ui/FilteredLineEdit.h"
+#include "ui/FontGroup.h"
+#include "ui/ViewSync.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace pickwell {
+namespace {
+
+QCheckBox* Box(const QString& caption, const QString& name, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(WithoutMnemonic(caption));
+    return box;
+}
+
+QPushButton* PushButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(WithoutMnemonic(caption));
+    return button;
+}
+
+QGroupBox* Group(const QString& title, const QString& name, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    return group;
+}
+
+} // namespace
+
+ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
+    : QDialog(owner)
+    , m_form(form) {
+    setObjectName("FrmAdvBttnOp");
+    setWindowTitle(tr("Button Style Options"));
+    setWindowModality(Qt::ApplicationModal);
+
+    const ColourTrio::Handlers handlers{
+        [this](int index, const std::string& text) { m_form.SetColourText(index, text); },
+        [this](int index) { m_form.ColourLostFocus(index); },
+        [this](int index) { m_form.PickColour(index); }};
+    const std::array<QString, ButtonStyleForm::ColourCount> captions{
+        tr("&Text:"),        tr("F&ace:"),         tr("T&op Border:"),
+        tr("&Left Border:"), tr("Right Bord&er:"), tr("Botto&m Border:")};
+    auto addColour = [&](QWidget* group, QGridLayout* grid, int row, int index) {
+        m_colours.emplace_back(group, grid, row, index, captions[static_cast<std::size_t>(index)],
+                               "lbldesc" + QString::number(index), handlers);
+    };
+
+    auto* general = Group(tr("General:"), "fraGeneral", this);
+    auto* generalColours = Group(tr("Colors:"), "fraGeneralColors", general);
+    auto* generalGrid = new QGridLayout;
+    addColour(generalColours, generalGrid, 0, 0);
+    addColour(generalColours, generalGrid, 1, 1);
+    generalGrid->setColumnStretch(4, 1);
+    m_systemColors =
+        Box(tr("Use &default system button and border colors."), "chksysbttnclr", generalColours);
+    auto* generalColourBox = new QVBoxLayout(generalColours);
+    generalColourBox->addLayout(generalGrid);
+    generalColourBox->addWidget(m_systemColors);
+
+    m_constrainSize =
+        Box(tr("Determine button dimensions by font si&ze."), "chkconstbttnsz", general);
+    auto* sizeGrid = new QGridLayout;
+    m_width = SizeField(general, sizeGrid, 0, tr("Button &Width:"), "Label17", "txtBW",
+                        tr("Pixels"), "Label20");
+    m_width->SetKeyFilter(&ButtonStyleForm::KeyPressWidth);
+    m_height = SizeField(general, sizeGrid, 1, tr("Button &Height:"), "Label19", "txtBH",
+                         tr("Pixels"), "Label21");
+    m_height->SetKeyFilter(&ButtonStyleForm::KeyPressHeight);
+    auto* generalBox = new QVBoxLayout(general);
+    generalBox->addWidget(generalColours);
+    generalBox->addWidget(m_constrainSize);
+    generalBox->addLayout(sizeGrid);
+    generalBox->addStretch();
+
+    auto* border = Group(tr("Border:"), "fraBorder", this);
+    auto* borderColours = Group(tr("Colors:"), "fraBorderColors", border);
+    m_syncTopLeft = Box(tr("S&ync Top and Left Border Colors"), "Check1", borderColours);
+    m_syncRightBottom = Box(tr("Sync Right and Bottom Border &Colors"), "Check2", borderColours);
+    auto* borderGrid = new QGridLayout;
+    for (int i = 2; i < ButtonStyleForm::ColourCount; ++i) {
+        addColour(borderColours, borderGrid, i - 2, i);
+    }
+    borderGrid->setColumnStretch(4, 1);
+    auto* borderColourBox = new QVBoxLayout(borderColours);
+    borderColourBox->addWidget(m_syncTopLeft);
+    borderColourBox->addWidget(m_syncRightBottom);
+    borderColourBox->addLayout(borderGrid);
+
+    m_noBorder = Box(tr("&No Border"), "nbchk", border);
+    auto* thicknessGrid = new QGridLayout;
+    m_thickness = SizeField(border, thicknessGrid, 0, tr("Border Thic&kness:"), "Label18", "txtBT",
+                            tr("pixels"), "Label22");
+    m_thickness->SetKeyFilter([this](int key) { return m_form.KeyPressThickness(key); });
+    auto* borderBox = new QVBoxLayout(border);
+    borderBox->addWidget(borderColours);
+    borderBox->addWidget(m_noBorder);
+    borderBox->addLayout(thicknessGrid);
+    borderBox->addStretch();
+
+    m_font = new FontGroup(m_form, tr("Font:"), "chkbttnfntUL", "chkbttnfntIT", this);
+    m_font->setObjectName("fraFont");
+
+    auto* restore = PushButton(tr("&Restore Defaults"), "cmdrestdef", this);
+    auto* ok = PushButton(tr("OK"), "Command8", this);
+    auto* cancel = PushButton(tr("Cancel"), "Command9", this);
+    ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(restore);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(general, 0, 0);
+    layout->addWidget(border, 0, 1);
+    layout->addWidget(m_font, 1, 0, 1, 2);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_systemColors, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetSystemColors(checked ? 1 : 0); });
+    connect(m_constrainSize, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetConstrainSize(checked ? 1 : 0); });
+    connect(m_syncTopLeft, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetSyncTopLeft(checked ? 1 : 0); });
+    connect(m_syncRightBottom, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetSyncRightBottom(checked ? 1 : 0); });
+    connect(m_noBorder, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetNoBorder(checked ? 1 : 0); });
+    connect(m_width, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetWidthText(FromQt(text)); });
+    connect(m_height, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetHeightText(FromQt(text)); });
+    connect(m_thickness, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetThicknessText(FromQt(text)); });
+    connect(ok, &QPushButton::clicked, this, [this] { m_form.Ok(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { m_form.Cancel(); });
+    connect(restore, &QPushButton::clicked, this, [this] { m_form.RestoreDefaults(); });
+
+    m_form.SetChangedCallback([this] { Refresh(); });
+    Refresh();
+}
+
+ButtonStyleWindow::~ButtonStyleWindow() {
+    m_form.SetChangedCallback(nullptr);
+}
+
+FilteredLineEdit* ButtonStyleWindow::SizeField(QWidget* parent, QGridLayout* grid, int row,
+                                               const QString& caption, const QString& captionName,
+                                               const QString& name, const QString& unit,
+                                               const QString& unitName) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(captionName);
+    auto* field = new FilteredLineEdit(parent);
+    field->setObjectName(name);
+    field->setAccessibleName(WithoutMnemonic(caption));
+    field->SetMaxTyped(static_cast<int>(ButtonStyleForm::SizeMaxLength));
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance("000000") + 16);
+    label->setBuddy(field);
+    auto* unitLabel = new QLabel(unit, parent);
+    unitLabel->setObjectName(unitName);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    grid->addWidget(unitLabel, row, 2);
+    grid->setColumnStretch(3, 1);
+    m_followers.emplace_back(label, field);
+    m_followers.emplace_back(unitLabel, field);
+    return field;
+}
+
+void ButtonStyleWindow::reject() {
+    if (m_form.visible()) {
+        m_form.CloseBox();
+    } else {
+        QDialog::reject();
+    }
+}
+
+void ButtonStyleWindow::closeEvent(QCloseEvent* event) {
+    // Only the program's own unload hides the form model first; any other close is refused.
+    if (m_form.visible()) {
+        event->ignore();
+        m_form.CloseBox();
+    } else {
+        QDialog::closeEvent(event);
+    }
+}
+
+void ButtonStyleWindow::Refresh() {
+    for (int i = 0; i < ButtonStyleForm::ColourCount; ++i) {
+        const ColourField& field = m_form.txtclr(i);
+        m_colours[static_cast<std::size_t>(i)].Show(field, field.enabled());
+    }
+    ShowCheck(m_systemColors, m_form.chksysbttnclr());
+    ShowCheck(m_constrainSize, m_form.chkconstbttnsz());
+    ShowText(m_width, m_form.txtBW());
+    ShowText(m_height, m_form.txtBH());
+    ShowCheck(m_syncTopLeft, m_form.Check1());
+    ShowCheck(m_syncRightBottom, m_form.Check2());
+    ShowCheck(m_noBorder, m_form.nbchk());
+    ShowText(m_thickness, m_form.txtBT());
+    for (const auto& [follower, field] : m_followers) {
+        follower->setEnabled(field->isEnabled());
+    }
+    m_font->Show(m_form.chkbttnfntUL(), m_form.chkbttnfntIT());
+
+    if (m_form.visible() && !isVisible()) {
+        show();
+        raise();
+        activateWindow();
+    } else if (!m_form.visible() && isVisible()) {
+        hide();
+    }
+    ServeFocusRequest(this, m_form.focus());
+    m_form.ClearFocusRequest();
+}
+
+} // namespace pickwell

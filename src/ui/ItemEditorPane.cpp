@@ -1,0 +1,130 @@
+#include "ui/ItemEditorPane.h"
+
+#include "model/MainForm.h"
+#include "ui/ColourTrio.h"
+#include "ui/FilteredLineEdit.h"
+#include "ui/LinkLineEdit.h"
+#include "ui/ViewSync.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pickwell {
+namespace {
+
+template <typename Widget> Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QCheckBox* CheckBox(const QString& caption, const char* name, QWidget* parent) {
+    auto* box = Named(new QCheckBox(caption, parent), name);
+    box->setAccessibleName(WithoutMnemonic(caption));
+    return box;
+}
+
+int Ticked(bool checked) {
+    return checked ? 1 : 0;
+}
+
+} // namespace
+
+ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
+    : QGroupBox(tr("Item Properties:"), parent)
+    , m_form(form)
+    , m_itemtextlbl(Named(new QLabel(tr("&Item Text:"), this), "itemtextlbl"))
+    , m_itemtexttext(Named(new QLineEdit(this), "itemtexttext"))
+    , m_linklbl(Named(new QLabel(tr("&Link URL:"), this), "linklbl"))
+    , m_linktext(Named(new LinkLineEdit(this), "linktext"))
+    , m_notlinkchk(CheckBox(tr("&Not linked"), "notlinkchk", this))
+    , m_grheadchk(CheckBox(tr("&Group heading"), "grheadchk", this))
+    , m_chksel(CheckBox(tr("&Default selected"), "chksel", this))
+    , m_chkdefitmclr(CheckBox(tr("Default &Color"), "chkdefitmclr", this))
+    , m_additemcmd(Named(new QPushButton(tr("&Add"), this), "additemcmd"))
+    , m_cmdup(Named(new QPushButton(tr("&Update"), this), "cmdup")) {
+    m_itemtextlbl->setBuddy(m_itemtexttext);
+    m_itemtexttext->setAccessibleName(tr("Item Text:"));
+    m_linklbl->setBuddy(m_linktext);
+    m_linktext->setAccessibleName(tr("Link URL:"));
+    m_linktext->setPlaceholderText(tr("https://"));
+    m_additemcmd->setAccessibleName(tr("Add"));
+    m_cmdup->setAccessibleName(tr("Update"));
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(m_itemtextlbl, 0, 0);
+    fields->addWidget(m_itemtexttext, 0, 1);
+    fields->addWidget(m_linklbl, 1, 0);
+    fields->addWidget(m_linktext, 1, 1);
+
+    auto* advanced = Named(new QGroupBox(tr("Advanced Item Options:"), this), "fraadvanced");
+    auto* options = new QGridLayout(advanced);
+    options->addWidget(m_notlinkchk, 0, 0);
+    options->addWidget(m_grheadchk, 0, 1);
+    options->addWidget(m_chksel, 1, 0);
+    options->addWidget(m_chkdefitmclr, 1, 1);
+    auto* colours = new QGridLayout;
+    const ColourTrio::Handlers handlers{
+        [this](int i, const std::string& text) { m_form.SetColourText(i, text); },
+        [this](int i) { m_form.ColourLostFocus(i); }, [this](int i) { m_form.PickColour(i); }};
+    m_colours[0] = std::make_unique<ColourTrio>(this, colours, 0, 0, tr("Bac&k Color:"),
+                                                QStringLiteral("lblbackclr"), handlers);
+    m_colours[1] = std::make_unique<ColourTrio>(this, colours, 1, 1, tr("Te&xt Color:"),
+                                                QStringLiteral("lbltextclr"), handlers);
+    colours->setColumnStretch(4, 1);
+    options->addLayout(colours, 2, 0, 1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_additemcmd);
+    buttons->addWidget(m_cmdup);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(advanced);
+    layout->addLayout(buttons);
+
+    connect(m_itemtexttext, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetItemText(FromQt(text)); });
+    connect(m_linktext, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetLinkText(FromQt(text)); });
+    m_linktext->SetDropHandler([this](bool offersPlainText, const std::string& text) {
+        return m_form.DropOnLinkText(offersPlainText, text);
+    });
+    // Enter in either text field adds the item, as the Add button would when it is available.
+    connect(m_itemtexttext, &QLineEdit::returnPressed, m_additemcmd, &QPushButton::click);
+    connect(m_linktext, &QLineEdit::returnPressed, m_additemcmd, &QPushButton::click);
+    connect(m_notlinkchk, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetNotLinked(Ticked(checked)); });
+    connect(m_grheadchk, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetGroupHeading(Ticked(checked)); });
+    connect(m_chksel, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetDefaultSelected(Ticked(checked)); });
+    connect(m_chkdefitmclr, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetDefaultColor(Ticked(checked)); });
+    connect(m_additemcmd, &QPushButton::clicked, this, [this] { m_form.AddItem(); });
+    connect(m_cmdup, &QPushButton::clicked, this, [this] { m_form.UpdateItem(); });
+}
+
+ItemEditorPane::~ItemEditorPane() = default;
+
+void ItemEditorPane::Show() {
+    ShowText(m_itemtexttext, m_form.itemtexttext());
+    ShowText(m_linktext, m_form.linktext());
+    m_linklbl->setEnabled(m_form.linklblEnabled());
+    ShowCheck(m_notlinkchk, m_form.notlinkchk());
+    ShowCheck(m_grheadchk, m_form.grheadchk());
+    ShowCheck(m_chksel, m_form.chksel());
+    ShowCheck(m_chkdefitmclr, m_form.chkdefitmclr());
+    for (int i = 0; i < 2; ++i) {
+        m_colours[static_cast<std::size_t>(i)]->Show(m_form.txtclr(i), m_form.colourTrioEnabled(i));
+    }
+    m_additemcmd->setEnabled(m_form.commandStates().add);
+    m_cmdup->setEnabled(m_form.commandStates().update);
+}
+
+} // namespace pickwell

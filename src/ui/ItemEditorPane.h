@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pickwell {
+
+class ColourTrio;
+class LinkLineEdit;
+class MainForm;
+
+// The item editor of the main window: the "Item Properties:" frame with the item text and
+// link, the "Advanced Item Options:" frame with the link, heading, selection and colour
+// options, and the Add and Update buttons.
+class ItemEditorPane : public QGroupBox {
+public:
+    ItemEditorPane(MainForm& form, QWidget* parent);
+    ~ItemEditorPane() override;
+
+    void Show();
+
+private:
+    MainForm& m_form;
+    QLabel* m_itemtextlbl;
+    QLineEdit* m_itemtexttext;
+    QLabel* m_linklbl;
+    LinkLineEdit* m_linktext;
+    QCheckBox* m_notlinkchk;
+    QCheckBox* m_grheadchk;
+    QCheckBox* m_chksel;
+    QCheckBox* m_chkdefitmclr;
+    std::array<std::unique_ptr<ColourTrio>, 2> m_colours;
+    QPushButton* m_additemcmd;
+    QPushButton* m_cmdup;
+};
+
+} // namespace pickwell

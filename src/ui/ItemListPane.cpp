@@ -1,0 +1,157 @@
+#include "ui/ItemListPane.h"
+
+#include "model/MainForm.h"
+#include "ui/Icons.h"
+#include "ui/ItemTableModel.h"
+#include "ui/ViewSync.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace pickwell {
+namespace {
+
+// A report view whose right-click menu opens over a row only, and from the keyboard over the
+// current row.
+class ItemListView : public QTreeView {
+public:
+    ItemListView(std::function<void(int row, const QPoint& globalPosition)> popup, QWidget* parent)
+        : QTreeView(parent)
+        , m_popup(std::move(popup)) {}
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        const QModelIndex index =
+            event->reason() == QContextMenuEvent::Mouse ? indexAt(event->pos()) : currentIndex();
+        if (!index.isValid()) {
+            return;
+        }
+        const QPoint at = event->reason() == QContextMenuEvent::Mouse
+                              ? event->globalPos()
+                              : viewport()->mapToGlobal(visualRect(index).bottomLeft());
+        m_popup(index.row() + 1, at);
+    }
+
+private:
+    std::function<void(int row, const QPoint& globalPosition)> m_popup;
+};
+
+} // namespace
+
+ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
+    : QGroupBox(tr("Currently Added Menu Items:"), parent)
+    , m_form(form)
+    , m_model(new ItemTableModel(form, this))
+    , m_tb2(new QToolBar(this))
+    , m_mnuListPop(new QMenu(this)) {
+    m_lv = new ItemListView(
+        [this](int row, const QPoint& at) {
+            m_form.SetCurrentRow(row);
+            ShowPopup(at);
+        },
+        this);
+    m_lv->setObjectName(QStringLiteral("lv"));
+    m_lv->setAccessibleName(tr("Currently Added Menu Items"));
+    m_lv->setModel(m_model);
+    m_lv->setRootIsDecorated(false);
+    m_lv->setItemsExpandable(false);
+    m_lv->setUniformRowHeights(true);
+    m_lv->setAllColumnsShowFocus(true);
+    m_lv->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lv->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lv->header()->setStretchLastSection(false);
+    m_lv->header()->setSectionsMovable(false);
+    const int charWidth = m_lv->fontMetrics().averageCharWidth();
+    m_lv->header()->resizeSection(0, charWidth * 24);
+    m_lv->header()->resizeSection(2, charWidth * 28);
+
+    m_tb2->setObjectName(QStringLiteral("tb2"));
+    m_tb2->setAccessibleName(tr("Item list tools"));
+    m_tb2->setIconSize(QSize(16, 16));
+    m_movup = ToolbarButton("movup", "go-up", tr("Move selected item up one position."));
+    m_movdn = ToolbarButton("movdn", "go-down", tr("Move selected item down one position."));
+    m_edit = ToolbarButton("edit", "document-edit", tr("Edit text and link url of selected item."));
+    m_delete = ToolbarButton("delete", "edit-delete", tr("Delete selected item."));
+
+    m_mnuListPop->setObjectName(QStringLiteral("mnuListPop"));
+    m_popMovUp = PopupEntry(tr("Move &Up"), "mnuListPopMovUp", QKeySequence(Qt::CTRL | Qt::Key_Up),
+                            &MainForm::MoveUp);
+    m_popMovDn = PopupEntry(tr("Move &Down"), "mnuListPopMovDn",
+                            QKeySequence(Qt::CTRL | Qt::Key_Down), &MainForm::MoveDown);
+    m_popEdit =
+        PopupEntry(tr("&Edit"), "mnuListPopEdt", QKeySequence(Qt::Key_Return), &MainForm::EditItem);
+    m_popRemove =
+        PopupEntry(tr("De&lete"), "mnuListPopRem", QKeySequence::Delete, &MainForm::DeleteItem);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_lv, 1);
+    layout->addWidget(m_tb2);
+
+    connect(m_lv->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!m_showing && !m_model->updating() && current.isValid()) {
+                    m_form.SetCurrentRow(current.row() + 1);
+                }
+            });
+    connect(m_lv, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        m_form.RowReleasedAfterDoubleClick(index.isValid() ? index.row() + 1 : 0);
+    });
+}
+
+QAction* ItemListPane::ToolbarButton(const char* key, const char* icon, const QString& tip) {
+    QAction* action = m_tb2->addAction(ThemeIcon(QString::fromLatin1(icon)), tip);
+    action->setObjectName(QString::fromLatin1(key));
+    action->setToolTip(tip);
+    m_tb2->widgetForAction(action)->setObjectName(QString::fromLatin1(key));
+    connect(action, &QAction::triggered, this,
+            [this, key = std::string(key)] { m_form.ToolbarButtonClick(key); });
+    return action;
+}
+
+QAction* ItemListPane::PopupEntry(const QString& caption, const char* name,
+                                  const QKeySequence& keys, void (MainForm::*command)()) {
+    QAction* action = m_mnuListPop->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    // The keys work while the list has the focus, and the menu shows them.
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    m_lv->addAction(action);
+    connect(action, &QAction::triggered, this, [this, command] { (m_form.*command)(); });
+    return action;
+}
+
+void ItemListPane::ShowPopup(const QPoint& globalPosition) {
+    m_mnuListPop->popup(globalPosition);
+}
+
+void ItemListPane::Show() {
+    const CommandStates& states = m_form.commandStates();
+    m_movup->setEnabled(states.moveUp);
+    m_popMovUp->setEnabled(states.moveUp);
+    m_movdn->setEnabled(states.moveDown);
+    m_popMovDn->setEnabled(states.moveDown);
+    m_edit->setEnabled(states.edit);
+    m_popEdit->setEnabled(states.edit);
+    m_delete->setEnabled(states.remove);
+    m_popRemove->setEnabled(states.remove);
+
+    const int row = m_form.currentRow() - 1;
+    if (row >= 0 && m_lv->currentIndex().row() != row) {
+        m_showing = true;
+        const QModelIndex index = m_model->index(row, 0);
+        m_lv->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                           QItemSelectionModel::Rows);
+        m_lv->scrollTo(index);
+        m_showing = false;
+    }
+}
+
+} // namespace pickwell

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QAction;
+class QMenu;
+class QToolBar;
+class QTreeView;
+
+namespace pickwell {
+
+class ItemTableModel;
+class MainForm;
+
+// The "Currently Added Menu Items:" frame: the item list lv, its toolbar tb2 and its
+// right-click menu mnuListPop. The list follows the form's current row both ways.
+class ItemListPane : public QGroupBox {
+public:
+    ItemListPane(MainForm& form, QWidget* parent);
+
+    void Show();
+    QTreeView* list() const { return m_lv; }
+    ItemTableModel* model() const { return m_model; }
+
+private:
+    QAction* ToolbarButton(const char* key, const char* icon, const QString& tip);
+    QAction* PopupEntry(const QString& caption, const char* name, const QKeySequence& keys,
+                        void (MainForm::*command)());
+    void ShowPopup(const QPoint& globalPosition);
+
+    MainForm& m_form;
+    ItemTableModel* m_model;
+    QTreeView* m_lv;
+    QToolBar* m_tb2;
+    QMenu* m_mnuListPop;
+    QAction* m_movup;
+    QAction* m_movdn;
+    QAction* m_edit;
+    QAction* m_delete;
+    QAction* m_popMovUp;
+    QAction* m_popMovDn;
+    QAction* m_popEdit;
+    QAction* m_popRemove;
+    bool m_showing = false;
+};
+
+} // namespace pickwell

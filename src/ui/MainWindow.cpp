@@ -1,0 +1,204 @@
+#include "ui/MainWindow.h"
+
+#include "app/Session.h"
+#include "ui/Icons.h"
+#include "ui/ItemEditorPane.h"
+#include "ui/ItemListPane.h"
+#include "ui/OptionPages.h"
+#include "ui/ViewSync.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace pickwell {
+
+MainWindow::MainWindow(Session& session, QWidget* parent)
+    : QMainWindow(parent)
+    , m_session(session)
+    , m_toolbar(new QToolBar(tr("Main toolbar"), this))
+    , m_status(new QLabel(this)) {
+    setObjectName(QStringLiteral("Form1"));
+    MainForm& form = session.mainForm();
+
+    auto* central = new QWidget(this);
+    m_editor = new ItemEditorPane(form, central);
+    m_options = new OptionPages(
+        form, [this] { m_session.menuStyle().Open(); }, [this] { m_session.buttonStyle().Open(); },
+        central);
+    m_list = new ItemListPane(form, central);
+
+    // The left column keeps its size; only the item list pane grows with the window.
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_editor);
+    left->addWidget(m_options);
+    left->addStretch();
+    auto* columns = new QHBoxLayout(central);
+    columns->addLayout(left, 0);
+    columns->addWidget(m_list, 1);
+    m_editor->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_options->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setCentralWidget(central);
+
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(24, 24));
+    addToolBar(m_toolbar);
+    BuildMenusAndToolbar();
+
+    m_status->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(m_status, 1);
+
+    setTabOrder(m_editor, m_options);
+    setTabOrder(m_options, m_list);
+
+    form.SetChangedCallback([this] { Refresh(); });
+    session.recentFiles().SetChangedCallback([this] { ShowRecentFiles(); });
+    Refresh();
+    ShowRecentFiles();
+}
+
+QAction* MainWindow::Command(QMenu* menu, const QString& caption, const char* name,
+                             const std::function<void()>& run) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (run) {
+        connect(action, &QAction::triggered, this, run);
+    } else {
+        // Help, tips, about and sharing arrive with the help pages.
+        action->setEnabled(false);
+    }
+    return action;
+}
+
+void MainWindow::AddToToolbar(QAction* action, const char* key, const char* icon,
+                              const QString& tip) {
+    action->setIcon(ThemeIcon(QString::fromLatin1(icon)));
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
+    m_toolbar->addAction(action);
+    m_toolbar->widgetForAction(action)->setObjectName(QString::fromLatin1(key));
+}
+
+void MainWindow::BuildMenusAndToolbar() {
+    ProjectCommands& project = m_session.projectCommands();
+    CodeCommands& code = m_session.codeCommands();
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* newProject =
+        Command(file, tr("&New Menu Project"), "mnuFileNew", [&project] { project.New(); });
+    newProject->setShortcut(QKeySequence::New);
+    QAction* load = Command(file, tr("&Load Saved Menu Project"), "mnuFileLoad",
+                            [&project] { project.Load(); });
+    load->setShortcut(QKeySequence::Open);
+    m_mnuFileSaveProj =
+        Command(file, tr("&Save Menu Project"), "mnuFileSaveProj", [&project] { project.Save(); });
+    m_mnuFileSaveProj->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    m_mnuFileCopy =
+        Command(file, tr("&Copy Code to Clipboard"), "mnuFileCopy", [&code] { code.CopyCode(); });
+    m_mnuFileCodeFile =
+        Command(file, tr("Save Code to &File"), "mnuFileCodeFile", [&code] { code.SaveCode(); });
+    file->addSeparator();
+    QAction* exit = Command(file, tr("&Exit"), "mnuFileExit", [this] { close(); });
+    exit->setShortcut(QKeySequence::Quit);
+    m_mnuFileSep3 = file->addSeparator();
+    m_mnuFileSep3->setObjectName(QStringLiteral("mnuFileSep3"));
+    for (int i = 0; i < static_cast<int>(m_recentfile.size()); ++i) {
+        QAction* entry = Command(file, QString(), "", [&project, i] { project.OpenRecent(i); });
+        entry->setObjectName(QStringLiteral("recentfile%1").arg(i));
+        m_recentfile[static_cast<std::size_t>(i)] = entry;
+    }
+
+    QMenu* preview = menuBar()->addMenu(tr("&Preview"));
+    preview->setObjectName(QStringLiteral("mnuPrev"));
+    m_mnuPrevBr =
+        Command(preview, tr("&Preview Menu in Browser"), "mnuPrevBr", [&code] { code.Preview(); });
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHlp"));
+    QAction* topics = Command(help, tr("&Help Topics"), "mnuHlpCont", {});
+    topics->setShortcut(QKeySequence::HelpContents);
+    Command(help, tr("&Tutorial"), "mnuHelpTut", {});
+    QAction* context = Command(help, tr("&Context Help"), "mnuHelpCtx", {});
+    context->setShortcut(QKeySequence::WhatsThis);
+    Command(help, tr("&Tip of the Day"), "mnuhlpTips", {});
+    help->addSeparator();
+    Command(help, tr("Tell &Friends about Pickwell"), "mnuhelptaf", {});
+    Command(help, tr("&Other Software from Brackenfield"), "mnuHelpMFS", {});
+    QAction* about = Command(help, tr("&About..."), "mnuHlpAb", {});
+
+    AddToToolbar(newProject, "newproj", "document-new", tr("Create new menu project"));
+    AddToToolbar(load, "loadproj", "document-open", tr("Load saved menu project"));
+    AddToToolbar(m_mnuFileSaveProj, "saveproj", "document-save", tr("Save current menu project"));
+    m_toolbar->addSeparator();
+    AddToToolbar(m_mnuFileCopy, "savecodeclip", "edit-copy",
+                 tr("Generate menu code and copy to clipboard"));
+    AddToToolbar(m_mnuFileCodeFile, "savecodefile", "document-save-as",
+                 tr("Generate menu code and save to a file"));
+    m_toolbar->addSeparator();
+    AddToToolbar(m_mnuPrevBr, "preview", "document-print-preview", tr("Preview menu in browser"));
+    m_toolbar->addSeparator();
+    AddToToolbar(topics, "help", "help-contents", tr("Open help file"));
+    AddToToolbar(context, "wthis", "help-whatsthis", tr("Show context help"));
+    AddToToolbar(about, "about", "help-about", tr("About Pickwell"));
+}
+
+void MainWindow::Refresh() {
+    const MainForm& form = m_session.mainForm();
+    setWindowTitle(ToQt(form.windowTitle()));
+    m_editor->Show();
+    m_options->Show();
+    m_list->Show();
+    const CommandStates& states = form.commandStates();
+    m_mnuFileSaveProj->setEnabled(states.saveProject);
+    m_mnuFileCopy->setEnabled(states.copyCode);
+    m_mnuFileCodeFile->setEnabled(states.saveCode);
+    m_mnuPrevBr->setEnabled(states.preview);
+    m_status->setText(ToQt(form.statusText()));
+    if (ServeFocusRequest(this, form.focus())) {
+        m_session.mainForm().ClearFocusRequest();
+    }
+}
+
+void MainWindow::ShowRecentFiles() {
+    const RecentFiles& recent = m_session.recentFiles();
+    m_mnuFileSep3->setVisible(recent.separatorVisible());
+    for (std::size_t i = 0; i < m_recentfile.size(); ++i) {
+        const RecentFileEntry& entry = recent.entries()[i];
+        m_recentfile[i]->setVisible(entry.visible);
+        // Only the number is a mnemonic; an "&" in the file name is shown as it is.
+        QString caption = ToQt(entry.caption);
+        const int nameStart = static_cast<int>(caption.indexOf(QLatin1Char(' '))) + 1;
+        if (nameStart > 0) {
+            caption = caption.left(nameStart) +
+                      caption.mid(nameStart).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        }
+        m_recentfile[i]->setText(caption);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_session.Close()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window never gets smaller than it first showed itself.
+    if (!m_minimumSet) {
+        m_minimumSet = true;
+        setMinimumSize(size());
+    }
+}
+
+} // namespace pickwell

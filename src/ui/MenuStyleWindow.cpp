@@ -1,0 +1,170 @@
+#include "ui/MenuStyleWindow.h"
+
+#include "style/MenuStyleForm.h"
+#include "ui/FilteredLineEdit.h"
+#include "ui/FontGroup.h"
+#include "ui/ViewSync.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace pickwell {
+namespace {
+
+QCheckBox* Box(const QString& caption, const QString& name, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(WithoutMnemonic(caption));
+    return box;
+}
+
+QPushButton* PushButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(WithoutMnemonic(caption));
+    return button;
+}
+
+QLabel* Label(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
+    : QDialog(owner)
+    , m_form(form) {
+    setObjectName("frmAdvMnuOp");
+    setWindowTitle(tr("Menu Style Options"));
+    setWindowModality(Qt::ApplicationModal);
+
+    auto* colours = new QGroupBox(tr("Color Options:"), this);
+    colours->setObjectName("fraColors");
+    auto* colourGrid = new QGridLayout;
+    const ColourTrio::Handlers handlers{
+        [this](int index, const std::string& text) { m_form.SetColourText(index, text); },
+        [this](int index) { m_form.ColourLostFocus(index); },
+        [this](int index) { m_form.PickColour(index); }};
+    const std::array<QString, MenuStyleForm::ColourCount> captions{tr("&Text:"),
+                                                                   tr("&Background:")};
+    for (int i = 0; i < MenuStyleForm::ColourCount; ++i) {
+        m_colours.emplace_back(colours, colourGrid, i, i, captions[static_cast<std::size_t>(i)],
+                               "lbldesc" + QString::number(i), handlers);
+    }
+    colourGrid->setColumnStretch(4, 1);
+    m_systemColors = Box(tr("Use &Default System Menu Colors"), "chkmnusysclr", colours);
+    auto* colourBox = new QVBoxLayout(colours);
+    colourBox->addLayout(colourGrid);
+    colourBox->addWidget(m_systemColors);
+
+    m_font = new FontGroup(m_form, tr("Font Options:"), "chkmnufntU", "chkmnufntI", this);
+    m_font->setObjectName("fraFont");
+
+    auto* dimensions = new QGroupBox(tr("Dimensions:"), this);
+    dimensions->setObjectName("fraDimensions");
+    m_constrainWidth = Box(tr("Determine width by font si&ze"), "chkconstmnuwdth", dimensions);
+    m_widthLabel = Label(tr("&Width:"), "Label17", dimensions);
+    m_width = new FilteredLineEdit(dimensions);
+    m_width->setObjectName("txtMW");
+    m_width->setAccessibleName(WithoutMnemonic(m_widthLabel->text()));
+    m_width->SetKeyFilter(&MenuStyleForm::KeyPressWidth);
+    m_width->SetMaxTyped(static_cast<int>(MenuStyleForm::WidthMaxLength));
+    m_width->setMaximumWidth(m_width->fontMetrics().horizontalAdvance("000000") + 16);
+    m_widthLabel->setBuddy(m_width);
+    m_pixels = Label(tr("Pixels"), "Label20", dimensions);
+    auto* widthRow = new QHBoxLayout;
+    widthRow->addWidget(m_widthLabel);
+    widthRow->addWidget(m_width);
+    widthRow->addWidget(m_pixels);
+    widthRow->addStretch();
+    auto* dimensionBox = new QVBoxLayout(dimensions);
+    dimensionBox->addWidget(m_constrainWidth);
+    dimensionBox->addLayout(widthRow);
+
+    auto* restore = PushButton(tr("&Restore Defaults"), "cmdrestdef", this);
+    auto* ok = PushButton(tr("OK"), "Command8", this);
+    auto* cancel = PushButton(tr("Cancel"), "Command9", this);
+    ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(restore);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(colours);
+    layout->addWidget(m_font);
+    layout->addWidget(dimensions);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_systemColors, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetSystemColors(checked ? 1 : 0); });
+    connect(m_constrainWidth, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetConstrainWidth(checked ? 1 : 0); });
+    connect(m_width, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetWidthText(FromQt(text)); });
+    connect(ok, &QPushButton::clicked, this, [this] { m_form.Ok(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { m_form.Cancel(); });
+    connect(restore, &QPushButton::clicked, this, [this] { m_form.RestoreDefaults(); });
+
+    m_form.SetChangedCallback([this] { Refresh(); });
+    Refresh();
+}
+
+MenuStyleWindow::~MenuStyleWindow() {
+    m_form.SetChangedCallback(nullptr);
+}
+
+void MenuStyleWindow::reject() {
+    if (m_form.visible()) {
+        m_form.CloseBox();
+    } else {
+        QDialog::reject();
+    }
+}
+
+void MenuStyleWindow::closeEvent(QCloseEvent* event) {
+    // Only the program's own unload hides the form model first; any other close is refused.
+    if (m_form.visible()) {
+        event->ignore();
+        m_form.CloseBox();
+    } else {
+        QDialog::closeEvent(event);
+    }
+}
+
+void MenuStyleWindow::Refresh() {
+    for (int i = 0; i < MenuStyleForm::ColourCount; ++i) {
+        const ColourField& field = m_form.txtclr(i);
+        m_colours[static_cast<std::size_t>(i)].Show(field, field.enabled());
+    }
+    ShowCheck(m_systemColors, m_form.chkmnusysclr());
+    m_font->Show(m_form.chkmnufntU(), m_form.chkmnufntI());
+    ShowCheck(m_constrainWidth, m_form.chkconstmnuwdth());
+    ShowText(m_width, m_form.txtMW());
+    m_widthLabel->setEnabled(m_form.txtMW().enabled);
+    m_pixels->setEnabled(m_form.txtMW().enabled);
+
+    if (m_form.visible() && !isVisible()) {
+        show();
+        raise();
+        activateWindow();
+    } else if (!m_form.visible() && isVisible()) {
+        hide();
+    }
+    ServeFocusRequest(this, m_form.focus());
+    m_form.ClearFocusRequest();
+}
+
+} // namespace pickwell

@@ -1,0 +1,211 @@
+#include "ui/OptionPages.h"
+
+#include "model/MainForm.h"
+#include "ui/ViewSync.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace pickwell {
+namespace {
+
+constexpr int MenuPage = 0;
+constexpr int ButtonPage = 1;
+
+// A label and its field in one row of a grid; the label's mnemonic reaches the field.
+QLineEdit* AddField(QGridLayout* grid, int row, const QString& caption, const char* labelName,
+                    const char* fieldName, QLabel** label) {
+    auto* parent = grid->parentWidget();
+    *label = new QLabel(caption, parent);
+    (*label)->setObjectName(QString::fromLatin1(labelName));
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(fieldName));
+    field->setAccessibleName(WithoutMnemonic(caption));
+    (*label)->setBuddy(field);
+    grid->addWidget(*label, row, 0);
+    grid->addWidget(field, row, 1);
+    return field;
+}
+
+QComboBox* AddList(QGridLayout* grid, int row, const QString& caption, const char* labelName,
+                   const char* listName, const auto& texts, QLabel** label) {
+    auto* parent = grid->parentWidget();
+    *label = new QLabel(caption, parent);
+    (*label)->setObjectName(QString::fromLatin1(labelName));
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(listName));
+    list->setAccessibleName(WithoutMnemonic(caption));
+    for (const char* text : texts) {
+        list->addItem(QString::fromLatin1(text));
+    }
+    (*label)->setBuddy(list);
+    grid->addWidget(*label, row, 0);
+    grid->addWidget(list, row, 1);
+    return list;
+}
+
+QRadioButton* Option(const QString& caption, const QString& name, QButtonGroup* group, int id) {
+    auto* option = new QRadioButton(caption);
+    option->setObjectName(name);
+    option->setAccessibleName(WithoutMnemonic(caption));
+    group->addButton(option, id);
+    return option;
+}
+
+QPushButton* StyleButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(WithoutMnemonic(caption));
+    return button;
+}
+
+void ShowOption(QLineEdit* field, QLabel* label, const std::string& text, bool enabled) {
+    ShowText(field, text);
+    field->setEnabled(enabled);
+    label->setEnabled(enabled);
+}
+
+} // namespace
+
+OptionPages::OptionPages(MainForm& form, std::function<void()> openMenuStyle,
+                         std::function<void()> openButtonStyle, QWidget* parent)
+    : QTabWidget(parent)
+    , m_form(form)
+    , m_openMenuStyle(std::move(openMenuStyle))
+    , m_openButtonStyle(std::move(openButtonStyle)) {
+    setObjectName(QStringLiteral("SSTab1"));
+    addTab(BuildMenuPage(), tr("Menu Properties"));
+    addTab(BuildButtonPage(), tr("Button Properties"));
+}
+
+QWidget* OptionPages::BuildMenuPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("menuPropertiesPage"));
+    auto* grid = new QGridLayout(page);
+    QLabel* label1 = nullptr;
+    m_txtmnm = AddField(grid, 0, tr("&Menu Name:"), "Label1", "txtmnm", &label1);
+    auto* label2 = new QLabel(tr("(Must be unique for each menu on page.)"), page);
+    label2->setObjectName(QStringLiteral("Label2"));
+    grid->addWidget(label2, 1, 1);
+
+    auto* behaviour = new QButtonGroup(page);
+    m_menubehavopt[0] = Option(tr("Navigate &on Button Click"), "menubehavopt0", behaviour, 0);
+    m_menubehavopt[1] = Option(tr("Navigate on Item Chang&e"), "menubehavopt1", behaviour, 1);
+    grid->addWidget(m_menubehavopt[0], 2, 0, 1, 2);
+    grid->addWidget(m_menubehavopt[1], 3, 0, 1, 2);
+
+    m_cmbbttnaln = AddList(grid, 4, tr("Align to &Button:"), "lblbttnaln", "cmbbttnaln",
+                           AlignToButtonTexts, &m_lblbttnaln);
+    QLabel* targetlbl = nullptr;
+    m_targetcombo = AddList(grid, 5, tr("&Target of Links:"), "targetlbl", "targetcombo",
+                            TargetTexts, &targetlbl);
+    m_txtfrm = AddField(grid, 6, tr("F&rame Name:"), "lblfrm", "txtfrm", &m_lblfrm);
+
+    auto* cmdAdvMnu = StyleButton(tr("Menu &Style"), "cmdAdvMnu", page);
+    grid->addWidget(cmdAdvMnu, 7, 1, Qt::AlignRight);
+    grid->setRowStretch(8, 1);
+    grid->setColumnStretch(1, 1);
+
+    connect(m_txtmnm, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetMenuName(FromQt(text)); });
+    connect(behaviour, &QButtonGroup::idClicked, this,
+            [this](int id) { m_form.SetNavigateMode(id); });
+    connect(m_cmbbttnaln, &QComboBox::activated, this,
+            [this](int index) { m_form.SetAlignToButton(index); });
+    connect(m_targetcombo, &QComboBox::activated, this,
+            [this](int index) { m_form.SetTarget(index); });
+    connect(m_txtfrm, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetFrameName(FromQt(text)); });
+    connect(cmdAdvMnu, &QPushButton::clicked, this, [this] { m_openMenuStyle(); });
+    return page;
+}
+
+QWidget* OptionPages::BuildButtonPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("buttonPropertiesPage"));
+    auto* layout = new QVBoxLayout(page);
+
+    auto* kind = new QButtonGroup(page);
+    m_buttonpropopt[0] = Option(tr("D&efault"), "buttonpropopt0", kind, 0);
+    m_buttonpropopt[1] = Option(tr("G&raphic"), "buttonpropopt1", kind, 1);
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(m_buttonpropopt[0]);
+    kinds->addWidget(m_buttonpropopt[1]);
+    kinds->addStretch();
+    layout->addLayout(kinds);
+
+    auto* standard = new QGridLayout;
+    layout->addLayout(standard);
+    m_buttontxttxt =
+        AddField(standard, 0, tr("&Text:"), "buttontxtlbl", "buttontxttxt", &m_buttontxtlbl);
+    m_cmdBttnAdv = StyleButton(tr("Button &Style"), "cmdBttnAdv", page);
+    standard->addWidget(m_cmdBttnAdv, 0, 2);
+
+    auto* graphic = new QGridLayout;
+    layout->addLayout(graphic);
+    m_buttngrurl = AddField(graphic, 0, tr("URL of &Button Graphic:"), "buttngrurllbl",
+                            "buttngrurl", &m_buttngrurllbl);
+    auto* sizes = new QGridLayout;
+    layout->addLayout(sizes);
+    m_txtw = AddField(sizes, 0, tr("&Width:"), "lblw", "txtw", &m_lblw);
+    m_txth = AddField(sizes, 1, tr("Height:"), "lblh", "txth", &m_lblh);
+    m_txtalt = AddField(sizes, 2, tr("Alt Text:"), "lblalt", "txtalt", &m_lblalt);
+    layout->addStretch();
+
+    connect(kind, &QButtonGroup::idClicked, this, [this](int id) { m_form.SetButtonType(id); });
+    connect(m_buttontxttxt, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetButtonText(FromQt(text)); });
+    connect(m_cmdBttnAdv, &QPushButton::clicked, this, [this] { m_openButtonStyle(); });
+    connect(m_buttngrurl, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetGraphicUrl(FromQt(text)); });
+    connect(m_txtw, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetGraphicWidth(FromQt(text)); });
+    connect(m_txth, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetGraphicHeight(FromQt(text)); });
+    connect(m_txtalt, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetAltText(FromQt(text)); });
+    return page;
+}
+
+void OptionPages::Show() {
+    const MenuOptions& menu = m_form.project().menuOptions;
+    const ButtonOptions& button = m_form.project().buttonOptions;
+    const OptionStates& states = m_form.optionStates();
+
+    ShowText(m_txtmnm, menu.menuName);
+    for (int i = 0; i < 2; ++i) {
+        ShowChecked(m_menubehavopt[i], menu.navigateMode == i);
+        ShowChecked(m_buttonpropopt[i], button.buttonType == i);
+        m_buttonpropopt[i]->setEnabled(states.buttonpropopt);
+    }
+    if (m_cmbbttnaln->currentIndex() != menu.alignToButton) {
+        m_cmbbttnaln->setCurrentIndex(menu.alignToButton);
+    }
+    m_cmbbttnaln->setEnabled(states.cmbbttnaln);
+    m_lblbttnaln->setEnabled(states.lblbttnaln);
+    if (m_targetcombo->currentIndex() != menu.target) {
+        m_targetcombo->setCurrentIndex(menu.target);
+    }
+    ShowOption(m_txtfrm, m_lblfrm, menu.frameName, states.txtfrm);
+
+    ShowOption(m_buttontxttxt, m_buttontxtlbl, button.buttonText, states.buttontxttxt);
+    m_cmdBttnAdv->setEnabled(states.cmdBttnAdv);
+    ShowOption(m_buttngrurl, m_buttngrurllbl, button.graphicUrl, states.buttngrurl);
+    ShowOption(m_txtw, m_lblw, button.graphicWidth, states.txtw);
+    ShowOption(m_txth, m_lblh, button.graphicHeight, states.txth);
+    ShowOption(m_txtalt, m_lblalt, button.altText, states.txtalt);
+
+    setTabEnabled(ButtonPage, states.buttonPropertiesPage);
+    if (!states.buttonPropertiesPage && currentIndex() == ButtonPage) {
+        setCurrentIndex(MenuPage);
+    }
+}
+
+} // namespace pickwell

@@ -1,0 +1,95 @@
+#include "ui/WindowMode.h"
+
+#include "app/Session.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtColorDialog.h"
+#include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtFontList.h"
+#include "platform/qt/QtPrompt.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtShell.h"
+#include "platform/qt/QtTempFolder.h"
+#include "ui/ButtonStyleWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/MenuStyleWindow.h"
+#include "ui/QtCodeWindowDialog.h"
+#include "ui/QtNoticeDialog.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace pickwell {
+namespace {
+
+constexpr const char* NoDisplayText =
+    "pickwell: no graphical display could be opened; without one, use the command-line mode: "
+    "pickwell generate --mode file|clip|preview PROJECT.pkw (see pickwell --help)\n";
+
+[[noreturn]] void NoDisplay() {
+    std::fputs(NoDisplayText, stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// The toolkit aborts when it cannot reach a display; the user gets one line instead.
+void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type == QtFatalMsg) {
+        NoDisplay();
+    }
+}
+
+bool DisplayNamed() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+std::string ProgramFolder() {
+    std::string folder = QCoreApplication::applicationDirPath().toStdString();
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+} // namespace
+
+int RunWindowMode(int argc, char* argv[]) {
+    if (!DisplayNamed()) {
+        NoDisplay();
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
+    QApplication application(argc, argv);
+    qInstallMessageHandler(previous);
+    QApplication::setApplicationName(QStringLiteral("Pickwell"));
+    QApplication::setOrganizationName(QStringLiteral("Brackenfield"));
+
+    QtPrompt prompt;
+    QtColorDialog colorDialog;
+    QtSettingsStore settings;
+    QtFontList fonts;
+    QtFileDialogs fileDialogs;
+    QtClipboard clipboard;
+    QtShell shell;
+    QtTempFolder tempFolder;
+    QtNoticeDialog notices;
+    QtCodeWindowDialog codeWindow;
+    PlatformServices services{prompt, colorDialog, settings, fonts,      fileDialogs,    clipboard,
+                              shell,  tempFolder,  notices,  codeWindow, ProgramFolder()};
+    Session session(services);
+
+    MainWindow window(session);
+    MenuStyleWindow menuStyle(session.menuStyle(), &window);
+    ButtonStyleWindow buttonStyle(session.buttonStyle(), &window);
+
+    const QStringList arguments = QCoreApplication::arguments();
+    session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace pickwell

@@ -1,0 +1,102 @@
+#include "ui/CodeWindow.h"
+
+#include "Desktop.h"
+#include "codegen/CodeWindowForm.h"
+#include "ui/QtCodeWindowDialog.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+namespace pickwell {
+namespace {
+
+template <class Widget> Widget* Find(QWidget& window, const char* name) {
+    if (auto* widget = window.findChild<Widget*>(name)) {
+        return widget;
+    }
+    throw std::runtime_error(std::string("no widget ") + name);
+}
+
+class CodeWindowTest : public ::testing::Test {
+protected:
+    CodeWindowForm MakeForm() {
+        return CodeWindowForm("function go() {\r\n}", "<form></form>", desktop.clipboard,
+                              desktop.prompt, [this] { ++saves; });
+    }
+
+    Desktop desktop;
+    int saves = 0;
+};
+
+TEST_F(CodeWindowTest, EachCopyButtonCopiesOnlyItsOwnPane) {
+    CodeWindowForm form = MakeForm();
+    CodeWindow window(form);
+    window.show();
+    EXPECT_EQ("Form3", window.objectName());
+    EXPECT_EQ("Generated Menu Code", window.windowTitle());
+    EXPECT_EQ("function go() {\n}", Find<QPlainTextEdit>(window, "Text1")->toPlainText());
+    desktop.prompt.Expect("Code Copied");
+    desktop.prompt.Expect("Code Copied");
+
+    Find<QPushButton>(window, "cmdcopy1")->click();
+    auto* html = Find<QPlainTextEdit>(window, "Text2");
+    html->moveCursor(QTextCursor::End);
+    QTest::keyClicks(html, "<p>");
+    Find<QPushButton>(window, "cmdcopy2")->click();
+
+    EXPECT_EQ((std::vector<std::string>{"function go() {\r\n}", "<form></form><p>"}),
+              desktop.clipboard.texts);
+    EXPECT_EQ("<form></form><p>", html->toPlainText());
+}
+
+TEST_F(CodeWindowTest, SaveToFileRunsTheCommandAndStaysOpen) {
+    CodeWindowForm form = MakeForm();
+    CodeWindow window(form);
+    window.show();
+    Find<QPushButton>(window, "cmdsave")->click();
+    EXPECT_EQ(1, saves);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(CodeWindowTest, DoneCloseBoxAndEscapeFinishIt) {
+    const std::vector<std::function<void(CodeWindow&)>> closes{
+        [](CodeWindow& window) { Find<QPushButton>(window, "cmddone")->click(); },
+        [](CodeWindow& window) { window.close(); },
+        [](CodeWindow& window) { QTest::keyClick(&window, Qt::Key_Escape); }};
+    for (const auto& close : closes) {
+        CodeWindowForm form = MakeForm();
+        CodeWindow window(form);
+        window.show();
+        close(window);
+        EXPECT_TRUE(form.closed());
+        EXPECT_FALSE(window.isVisible());
+    }
+}
+
+TEST_F(CodeWindowTest, QtCodeWindowDialogShowsTheWindowUntilDone) {
+    CodeWindowForm form = MakeForm();
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            ADD_FAILURE() << "no modal code window";
+            form.Done();
+            return;
+        }
+        Find<QPushButton>(*modal, "cmddone")->click();
+    });
+
+    QtCodeWindowDialog().ShowModal(form);
+
+    EXPECT_TRUE(form.closed());
+}
+
+} // namespace
+} // namespace pickwell

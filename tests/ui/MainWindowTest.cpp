@@ -1,0 +1,242 @@
+#include "ui/MainWindow.h"
+
+#include "Desktop.h"
+#include "app/Session.h"
+#include "ui/ItemTableModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace pickwell {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() { session.StartUp(""); }
+
+    template <typename Widget = QWidget> Widget* Find(const char* name) {
+        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(nullptr, widget) << name;
+        return widget;
+    }
+    QTreeView* List() { return Find<QTreeView>("lv"); }
+    QString Cell(int row, int column) {
+        return List()->model()->index(row, column).data().toString();
+    }
+    void Type(const char* field, const QString& text) {
+        auto* edit = Find<QLineEdit>(field);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void AddItem(const QString& text, const QString& link) {
+        Type("itemtexttext", text);
+        Type("linktext", link);
+        Find<QPushButton>("additemcmd")->click();
+    }
+
+    Desktop desktop;
+    Session session{desktop.services};
+    MainWindow window{session};
+};
+
+TEST_F(MainWindowTest, StartsWithTheDefaultsOfANewProgramRun) {
+    EXPECT_EQ("Pickwell", window.windowTitle());
+    EXPECT_EQ("MyMenu", Find<QLineEdit>("txtmnm")->text());
+    EXPECT_TRUE(Find<QRadioButton>("menubehavopt0")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("buttonpropopt0")->isChecked());
+    EXPECT_EQ("Middle", Find<QComboBox>("cmbbttnaln")->currentText());
+    EXPECT_EQ("Same window", Find<QComboBox>("targetcombo")->currentText());
+    EXPECT_FALSE(Find<QLineEdit>("txtfrm")->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>("buttngrurl")->isEnabled());
+    EXPECT_TRUE(Find<QCheckBox>("chksel")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("chkdefitmclr")->isChecked());
+    EXPECT_EQ("#FFFFFF", Find<QLineEdit>("txtclr0")->text());
+    EXPECT_FALSE(Find<QLineEdit>("txtclr0")->isEnabled());
+    EXPECT_EQ(0, List()->model()->rowCount());
+    EXPECT_FALSE(Find<QPushButton>("additemcmd")->isEnabled());
+    for (const char* name : {"mnuFileSaveProj", "mnuFileCopy", "mnuFileCodeFile", "mnuPrevBr",
+                             "mnuHlpCont", "mnuHlpAb", "recentfile0", "mnuFileSep3"}) {
+        QAction* action = Find<QAction>(name);
+        EXPECT_FALSE(action->isEnabled() && action->isVisible()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, ItemsAreAddedEditedMovedAndDeletedThroughTheWidgets) {
+    QAbstractItemModelTester tester(List()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Type("itemtexttext", "Products");
+    Find<QCheckBox>("grheadchk")->click();
+    EXPECT_FALSE(Find<QLineEdit>("linktext")->isEnabled());
+    Find<QPushButton>("additemcmd")->click();
+    AddItem("Books", "books.html");
+    ASSERT_EQ(2, List()->model()->rowCount());
+    EXPECT_EQ("   Books", Cell(1, 0));
+    EXPECT_EQ("books.html", Cell(1, 2));
+    EXPECT_TRUE(List()->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ("2 menu items", Find<QLabel>("StatusBar1")->text());
+
+    // Edit by the list toolbar, then Update.
+    List()->setCurrentIndex(List()->model()->index(1, 0));
+    Find<QToolButton>("edit")->click();
+    EXPECT_EQ("Books", Find<QLineEdit>("itemtexttext")->text());
+    Type("itemtexttext", "Novels");
+    Find<QPushButton>("cmdup")->click();
+    EXPECT_EQ("   Novels", Cell(1, 0));
+
+    // Move up by the right-click menu: the heading is jumped over, so the indent goes.
+    EXPECT_TRUE(Find<QAction>("mnuListPopMovUp")->isEnabled());
+    Find<QAction>("mnuListPopMovUp")->trigger();
+    EXPECT_EQ("Novels", Cell(0, 0));
+    EXPECT_EQ(0, List()->currentIndex().row());
+    EXPECT_FALSE(Find<QAction>("mnuListPopMovUp")->isEnabled());
+
+    // Delete by the key in the list, answered No and then Yes.
+    desktop.prompt.Expect("Confirm Delete", Button::No);
+    desktop.prompt.Expect("Confirm Delete", Button::Yes);
+    List()->setFocus();
+    QTest::keyClick(List(), Qt::Key_Delete);
+    EXPECT_EQ(2, List()->model()->rowCount());
+    Find<QAction>("mnuListPopRem")->trigger();
+    EXPECT_EQ(1, List()->model()->rowCount());
+    EXPECT_EQ("Products", Cell(0, 0));
+}
+
+TEST_F(MainWindowTest, ARightClickOnARowMakesItCurrentAndOpensTheListMenu) {
+    AddItem("Books", "books.html");
+    AddItem("Music", "music.html");
+    window.show();
+    QTreeView* list = List();
+    const QPoint onFirst = list->visualRect(list->model()->index(0, 0)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, onFirst, list->viewport()->mapToGlobal(onFirst));
+    QApplication::sendEvent(list->viewport(), &click);
+    auto* popup = Find<QMenu>("mnuListPop");
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_EQ(1, session.mainForm().currentRow());
+    popup->close();
+
+    const QPoint below(onFirst.x(), list->viewport()->height() - 2);
+    QContextMenuEvent empty(QContextMenuEvent::Mouse, below, list->viewport()->mapToGlobal(below));
+    QApplication::sendEvent(list->viewport(), &empty);
+    EXPECT_FALSE(popup->isVisible());
+}
+
+TEST_F(MainWindowTest, NavigatingOnItemChangeMakesTheButtonPageUnavailable) {
+    auto* tabs = Find<QTabWidget>("SSTab1");
+    Find<QRadioButton>("menubehavopt1")->click();
+    EXPECT_FALSE(tabs->isTabEnabled(1));
+    EXPECT_FALSE(Find<QComboBox>("cmbbttnaln")->isEnabled());
+    Find<QRadioButton>("menubehavopt0")->click();
+    EXPECT_TRUE(tabs->isTabEnabled(1));
+    Find<QRadioButton>("buttonpropopt1")->click();
+    EXPECT_TRUE(Find<QLineEdit>("buttngrurl")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>("cmdBttnAdv")->isEnabled());
+
+    Find<QComboBox>("targetcombo")->setCurrentIndex(2);
+    emit Find<QComboBox>("targetcombo")->activated(2);
+    EXPECT_TRUE(Find<QLineEdit>("txtfrm")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AFailedCheckFocusesTheFieldToFixOnItsPage) {
+    AddItem("Books", "books.html");
+    window.show();
+    Find<QRadioButton>("buttonpropopt1")->click();
+    desktop.prompt.Expect("Oops!");
+    Find<QToolButton>("savecodeclip")->click();
+    EXPECT_EQ(1, Find<QTabWidget>("SSTab1")->currentIndex());
+    EXPECT_EQ(Find<QLineEdit>("buttngrurl"), window.focusWidget());
+}
+
+TEST_F(MainWindowTest, EachToolbarButtonRunsItsMenuEntry) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"newproj", "mnuFileNew"},          {"loadproj", "mnuFileLoad"},
+        {"saveproj", "mnuFileSaveProj"},    {"savecodeclip", "mnuFileCopy"},
+        {"savecodefile", "mnuFileCodeFile"}, {"preview", "mnuPrevBr"},
+        {"help", "mnuHlpCont"},             {"wthis", "mnuHelpCtx"},
+        {"about", "mnuHlpAb"}};
+    auto* toolbar = Find<QToolBar>("Toolbar1");
+    for (const auto& [key, entry] : pairs) {
+        EXPECT_EQ(Find<QToolButton>(key), toolbar->widgetForAction(Find<QAction>(entry))) << key;
+    }
+
+    AddItem("Books", "books.html");
+    Find<QToolButton>("savecodeclip")->click();
+    Find<QAction>("mnuFileCopy")->trigger();
+    EXPECT_EQ(2, desktop.codeWindow.shown);
+    Find<QToolButton>("preview")->click();
+    ASSERT_EQ(1u, desktop.shell.opened.size());
+    EXPECT_TRUE(desktop.shell.opened[0].ends_with("pickwell_preview.html"));
+}
+
+TEST_F(MainWindowTest, ProjectsAreSavedLoadedAndRenewedThroughTheFileMenu) {
+    AddItem("Books", "books.html");
+    const std::string path = desktop.temp.path() + "shop.pkw";
+    desktop.fileDialogs.saveAnswers.push_back(path);
+    Find<QAction>("mnuFileSaveProj")->trigger();
+    EXPECT_EQ("Pickwell - shop.pkw", window.windowTitle());
+    EXPECT_TRUE(Find<QAction>("recentfile0")->isVisible());
+    EXPECT_EQ("&1. shop.pkw", Find<QAction>("recentfile0")->text());
+
+    AddItem("Music", "music.html");
+    desktop.prompt.Expect("Save Project?", Button::Cancel);
+    Find<QAction>("mnuFileNew")->trigger();
+    EXPECT_EQ(2, List()->model()->rowCount());
+    desktop.prompt.Expect("Save Project?", Button::No);
+    Find<QAction>("mnuFileNew")->trigger();
+    EXPECT_EQ(0, List()->model()->rowCount());
+    EXPECT_EQ("", Find<QLineEdit>("txtmnm")->text());
+
+    desktop.fileDialogs.openAnswers.push_back(path);
+    Find<QAction>("mnuFileLoad")->trigger();
+    EXPECT_EQ(1, List()->model()->rowCount());
+    EXPECT_EQ("Books", Cell(0, 0));
+    EXPECT_EQ("Pickwell - shop.pkw", window.windowTitle());
+
+    Find<QAction>("mnuFileNew")->trigger();
+    Find<QAction>("recentfile0")->trigger();
+    EXPECT_EQ(1, List()->model()->rowCount());
+}
+
+TEST_F(MainWindowTest, ClosingAsksAboutUnsavedChangesAndStaysOpenWhenTheyAreNotSaved) {
+    window.show();
+    AddItem("Books", "books.html");
+    desktop.prompt.Expect("Save Project?", Button::Cancel);
+    EXPECT_FALSE(window.close());
+    desktop.prompt.Expect("Save Project?", Button::Yes); // and the save dialog is cancelled
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    desktop.prompt.Expect("Save Project?", Button::No);
+    EXPECT_TRUE(window.close());
+}
+
+TEST_F(MainWindowTest, TheWindowNeverGetsSmallerThanItsStartUpSize) {
+    window.show();
+    const QSize start = window.size();
+    EXPECT_EQ(start, window.minimumSize());
+    auto* editor = Find<QWidget>("itemtexttext")->parentWidget();
+    const QSize editorSize = editor->size();
+    const QSize listSize = List()->size();
+    window.resize(start + QSize(300, 200));
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(editorSize, editor->size());
+    EXPECT_EQ(listSize + QSize(300, 200), List()->size());
+}
+
+} // namespace
+} // namespace pickwell
