@@ -34,6 +34,7 @@ public:
     void Show(const ColourField& field, bool rowEnabled);
 
     FilteredLineEdit* field() const { return m_field; }
+    QToolButton* picker() const { return m_pick; }
 
 private:
     QLabel* m_caption;

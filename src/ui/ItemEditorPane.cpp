@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace pickwell {
@@ -87,6 +88,13 @@ ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     layout->addLayout(fields);
     layout->addWidget(advanced);
     layout->addLayout(buttons);
+
+    // The colour rows are made after the buttons; the keyboard meets them in screen order.
+    QWidget::setTabOrder(m_chkdefitmclr, m_colours[0]->field());
+    QWidget::setTabOrder(m_colours[0]->field(), m_colours[0]->picker());
+    QWidget::setTabOrder(m_colours[0]->picker(), m_colours[1]->field());
+    QWidget::setTabOrder(m_colours[1]->field(), m_colours[1]->picker());
+    QWidget::setTabOrder(m_colours[1]->picker(), m_additemcmd);
 
     connect(m_itemtexttext, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetItemText(FromQt(text)); });

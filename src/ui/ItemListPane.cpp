@@ -69,9 +69,16 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
     m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lv->header()->setStretchLastSection(false);
     m_lv->header()->setSectionsMovable(false);
-    const int charWidth = m_lv->fontMetrics().averageCharWidth();
-    m_lv->header()->resizeSection(0, charWidth * 24);
-    m_lv->header()->resizeSection(2, charWidth * 28);
+    // Wide enough for a typical item text and link; the other columns fit their headers.
+    const QFontMetrics metrics = m_lv->fontMetrics();
+    for (int column = 0; column < ItemTableModel::ColumnCount; ++column) {
+        const QString header =
+            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        m_lv->header()->resizeSection(column, metrics.horizontalAdvance(header) + 24);
+    }
+    m_lv->header()->resizeSection(0, metrics.averageCharWidth() * 22);
+    m_lv->header()->resizeSection(2, metrics.averageCharWidth() * 26);
+    m_lv->setMinimumWidth(metrics.averageCharWidth() * 56);
 
     m_tb2->setObjectName(QStringLiteral("tb2"));
     m_tb2->setAccessibleName(tr("Item list tools"));

@@ -34,15 +34,16 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     m_list = new ItemListPane(form, central);
 
     // The left column keeps its size; only the item list pane grows with the window.
-    auto* left = new QVBoxLayout;
+    auto* leftColumn = new QWidget(central);
+    auto* left = new QVBoxLayout(leftColumn);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(m_editor);
     left->addWidget(m_options);
     left->addStretch();
+    leftColumn->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* columns = new QHBoxLayout(central);
-    columns->addLayout(left, 0);
+    columns->addWidget(leftColumn, 0);
     columns->addWidget(m_list, 1);
-    m_editor->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_options->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCentralWidget(central);
 
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
