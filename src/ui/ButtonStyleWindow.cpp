@@ -4,9 +4,9 @@
 #include "ui/FilteredLineEdit.h"
 #include "ui/FontGroup.h"
 #include "ui/ViewSync.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,41 +17,10 @@
 #include <array>
 
 namespace pickwell {
-namespace {
-
-QCheckBox* Box(const QString& caption, const QString& name, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setAccessibleName(WithoutMnemonic(caption));
-    return box;
-}
-
-QPushButton* PushButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(WithoutMnemonic(caption));
-    return button;
-}
-
-QGroupBox* Group(const QString& title, const QString& name, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(name);
-    return group;
-}
-
-} // namespace
-
 ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
-    : QDialog(owner)
+    : StyleWindowView(form, owner, "FrmAdvBttnOp", tr("Button Style Options"))
     , m_form(form) {
-    setObjectName("FrmAdvBttnOp");
-    setWindowTitle(tr("Button Style Options"));
-    setWindowModality(Qt::ApplicationModal);
-
-    const ColourTrio::Handlers handlers{
-        [this](int index, const std::string& text) { m_form.SetColourText(index, text); },
-        [this](int index) { m_form.ColourLostFocus(index); },
-        [this](int index) { m_form.PickColour(index); }};
+    const ColourTrio::Handlers handlers = ColourHandlers();
     const std::array<QString, ButtonStyleForm::ColourCount> captions{
         tr("&Text:"),        tr("F&ace:"),         tr("T&op Border:"),
         tr("&Left Border:"), tr("Right Bord&er:"), tr("Botto&m Border:")};
@@ -60,20 +29,20 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
                                "lbldesc" + QString::number(index), handlers);
     };
 
-    auto* general = Group(tr("General:"), "fraGeneral", this);
-    auto* generalColours = Group(tr("Colors:"), "fraGeneralColors", general);
+    auto* general = NamedGroup(tr("General:"), "fraGeneral", this);
+    auto* generalColours = NamedGroup(tr("Colors:"), "fraGeneralColors", general);
     auto* generalGrid = new QGridLayout;
     addColour(generalColours, generalGrid, 0, 0);
     addColour(generalColours, generalGrid, 1, 1);
     generalGrid->setColumnStretch(4, 1);
-    m_systemColors =
-        Box(tr("Use &default system button and border colors."), "chksysbttnclr", generalColours);
+    m_systemColors = NamedCheckBox(tr("Use &default system button and border colors."),
+                                   "chksysbttnclr", generalColours);
     auto* generalColourBox = new QVBoxLayout(generalColours);
     generalColourBox->addLayout(generalGrid);
     generalColourBox->addWidget(m_systemColors);
 
     m_constrainSize =
-        Box(tr("Determine button dimensions by font si&ze."), "chkconstbttnsz", general);
+        NamedCheckBox(tr("Determine button dimensions by font si&ze."), "chkconstbttnsz", general);
     auto* sizeGrid = new QGridLayout;
     m_width = SizeField(general, sizeGrid, 0, tr("Button &Width:"), "Label17", "txtBW",
                         tr("Pixels"), "Label20");
@@ -87,10 +56,11 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     generalBox->addLayout(sizeGrid);
     generalBox->addStretch();
 
-    auto* border = Group(tr("Border:"), "fraBorder", this);
-    auto* borderColours = Group(tr("Colors:"), "fraBorderColors", border);
-    m_syncTopLeft = Box(tr("S&ync Top and Left Border Colors"), "Check1", borderColours);
-    m_syncRightBottom = Box(tr("Sync Right and Bottom Border &Colors"), "Check2", borderColours);
+    auto* border = NamedGroup(tr("Border:"), "fraBorder", this);
+    auto* borderColours = NamedGroup(tr("Colors:"), "fraBorderColors", border);
+    m_syncTopLeft = NamedCheckBox(tr("S&ync Top and Left Border Colors"), "Check1", borderColours);
+    m_syncRightBottom =
+        NamedCheckBox(tr("Sync Right and Bottom Border &Colors"), "Check2", borderColours);
     auto* borderGrid = new QGridLayout;
     for (int i = 2; i < ButtonStyleForm::ColourCount; ++i) {
         addColour(borderColours, borderGrid, i - 2, i);
@@ -101,7 +71,7 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     borderColourBox->addWidget(m_syncRightBottom);
     borderColourBox->addLayout(borderGrid);
 
-    m_noBorder = Box(tr("&No Border"), "nbchk", border);
+    m_noBorder = NamedCheckBox(tr("&No Border"), "nbchk", border);
     auto* thicknessGrid = new QGridLayout;
     m_thickness = SizeField(border, thicknessGrid, 0, tr("Border Thic&kness:"), "Label18", "txtBT",
                             tr("pixels"), "Label22");
@@ -115,15 +85,7 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     m_font = new FontGroup(m_form, tr("Font:"), "chkbttnfntUL", "chkbttnfntIT", this);
     m_font->setObjectName("fraFont");
 
-    auto* restore = PushButton(tr("&Restore Defaults"), "cmdrestdef", this);
-    auto* ok = PushButton(tr("OK"), "Command8", this);
-    auto* cancel = PushButton(tr("Cancel"), "Command9", this);
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(restore);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = ButtonRow([this] { m_form.RestoreDefaults(); });
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(general, 0, 0);
@@ -148,16 +110,9 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
             [this](const QString& text) { m_form.SetHeightText(FromQt(text)); });
     connect(m_thickness, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetThicknessText(FromQt(text)); });
-    connect(ok, &QPushButton::clicked, this, [this] { m_form.Ok(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { m_form.Cancel(); });
-    connect(restore, &QPushButton::clicked, this, [this] { m_form.RestoreDefaults(); });
 
     m_form.SetChangedCallback([this] { Refresh(); });
     Refresh();
-}
-
-ButtonStyleWindow::~ButtonStyleWindow() {
-    m_form.SetChangedCallback(nullptr);
 }
 
 FilteredLineEdit* ButtonStyleWindow::SizeField(QWidget* parent, QGridLayout* grid, int row,
@@ -183,24 +138,6 @@ FilteredLineEdit* ButtonStyleWindow::SizeField(QWidget* parent, QGridLayout* gri
     return field;
 }
 
-void ButtonStyleWindow::reject() {
-    if (m_form.visible()) {
-        m_form.CloseBox();
-    } else {
-        QDialog::reject();
-    }
-}
-
-void ButtonStyleWindow::closeEvent(QCloseEvent* event) {
-    // Only the program's own unload hides the form model first; any other close is refused.
-    if (m_form.visible()) {
-        event->ignore();
-        m_form.CloseBox();
-    } else {
-        QDialog::closeEvent(event);
-    }
-}
-
 void ButtonStyleWindow::Refresh() {
     for (int i = 0; i < ButtonStyleForm::ColourCount; ++i) {
         const ColourField& field = m_form.txtclr(i);
@@ -219,15 +156,7 @@ void ButtonStyleWindow::Refresh() {
     }
     m_font->Show(m_form.chkbttnfntUL(), m_form.chkbttnfntIT());
 
-    if (m_form.visible() && !isVisible()) {
-        show();
-        raise();
-        activateWindow();
-    } else if (!m_form.visible() && isVisible()) {
-        hide();
-    }
-    ServeFocusRequest(this, m_form.focus());
-    m_form.ClearFocusRequest();
+    FollowForm();
 }
 
 } // namespace pickwell

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/ColourTrio.h"
-
-#include <QDialog>
+#include "ui/StyleWindowView.h"
 
 #include <utility>
 #include <vector>
@@ -16,18 +14,11 @@ class ButtonStyleForm;
 class FilteredLineEdit;
 class FontGroup;
 
-// The Button Style Options window over its form model. Like the menu style window it lives
-// for the whole run and shows or hides itself as the form model says, without a modal loop.
-class ButtonStyleWindow : public QDialog {
+// The Button Style Options window over its form model: colours, border, font and size of
+// the standard button.
+class ButtonStyleWindow : public StyleWindowView {
 public:
     explicit ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner = nullptr);
-    ~ButtonStyleWindow() override;
-
-    // Escape is the close box.
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // A size field with its caption before it and its unit after it, in one grid row.

@@ -2,6 +2,7 @@
 
 #include "codegen/CodeWindowForm.h"
 #include "ui/ViewSync.h"
+#include "ui/Widgets.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -14,13 +15,6 @@
 
 namespace pickwell {
 namespace {
-
-QPushButton* PushButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(WithoutMnemonic(caption));
-    return button;
-}
 
 // The texts name HTML tags, which a label would otherwise take for markup.
 QLabel* PlainLabel(const QString& text, const QString& name, QWidget* parent) {
@@ -58,7 +52,7 @@ CodeFrameParts CodeFrame(QWidget* parent, const QString& title, const QString& f
     frame->setObjectName(frameName);
     QLabel* label = PlainLabel(instruction, instructionName, frame);
     QPlainTextEdit* pane = CodePane(paneName, WithoutMnemonic(title), frame);
-    QPushButton* copy = PushButton(copyCaption, copyName, frame);
+    QPushButton* copy = NamedButton(copyCaption, copyName, frame);
     auto* copyRow = new QHBoxLayout;
     copyRow->addStretch();
     copyRow->addWidget(copy);
@@ -106,8 +100,8 @@ CodeWindow::CodeWindow(CodeWindowForm& form, QWidget* owner)
            "occurence of the Javascript Function Code in the \"Head\" section of your page."),
         "lblNote", this);
 
-    auto* save = PushButton(tr("&Save to File"), "cmdsave", this);
-    auto* done = PushButton(tr("Done"), "cmddone", this);
+    auto* save = NamedButton(tr("&Save to File"), "cmdsave", this);
+    auto* done = NamedButton(tr("Done"), "cmddone", this);
     done->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

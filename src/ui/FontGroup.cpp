@@ -3,6 +3,7 @@
 #include "style/StyleWindow.h"
 #include "ui/FilteredLineEdit.h"
 #include "ui/ViewSync.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,25 +14,6 @@
 #include <QSlider>
 
 namespace pickwell {
-namespace {
-
-QLabel* CaptionFor(QWidget* control, const QString& caption, const QString& name, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setBuddy(control);
-    control->setAccessibleName(WithoutMnemonic(caption));
-    return label;
-}
-
-QCheckBox* Box(const QString& caption, const QString& name, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setAccessibleName(WithoutMnemonic(caption));
-    return box;
-}
-
-} // namespace
-
 FontGroup::FontGroup(StyleWindow& form, const QString& title, const QString& underlineName,
                      const QString& italicName, QWidget* parent)
     : QGroupBox(title, parent)
@@ -40,8 +22,8 @@ FontGroup::FontGroup(StyleWindow& form, const QString& title, const QString& und
     , m_size(new QComboBox(this))
     , m_weight(new QSlider(Qt::Horizontal, this))
     , m_weightValue(new QLabel(this))
-    , m_underline(Box(tr("&Underlined"), underlineName, this))
-    , m_italic(Box(tr("&Italics"), italicName, this)) {
+    , m_underline(NamedCheckBox(tr("&Underlined"), underlineName, this))
+    , m_italic(NamedCheckBox(tr("&Italics"), italicName, this)) {
     m_font->setObjectName("combofont");
     // Measuring two thousand font names for the width would slow every filling down.
     m_font->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -5,6 +5,7 @@
 #include "ui/FilteredLineEdit.h"
 #include "ui/LinkLineEdit.h"
 #include "ui/ViewSync.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,17 +19,6 @@
 namespace pickwell {
 namespace {
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QCheckBox* CheckBox(const QString& caption, const char* name, QWidget* parent) {
-    auto* box = Named(new QCheckBox(caption, parent), name);
-    box->setAccessibleName(WithoutMnemonic(caption));
-    return box;
-}
-
 int Ticked(bool checked) {
     return checked ? 1 : 0;
 }
@@ -38,31 +28,27 @@ int Ticked(bool checked) {
 ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     : QGroupBox(tr("Item Properties:"), parent)
     , m_form(form)
-    , m_itemtextlbl(Named(new QLabel(tr("&Item Text:"), this), "itemtextlbl"))
-    , m_itemtexttext(Named(new QLineEdit(this), "itemtexttext"))
-    , m_linklbl(Named(new QLabel(tr("&Link URL:"), this), "linklbl"))
-    , m_linktext(Named(new LinkLineEdit(this), "linktext"))
-    , m_notlinkchk(CheckBox(tr("&Not linked"), "notlinkchk", this))
-    , m_grheadchk(CheckBox(tr("&Group heading"), "grheadchk", this))
-    , m_chksel(CheckBox(tr("&Default selected"), "chksel", this))
-    , m_chkdefitmclr(CheckBox(tr("Default &Color"), "chkdefitmclr", this))
-    , m_additemcmd(Named(new QPushButton(tr("&Add"), this), "additemcmd"))
-    , m_cmdup(Named(new QPushButton(tr("&Update"), this), "cmdup")) {
-    m_itemtextlbl->setBuddy(m_itemtexttext);
-    m_itemtexttext->setAccessibleName(tr("Item Text:"));
-    m_linklbl->setBuddy(m_linktext);
-    m_linktext->setAccessibleName(tr("Link URL:"));
+    , m_itemtexttext(new QLineEdit(this))
+    , m_linktext(new LinkLineEdit(this))
+    , m_notlinkchk(NamedCheckBox(tr("&Not linked"), "notlinkchk", this))
+    , m_grheadchk(NamedCheckBox(tr("&Group heading"), "grheadchk", this))
+    , m_chksel(NamedCheckBox(tr("&Default selected"), "chksel", this))
+    , m_chkdefitmclr(NamedCheckBox(tr("Default &Color"), "chkdefitmclr", this))
+    , m_additemcmd(NamedButton(tr("&Add"), "additemcmd", this))
+    , m_cmdup(NamedButton(tr("&Update"), "cmdup", this)) {
+    m_itemtexttext->setObjectName("itemtexttext");
+    QLabel* itemtextlbl = CaptionFor(m_itemtexttext, tr("&Item Text:"), "itemtextlbl", this);
+    m_linktext->setObjectName("linktext");
     m_linktext->setPlaceholderText(tr("https://"));
-    m_additemcmd->setAccessibleName(tr("Add"));
-    m_cmdup->setAccessibleName(tr("Update"));
+    m_linklbl = CaptionFor(m_linktext, tr("&Link URL:"), "linklbl", this);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(m_itemtextlbl, 0, 0);
+    fields->addWidget(itemtextlbl, 0, 0);
     fields->addWidget(m_itemtexttext, 0, 1);
     fields->addWidget(m_linklbl, 1, 0);
     fields->addWidget(m_linktext, 1, 1);
 
-    auto* advanced = Named(new QGroupBox(tr("Advanced Item Options:"), this), "fraadvanced");
+    auto* advanced = NamedGroup(tr("Advanced Item Options:"), "fraadvanced", this);
     auto* options = new QGridLayout(advanced);
     options->addWidget(m_notlinkchk, 0, 0);
     options->addWidget(m_grheadchk, 0, 1);

@@ -28,9 +28,7 @@ public:
 
 private:
     MainForm& m_form;
-    QLabel* m_itemtextlbl;
     QLineEdit* m_itemtexttext;
-    QLabel* m_linklbl;
     LinkLineEdit* m_linktext;
     QCheckBox* m_notlinkchk;
     QCheckBox* m_grheadchk;
@@ -39,6 +37,7 @@ private:
     std::array<std::unique_ptr<ColourTrio>, 2> m_colours;
     QPushButton* m_additemcmd;
     QPushButton* m_cmdup;
+    QLabel* m_linklbl;
 };
 
 } // namespace pickwell

@@ -4,9 +4,9 @@
 #include "ui/FilteredLineEdit.h"
 #include "ui/FontGroup.h"
 #include "ui/ViewSync.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,44 +17,13 @@
 #include <array>
 
 namespace pickwell {
-namespace {
-
-QCheckBox* Box(const QString& caption, const QString& name, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setAccessibleName(WithoutMnemonic(caption));
-    return box;
-}
-
-QPushButton* PushButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(WithoutMnemonic(caption));
-    return button;
-}
-
-QLabel* Label(const QString& text, const QString& name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-} // namespace
-
 MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
-    : QDialog(owner)
+    : StyleWindowView(form, owner, "frmAdvMnuOp", tr("Menu Style Options"))
     , m_form(form) {
-    setObjectName("frmAdvMnuOp");
-    setWindowTitle(tr("Menu Style Options"));
-    setWindowModality(Qt::ApplicationModal);
-
     auto* colours = new QGroupBox(tr("Color Options:"), this);
     colours->setObjectName("fraColors");
     auto* colourGrid = new QGridLayout;
-    const ColourTrio::Handlers handlers{
-        [this](int index, const std::string& text) { m_form.SetColourText(index, text); },
-        [this](int index) { m_form.ColourLostFocus(index); },
-        [this](int index) { m_form.PickColour(index); }};
+    const ColourTrio::Handlers handlers = ColourHandlers();
     const std::array<QString, MenuStyleForm::ColourCount> captions{tr("&Text:"),
                                                                    tr("&Background:")};
     for (int i = 0; i < MenuStyleForm::ColourCount; ++i) {
@@ -62,7 +31,7 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
                                "lbldesc" + QString::number(i), handlers);
     }
     colourGrid->setColumnStretch(4, 1);
-    m_systemColors = Box(tr("Use &Default System Menu Colors"), "chkmnusysclr", colours);
+    m_systemColors = NamedCheckBox(tr("Use &Default System Menu Colors"), "chkmnusysclr", colours);
     auto* colourBox = new QVBoxLayout(colours);
     colourBox->addLayout(colourGrid);
     colourBox->addWidget(m_systemColors);
@@ -72,8 +41,9 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
 
     auto* dimensions = new QGroupBox(tr("Dimensions:"), this);
     dimensions->setObjectName("fraDimensions");
-    m_constrainWidth = Box(tr("Determine width by font si&ze"), "chkconstmnuwdth", dimensions);
-    m_widthLabel = Label(tr("&Width:"), "Label17", dimensions);
+    m_constrainWidth =
+        NamedCheckBox(tr("Determine width by font si&ze"), "chkconstmnuwdth", dimensions);
+    m_widthLabel = NamedLabel(tr("&Width:"), "Label17", dimensions);
     m_width = new FilteredLineEdit(dimensions);
     m_width->setObjectName("txtMW");
     m_width->setAccessibleName(WithoutMnemonic(m_widthLabel->text()));
@@ -81,7 +51,7 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     m_width->SetMaxTyped(static_cast<int>(MenuStyleForm::WidthMaxLength));
     m_width->setMaximumWidth(m_width->fontMetrics().horizontalAdvance("000000") + 16);
     m_widthLabel->setBuddy(m_width);
-    m_pixels = Label(tr("Pixels"), "Label20", dimensions);
+    m_pixels = NamedLabel(tr("Pixels"), "Label20", dimensions);
     auto* widthRow = new QHBoxLayout;
     widthRow->addWidget(m_widthLabel);
     widthRow->addWidget(m_width);
@@ -91,15 +61,7 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     dimensionBox->addWidget(m_constrainWidth);
     dimensionBox->addLayout(widthRow);
 
-    auto* restore = PushButton(tr("&Restore Defaults"), "cmdrestdef", this);
-    auto* ok = PushButton(tr("OK"), "Command8", this);
-    auto* cancel = PushButton(tr("Cancel"), "Command9", this);
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(restore);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = ButtonRow([this] { m_form.RestoreDefaults(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(colours);
@@ -114,34 +76,9 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
             [this](bool checked) { m_form.SetConstrainWidth(checked ? 1 : 0); });
     connect(m_width, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetWidthText(FromQt(text)); });
-    connect(ok, &QPushButton::clicked, this, [this] { m_form.Ok(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { m_form.Cancel(); });
-    connect(restore, &QPushButton::clicked, this, [this] { m_form.RestoreDefaults(); });
 
     m_form.SetChangedCallback([this] { Refresh(); });
     Refresh();
-}
-
-MenuStyleWindow::~MenuStyleWindow() {
-    m_form.SetChangedCallback(nullptr);
-}
-
-void MenuStyleWindow::reject() {
-    if (m_form.visible()) {
-        m_form.CloseBox();
-    } else {
-        QDialog::reject();
-    }
-}
-
-void MenuStyleWindow::closeEvent(QCloseEvent* event) {
-    // Only the program's own unload hides the form model first; any other close is refused.
-    if (m_form.visible()) {
-        event->ignore();
-        m_form.CloseBox();
-    } else {
-        QDialog::closeEvent(event);
-    }
 }
 
 void MenuStyleWindow::Refresh() {
@@ -156,15 +93,7 @@ void MenuStyleWindow::Refresh() {
     m_widthLabel->setEnabled(m_form.txtMW().enabled);
     m_pixels->setEnabled(m_form.txtMW().enabled);
 
-    if (m_form.visible() && !isVisible()) {
-        show();
-        raise();
-        activateWindow();
-    } else if (!m_form.visible() && isVisible()) {
-        hide();
-    }
-    ServeFocusRequest(this, m_form.focus());
-    m_form.ClearFocusRequest();
+    FollowForm();
 }
 
 } // namespace pickwell

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/ColourTrio.h"
-
-#include <QDialog>
+#include "ui/StyleWindowView.h"
 
 #include <vector>
 
@@ -15,19 +13,10 @@ class FilteredLineEdit;
 class FontGroup;
 class MenuStyleForm;
 
-// The Menu Style Options window over its form model. It stays alive for the whole run and
-// shows or hides itself as the form model says; it never runs a modal loop of its own, since
-// the form model's Show returns at once.
-class MenuStyleWindow : public QDialog {
+// The Menu Style Options window over its form model: colours, font and width of the list.
+class MenuStyleWindow : public StyleWindowView {
 public:
     explicit MenuStyleWindow(MenuStyleForm& form, QWidget* owner = nullptr);
-    ~MenuStyleWindow() override;
-
-    // Escape is the close box.
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Refresh();

@@ -2,6 +2,7 @@
 
 #include "style/NoticeForm.h"
 #include "ui/ViewSync.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -11,17 +12,6 @@
 #include <QVBoxLayout>
 
 namespace pickwell {
-namespace {
-
-QPushButton* PushButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(WithoutMnemonic(caption));
-    return button;
-}
-
-} // namespace
-
 NoticeWindow::NoticeWindow(NoticeForm& notice, QWidget* owner)
     : QDialog(owner)
     , m_notice(notice)
@@ -67,15 +57,15 @@ NoticeWindow::NoticeWindow(NoticeForm& notice, QWidget* owner)
     connect(m_showAgain, &QCheckBox::clicked, this,
             [this](bool checked) { m_notice.SetShowAgain(checked ? 1 : 0); });
     if (notice.asksYesNo()) {
-        auto* yes = PushButton(tr("&Yes"), "Command1", this);
-        auto* no = PushButton(tr("&No"), "Command2", this);
+        auto* yes = NamedButton(tr("&Yes"), "Command1", this);
+        auto* no = NamedButton(tr("&No"), "Command2", this);
         yes->setDefault(true);
         buttons->addWidget(yes);
         buttons->addWidget(no);
         connect(yes, &QPushButton::clicked, this, [this] { m_notice.Yes(); });
         connect(no, &QPushButton::clicked, this, [this] { m_notice.No(); });
     } else {
-        auto* ok = PushButton(tr("OK"), "Command1", this);
+        auto* ok = NamedButton(tr("OK"), "Command1", this);
         ok->setDefault(true);
         buttons->addWidget(ok);
         connect(ok, &QPushButton::clicked, this, [this] { m_notice.Ok(); });

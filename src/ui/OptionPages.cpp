@@ -2,6 +2,7 @@
 
 #include "model/MainForm.h"
 #include "ui/ViewSync.h"
+#include "ui/Widgets.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -23,12 +24,9 @@ constexpr int ButtonPage = 1;
 QLineEdit* AddField(QGridLayout* grid, int row, const QString& caption, const char* labelName,
                     const char* fieldName, QLabel** label) {
     auto* parent = grid->parentWidget();
-    *label = new QLabel(caption, parent);
-    (*label)->setObjectName(QString::fromLatin1(labelName));
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(fieldName));
-    field->setAccessibleName(WithoutMnemonic(caption));
-    (*label)->setBuddy(field);
+    *label = CaptionFor(field, caption, QString::fromLatin1(labelName), parent);
     grid->addWidget(*label, row, 0);
     grid->addWidget(field, row, 1);
     return field;
@@ -37,15 +35,12 @@ QLineEdit* AddField(QGridLayout* grid, int row, const QString& caption, const ch
 QComboBox* AddList(QGridLayout* grid, int row, const QString& caption, const char* labelName,
                    const char* listName, const auto& texts, QLabel** label) {
     auto* parent = grid->parentWidget();
-    *label = new QLabel(caption, parent);
-    (*label)->setObjectName(QString::fromLatin1(labelName));
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(listName));
-    list->setAccessibleName(WithoutMnemonic(caption));
     for (const char* text : texts) {
         list->addItem(QString::fromLatin1(text));
     }
-    (*label)->setBuddy(list);
+    *label = CaptionFor(list, caption, QString::fromLatin1(labelName), parent);
     grid->addWidget(*label, row, 0);
     grid->addWidget(list, row, 1);
     return list;
@@ -57,13 +52,6 @@ QRadioButton* Option(const QString& caption, const QString& name, QButtonGroup* 
     option->setAccessibleName(WithoutMnemonic(caption));
     group->addButton(option, id);
     return option;
-}
-
-QPushButton* StyleButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(WithoutMnemonic(caption));
-    return button;
 }
 
 void ShowOption(QLineEdit* field, QLabel* label, const std::string& text, bool enabled) {
@@ -91,8 +79,7 @@ QWidget* OptionPages::BuildMenuPage() {
     auto* grid = new QGridLayout(page);
     QLabel* label1 = nullptr;
     m_txtmnm = AddField(grid, 0, tr("&Menu Name:"), "Label1", "txtmnm", &label1);
-    auto* label2 = new QLabel(tr("(Must be unique for each menu on page.)"), page);
-    label2->setObjectName(QStringLiteral("Label2"));
+    auto* label2 = NamedLabel(tr("(Must be unique for each menu on page.)"), "Label2", page);
     grid->addWidget(label2, 1, 1);
 
     auto* behaviour = new QButtonGroup(page);
@@ -108,7 +95,7 @@ QWidget* OptionPages::BuildMenuPage() {
                             TargetTexts, &targetlbl);
     m_txtfrm = AddField(grid, 6, tr("F&rame Name:"), "lblfrm", "txtfrm", &m_lblfrm);
 
-    auto* cmdAdvMnu = StyleButton(tr("Menu &Style"), "cmdAdvMnu", page);
+    auto* cmdAdvMnu = NamedButton(tr("Menu &Style"), "cmdAdvMnu", page);
     grid->addWidget(cmdAdvMnu, 7, 1, Qt::AlignRight);
     grid->setRowStretch(8, 1);
     grid->setColumnStretch(1, 1);
@@ -145,7 +132,7 @@ QWidget* OptionPages::BuildButtonPage() {
     layout->addLayout(standard);
     m_buttontxttxt =
         AddField(standard, 0, tr("&Text:"), "buttontxtlbl", "buttontxttxt", &m_buttontxtlbl);
-    m_cmdBttnAdv = StyleButton(tr("Button &Style"), "cmdBttnAdv", page);
+    m_cmdBttnAdv = NamedButton(tr("Button &Style"), "cmdBttnAdv", page);
     standard->addWidget(m_cmdBttnAdv, 0, 2);
 
     auto* graphic = new QGridLayout;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/ColourTrio.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QHBoxLayout;
+
+namespace pickwell {
+
+class StyleWindow;
+
+// What the two style windows' views share. They live for the whole run and show or hide
+// themselves as their form model says, without a modal loop of their own (the form model's
+// Show returns at once); the close box and Escape are the form's close box while it is
+// showing, and the program's own unload is let through.
+class StyleWindowView : public QDialog {
+public:
+    // Escape is the close box.
+    void reject() override;
+
+protected:
+    StyleWindowView(StyleWindow& form, QWidget* owner, const QString& name, const QString& title);
+    ~StyleWindowView() override;
+
+    void closeEvent(QCloseEvent* event) override;
+
+    ColourTrio::Handlers ColourHandlers();
+    // "Restore Defaults" on the left, "OK" (the default) and "Cancel" on the right.
+    QHBoxLayout* ButtonRow(std::function<void()> restoreDefaults);
+    // Shows or hides the window as the form says and serves its focus request; the end of
+    // every refresh.
+    void FollowForm();
+
+private:
+    StyleWindow& m_form;
+};
+
+} // namespace pickwell
