@@ -55,13 +55,21 @@ protected:
     Outcome Pickwell(const std::vector<std::string>& arguments,
                      const std::string& environment = "") const {
         const fs::path home = m_folder / "home";
-        std::string command = "env " + environment + " HOME=" + Quoted(home.string()) +
-                              " XDG_CONFIG_HOME=" + Quoted((home / ".config").string()) + " " +
-                              Quoted(PICKWELL_EXECUTABLE);
+        // No literal + string here: GCC 12 takes that for an overlapping copy and warns.
+        std::vector<std::string> pieces{
+            "env", environment, std::string("HOME=") + Quoted(home.string()),
+            std::string("XDG_CONFIG_HOME=") + Quoted((home / ".config").string()),
+            Quoted(PICKWELL_EXECUTABLE)};
         for (const std::string& argument : arguments) {
-            command += " " + Quoted(argument);
+            pieces.push_back(Quoted(argument));
         }
-        command += " >" + Quoted(Path("stdout").string()) + " 2>" + Quoted(Path("stderr").string());
+        pieces.push_back(std::string(">") + Quoted(Path("stdout").string()));
+        pieces.push_back(std::string("2>") + Quoted(Path("stderr").string()));
+        std::string command;
+        for (const std::string& piece : pieces) {
+            command += piece;
+            command += ' ';
+        }
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(Path("stdout")),
                 ReadBytes(Path("stderr"))};
@@ -82,7 +90,7 @@ std::string Utf8ToLatin(std::string text) {
     // The shop project's only character outside ASCII.
     const std::string eAcute = "\xC3\xA9";
     for (auto at = text.find(eAcute); at != std::string::npos; at = text.find(eAcute, at)) {
-        text.replace(at, eAcute.size(), "\xE9");
+        text.replace(at, eAcute.size(), 1, '\xE9');
     }
     return text;
 }

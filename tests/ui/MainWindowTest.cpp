@@ -124,7 +124,8 @@ TEST_F(MainWindowTest, ARightClickOnARowMakesItCurrentAndOpensTheListMenu) {
     window.show();
     QTreeView* list = List();
     const QPoint onFirst = list->visualRect(list->model()->index(0, 0)).center();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, onFirst, list->viewport()->mapToGlobal(onFirst));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, onFirst,
+                            list->viewport()->mapToGlobal(onFirst));
     QApplication::sendEvent(list->viewport(), &click);
     auto* popup = Find<QMenu>("mnuListPop");
     EXPECT_TRUE(popup->isVisible());
@@ -164,12 +165,15 @@ TEST_F(MainWindowTest, AFailedCheckFocusesTheFieldToFixOnItsPage) {
 }
 
 TEST_F(MainWindowTest, EachToolbarButtonRunsItsMenuEntry) {
-    const std::pair<const char*, const char*> pairs[] = {
-        {"newproj", "mnuFileNew"},          {"loadproj", "mnuFileLoad"},
-        {"saveproj", "mnuFileSaveProj"},    {"savecodeclip", "mnuFileCopy"},
-        {"savecodefile", "mnuFileCodeFile"}, {"preview", "mnuPrevBr"},
-        {"help", "mnuHlpCont"},             {"wthis", "mnuHelpCtx"},
-        {"about", "mnuHlpAb"}};
+    const std::pair<const char*, const char*> pairs[] = {{"newproj", "mnuFileNew"},
+                                                         {"loadproj", "mnuFileLoad"},
+                                                         {"saveproj", "mnuFileSaveProj"},
+                                                         {"savecodeclip", "mnuFileCopy"},
+                                                         {"savecodefile", "mnuFileCodeFile"},
+                                                         {"preview", "mnuPrevBr"},
+                                                         {"help", "mnuHlpCont"},
+                                                         {"wthis", "mnuHelpCtx"},
+                                                         {"about", "mnuHlpAb"}};
     auto* toolbar = Find<QToolBar>("Toolbar1");
     for (const auto& [key, entry] : pairs) {
         EXPECT_EQ(Find<QToolButton>(key), toolbar->widgetForAction(Find<QAction>(entry))) << key;
@@ -236,6 +240,20 @@ TEST_F(MainWindowTest, TheWindowNeverGetsSmallerThanItsStartUpSize) {
     QApplication::sendPostedEvents();
     EXPECT_EQ(editorSize, editor->size());
     EXPECT_EQ(listSize + QSize(300, 200), List()->size());
+}
+
+TEST_F(MainWindowTest, ColourFieldsLimitWhatIsTypedButShowAllTheProgramSets) {
+    Find<QCheckBox>("chkdefitmclr")->click();
+    auto* field = Find<QLineEdit>("txtclr0");
+    ASSERT_TRUE(field->isEnabled());
+    field->setCursorPosition(7);
+    QTest::keyClicks(field, "A");
+    EXPECT_EQ("#FFFFFF", field->text()) << "an eighth character is not typed";
+    QTest::keyClicks(field, "g");
+    EXPECT_EQ("#FFFFFF", field->text());
+
+    session.mainForm().SetColourText(0, "#12345678");
+    EXPECT_EQ("#12345678", field->text());
 }
 
 } // namespace

@@ -10,13 +10,15 @@ namespace pickwell {
 
 namespace {
 
-// The last used folder is stored as the last project file's full path.
+// The last used folder is stored as the last project file's full path, which may be gone
+// while its folder is not.
 QString StartFolder(const std::string& initialFolder) {
     const QFileInfo start(QString::fromStdString(initialFolder));
     if (start.isDir()) {
         return start.absoluteFilePath();
     }
-    return start.exists() ? start.absolutePath() : QDir::homePath();
+    const QString folder = start.absolutePath();
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 // "*.pkw" -> "pkw"; a pattern without a plain extension gives none.

@@ -57,7 +57,7 @@ TEST(ValidateForCode, GraphicAddressIsNeededOnlyWhenTheButtonIsWrittenThenAMenuN
 TEST(ValidateForCode, BlankFrameNameAndAddressCountAsGiven) {
     MenuProject project;
     project.menuOptions.target = TargetDifferentFrame;
-    project.menuOptions.frameName = " ";
+    project.menuOptions.frameName = std::string(1, ' ');
     project.buttonOptions.buttonType = 1;
     project.buttonOptions.graphicUrl = "  ";
     EXPECT_TRUE(ValidateForCode(project).passed());
