@@ -1,16 +1,8 @@
 #include "app/Session.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtColorDialog.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtPrompt.h"
-#include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/QtShell.h"
-#include "platform/qt/QtTempFolder.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"
-#include "ui/QtCodeWindowDialog.h"
-#include "ui/QtNoticeDialog.h"
+#include "ui/QtDesktop.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -52,19 +44,8 @@ void BM_StartUpToShownMainWindow(benchmark::State& state) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     ManyFonts fonts(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        QtPrompt prompt;
-        QtColorDialog colorDialog;
-        QtSettingsStore settings;
-        QtFileDialogs fileDialogs;
-        QtClipboard clipboard;
-        QtShell shell;
-        QtTempFolder tempFolder;
-        QtNoticeDialog notices;
-        QtCodeWindowDialog codeWindow;
-        PlatformServices services{prompt,    colorDialog, settings,   fonts,   fileDialogs,
-                                  clipboard, shell,       tempFolder, notices, codeWindow,
-                                  "/usr/bin/"};
-        Session session(services);
+        QtDesktop desktop("/usr/bin/", &fonts);
+        Session session(desktop.services);
         MainWindow window(session);
         MenuStyleWindow menuStyle(session.menuStyle(), &window);
         ButtonStyleWindow buttonStyle(session.buttonStyle(), &window);

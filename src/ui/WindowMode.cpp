@@ -1,19 +1,10 @@
 #include "ui/WindowMode.h"
 
 #include "app/Session.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtColorDialog.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtFontList.h"
-#include "platform/qt/QtPrompt.h"
-#include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/QtShell.h"
-#include "platform/qt/QtTempFolder.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"
-#include "ui/QtCodeWindowDialog.h"
-#include "ui/QtNoticeDialog.h"
+#include "ui/QtDesktop.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,19 +59,8 @@ int RunWindowMode(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Pickwell"));
     QApplication::setOrganizationName(QStringLiteral("Brackenfield"));
 
-    QtPrompt prompt;
-    QtColorDialog colorDialog;
-    QtSettingsStore settings;
-    QtFontList fonts;
-    QtFileDialogs fileDialogs;
-    QtClipboard clipboard;
-    QtShell shell;
-    QtTempFolder tempFolder;
-    QtNoticeDialog notices;
-    QtCodeWindowDialog codeWindow;
-    PlatformServices services{prompt, colorDialog, settings, fonts,      fileDialogs,    clipboard,
-                              shell,  tempFolder,  notices,  codeWindow, ProgramFolder()};
-    Session session(services);
+    QtDesktop desktop(ProgramFolder());
+    Session session(desktop.services);
 
     MainWindow window(session);
     MenuStyleWindow menuStyle(session.menuStyle(), &window);

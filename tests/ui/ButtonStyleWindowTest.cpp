@@ -1,6 +1,7 @@
 #include "ui/ButtonStyleWindow.h"
 
 #include "Desktop.h"
+#include "FindChild.h"
 #include "app/Session.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 
 namespace pickwell {
 namespace {
@@ -24,10 +24,7 @@ protected:
     }
 
     template <class Widget> Widget* Find(const char* name) {
-        if (auto* widget = window.findChild<Widget*>(name)) {
-            return widget;
-        }
-        throw std::runtime_error(std::string("no widget ") + name);
+        return FindChild<Widget>(window, name);
     }
     void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
     void Retype(const char* name, const char* keys) {

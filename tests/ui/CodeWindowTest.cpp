@@ -1,6 +1,7 @@
 #include "ui/CodeWindow.h"
 
 #include "Desktop.h"
+#include "FindChild.h"
 #include "codegen/CodeWindowForm.h"
 #include "ui/QtCodeWindowDialog.h"
 
@@ -13,17 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 
 namespace pickwell {
 namespace {
-
-template <class Widget> Widget* Find(QWidget& window, const char* name) {
-    if (auto* widget = window.findChild<Widget*>(name)) {
-        return widget;
-    }
-    throw std::runtime_error(std::string("no widget ") + name);
-}
 
 class CodeWindowTest : public ::testing::Test {
 protected:
@@ -42,15 +35,15 @@ TEST_F(CodeWindowTest, EachCopyButtonCopiesOnlyItsOwnPane) {
     window.show();
     EXPECT_EQ("Form3", window.objectName());
     EXPECT_EQ("Generated Menu Code", window.windowTitle());
-    EXPECT_EQ("function go() {\n}", Find<QPlainTextEdit>(window, "Text1")->toPlainText());
+    EXPECT_EQ("function go() {\n}", FindChild<QPlainTextEdit>(window, "Text1")->toPlainText());
     desktop.prompt.Expect("Code Copied");
     desktop.prompt.Expect("Code Copied");
 
-    Find<QPushButton>(window, "cmdcopy1")->click();
-    auto* html = Find<QPlainTextEdit>(window, "Text2");
+    FindChild<QPushButton>(window, "cmdcopy1")->click();
+    auto* html = FindChild<QPlainTextEdit>(window, "Text2");
     html->moveCursor(QTextCursor::End);
     QTest::keyClicks(html, "<p>");
-    Find<QPushButton>(window, "cmdcopy2")->click();
+    FindChild<QPushButton>(window, "cmdcopy2")->click();
 
     EXPECT_EQ((std::vector<std::string>{"function go() {\r\n}", "<form></form><p>"}),
               desktop.clipboard.texts);
@@ -61,14 +54,14 @@ TEST_F(CodeWindowTest, SaveToFileRunsTheCommandAndStaysOpen) {
     CodeWindowForm form = MakeForm();
     CodeWindow window(form);
     window.show();
-    Find<QPushButton>(window, "cmdsave")->click();
+    FindChild<QPushButton>(window, "cmdsave")->click();
     EXPECT_EQ(1, saves);
     EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(CodeWindowTest, DoneCloseBoxAndEscapeFinishIt) {
     const std::vector<std::function<void(CodeWindow&)>> closes{
-        [](CodeWindow& window) { Find<QPushButton>(window, "cmddone")->click(); },
+        [](CodeWindow& window) { FindChild<QPushButton>(window, "cmddone")->click(); },
         [](CodeWindow& window) { window.close(); },
         [](CodeWindow& window) { QTest::keyClick(&window, Qt::Key_Escape); }};
     for (const auto& close : closes) {
@@ -90,7 +83,7 @@ TEST_F(CodeWindowTest, QtCodeWindowDialogShowsTheWindowUntilDone) {
             form.Done();
             return;
         }
-        Find<QPushButton>(*modal, "cmddone")->click();
+        FindChild<QPushButton>(*modal, "cmddone")->click();
     });
 
     QtCodeWindowDialog().ShowModal(form);

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "Desktop.h"
+#include "FindChild.h"
 #include "app/Session.h"
 #include "ui/ItemTableModel.h"
 
@@ -29,9 +30,7 @@ protected:
     MainWindowTest() { session.StartUp(""); }
 
     template <typename Widget = QWidget> Widget* Find(const char* name) {
-        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(nullptr, widget) << name;
-        return widget;
+        return FindChild<Widget>(window, name);
     }
     QTreeView* List() { return Find<QTreeView>("lv"); }
     QString Cell(int row, int column) {

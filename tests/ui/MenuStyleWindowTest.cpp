@@ -1,6 +1,7 @@
 #include "ui/MenuStyleWindow.h"
 
 #include "Desktop.h"
+#include "FindChild.h"
 #include "app/Session.h"
 
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 
 namespace pickwell {
 namespace {
@@ -28,10 +28,7 @@ protected:
     }
 
     template <class Widget> Widget* Find(const char* name) {
-        if (auto* widget = window.findChild<Widget*>(name)) {
-            return widget;
-        }
-        throw std::runtime_error(std::string("no widget ") + name);
+        return FindChild<Widget>(window, name);
     }
     static void Retype(QLineEdit* field, const char* keys) {
         field->selectAll();

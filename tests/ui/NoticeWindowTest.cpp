@@ -1,6 +1,7 @@
 #include "ui/NoticeWindow.h"
 
 #include "FakeSettingsStore.h"
+#include "FindChild.h"
 #include "style/NoticeForm.h"
 #include "ui/QtNoticeDialog.h"
 
@@ -14,17 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 
 namespace pickwell {
 namespace {
-
-template <class Widget> Widget* Find(QWidget& window, const char* name) {
-    if (auto* widget = window.findChild<Widget*>(name)) {
-        return widget;
-    }
-    throw std::runtime_error(std::string("no widget ") + name);
-}
 
 class NoticeWindowTest : public ::testing::Test {
 protected:
@@ -42,12 +35,12 @@ TEST_F(NoticeWindowTest, OkStoresTheAnswerOfTheBox) {
     window.show();
     EXPECT_EQ("iemsgfrm", window.objectName());
     EXPECT_EQ("Important Message", window.windowTitle());
-    EXPECT_EQ(notice.text(), Find<QLabel>(window, "Label1")->text());
-    auto* showAgain = Find<QCheckBox>(window, "Check1");
+    EXPECT_EQ(notice.text(), FindChild<QLabel>(window, "Label1")->text());
+    auto* showAgain = FindChild<QCheckBox>(window, "Check1");
     EXPECT_TRUE(showAgain->isChecked());
 
     showAgain->click();
-    Find<QPushButton>(window, "Command1")->click();
+    FindChild<QPushButton>(window, "Command1")->click();
 
     EXPECT_EQ("no", Stored("Show IE Message"));
     EXPECT_TRUE(notice.closed());
@@ -75,9 +68,9 @@ TEST_F(NoticeWindowTest, TheRestoreWarningAnswersNoWithCanc) {
     window.show();
     EXPECT_EQ("Form5", window.objectName());
     EXPECT_EQ("Warning", window.windowTitle());
-    EXPECT_EQ("&Yes", Find<QPushButton>(window, "Command1")->text());
+    EXPECT_EQ("&Yes", FindChild<QPushButton>(window, "Command1")->text());
 
-    Find<QPushButton>(window, "Command2")->click();
+    FindChild<QPushButton>(window, "Command2")->click();
 
     EXPECT_TRUE(notice.canc());
     EXPECT_EQ("yes", Stored("Show Restore Defaults Message"));
@@ -96,7 +89,7 @@ TEST_F(NoticeWindowTest, QtNoticeDialogShowsTheNoticeOverItsOwnerUntilItCloses) 
             return;
         }
         EXPECT_EQ(&owner, modal->parentWidget());
-        Find<QPushButton>(*modal, "Command1")->click();
+        FindChild<QPushButton>(*modal, "Command1")->click();
     });
 
     QtNoticeDialog().ShowModal(notice);
