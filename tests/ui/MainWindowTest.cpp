@@ -3,9 +3,13 @@
 #include "Desktop.h"
 #include "FindChild.h"
 #include "app/Session.h"
+#include "ui/ButtonStyleWindow.h"
 #include "ui/ItemTableModel.h"
+#include "ui/MenuStyleWindow.h"
 
 #include <QAbstractItemModelTester>
+#include <QAbstractSlider>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -253,6 +257,28 @@ TEST_F(MainWindowTest, ColourFieldsLimitWhatIsTypedButShowAllTheProgramSets) {
 
     session.mainForm().SetColourText(0, "#12345678");
     EXPECT_EQ("#12345678", field->text());
+}
+
+TEST_F(MainWindowTest, EveryControlOfTheEditingWindowsHasAnAccessibleName) {
+    MenuStyleWindow menuStyle(session.menuStyle(), &window);
+    ButtonStyleWindow buttonStyle(session.buttonStyle(), &window);
+    for (QWidget* root : std::initializer_list<QWidget*>{&window, &menuStyle, &buttonStyle}) {
+        for (QWidget* control : root->findChildren<QWidget*>()) {
+            const bool interactive =
+                qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+                qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSlider*>(control) ||
+                qobject_cast<QAbstractItemView*>(control);
+            // Qt's own helpers (overflow buttons and the like) are named "qt_...".
+            if (!interactive || control->objectName().isEmpty() ||
+                control->objectName().startsWith("qt_")) {
+                continue;
+            }
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(nullptr, accessible);
+            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+                << root->objectName().toStdString() << "/" << control->objectName().toStdString();
+        }
+    }
 }
 
 } // namespace
