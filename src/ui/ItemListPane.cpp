@@ -130,6 +130,7 @@ QAction* ItemListPane::PopupEntry(const QString& caption, const char* name,
     // The keys work while the list has the focus, and the menu shows them.
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WidgetShortcut);
+    action->setShortcutVisibleInContextMenu(true);
     m_lv->addAction(action);
     connect(action, &QAction::triggered, this, [this, command] { (m_form.*command)(); });
     return action;

@@ -281,5 +281,24 @@ TEST_F(MainWindowTest, EveryControlOfTheEditingWindowsHasAnAccessibleName) {
     }
 }
 
+TEST_F(MainWindowTest, TheTabKeyWalksTheWindowInScreenOrder) {
+    const QStringList expected =
+        QString("itemtexttext linktext notlinkchk grheadchk chksel "
+                "chkdefitmclr txtclr0 cmdclr0 txtclr1 cmdclr1 additemcmd "
+                "cmdup SSTab1 txtmnm menubehavopt0 menubehavopt1 cmbbttnaln "
+                "targetcombo txtfrm cmdAdvMnu buttonpropopt0 buttonpropopt1 "
+                "buttontxttxt cmdBttnAdv buttngrurl txtw txth txtalt lv")
+            .split(' ');
+    QStringList order;
+    QWidget* at = Find("itemtexttext");
+    do {
+        if (expected.contains(at->objectName()) && (at->focusPolicy() & Qt::TabFocus)) {
+            order << at->objectName();
+        }
+        at = at->nextInFocusChain();
+    } while (at != Find("itemtexttext"));
+    EXPECT_EQ(expected, order);
+}
+
 } // namespace
 } // namespace pickwell
