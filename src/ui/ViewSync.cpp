@@ -52,11 +52,16 @@ void ShowList(QComboBox* combo, const ListControl& list) {
         combo->clear();
         combo->addItems(items);
     }
-    if (combo->currentIndex() != list.index) {
+    if (combo->isEditable()) {
+        // What the user just typed is the list's text already; touching it would move the caret.
+        if (combo->currentText() != ToQt(list.text)) {
+            if (list.index >= 0) {
+                combo->setCurrentIndex(list.index);
+            }
+            combo->setEditText(ToQt(list.text));
+        }
+    } else if (combo->currentIndex() != list.index) {
         combo->setCurrentIndex(list.index);
-    }
-    if (combo->isEditable() && combo->currentText() != ToQt(list.text)) {
-        combo->setEditText(ToQt(list.text));
     }
     combo->setEnabled(list.enabled);
 }

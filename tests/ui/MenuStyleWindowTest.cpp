@@ -157,6 +157,12 @@ TEST_F(MenuStyleWindowTest, TheFontListsShowTheInstalledFontsAndTheSizes) {
 
     QTest::keyClick(sizes, Qt::Key_Down);
     EXPECT_EQ("14", form.combofontsize().text);
+
+    // A size typed in the middle of the text, and in no list item, keeps the caret in place.
+    sizes->lineEdit()->setCursorPosition(1);
+    QTest::keyClick(sizes->lineEdit(), Qt::Key_0);
+    EXPECT_EQ("104", form.combofontsize().text);
+    EXPECT_EQ(2, sizes->lineEdit()->cursorPosition());
 }
 
 } // namespace
