@@ -1,13 +1,12 @@
 #include "ui/QtCodeWindowDialog.h"
 
+#include "platform/qt/QtPrompt.h"
 #include "ui/CodeWindow.h"
-
-#include <QApplication>
 
 namespace pickwell {
 
 void QtCodeWindowDialog::ShowModal(CodeWindowForm& form) {
-    CodeWindow window(form, QApplication::activeWindow());
+    CodeWindow window(form, QtPrompt::DialogOwner());
     window.exec();
 }
 
