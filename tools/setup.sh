@@ -1,17 +1,31 @@
 # Sourced by the run and test commands: installs the Debian packages the build needs when
 # any is missing, then configures and builds. The caller may set BUILD_DIR (default ./build),
-# BUILD_TYPE (default RelWithDebInfo) and BUILD_TARGET (default: everything).
+# BUILD_TYPE (default RelWithDebInfo), BUILD_TARGET (default: everything) and
+# BROWSER_TESTS=1 for what the browser tests need besides (Chromium, Node.js and its packages).
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
           libgmock-dev libbenchmark-dev fontconfig fonts-dejavu-core)
+[ "${BROWSER_TESTS:-0}" = 1 ] && packages+=(chromium)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# A machine may bring its own Node.js with npm; only one without them takes Debian's.
+if [ "${BROWSER_TESTS:-0}" = 1 ]; then
+    command -v node >/dev/null || missing+=(nodejs)
+    command -v npm >/dev/null || missing+=(npm)
+fi
 if [ ${#missing[@]} -gt 0 ]; then
     sudo_cmd=()
     [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
     "${sudo_cmd[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+# The browser tests' npm packages, fetched once per change of their lock file.
+if [ "${BROWSER_TESTS:-0}" = 1 ]; then
+    installed=tests/browser/node_modules/.package-lock.json
+    if [ ! -f "$installed" ] || [ tests/browser/package-lock.json -nt "$installed" ]; then
+        npm ci --prefix tests/browser --no-audit --no-fund --loglevel=error
+    fi
 fi
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null

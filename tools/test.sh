@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test through CTest.
+# Installs what is missing, builds everything and runs every test through CTest, the
+# browser tests (label "browser") included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source tools/setup.sh
+BROWSER_TESTS=1 source tools/setup.sh
 ctest --test-dir build --output-on-failure -j2 --timeout 120
