@@ -57,6 +57,13 @@ CodeCheck ValidateForCode(const MenuProject& project) {
                         {"txtmnm", 0, static_cast<int>(name.size())});
         }
     }
+    // The standards form names the form in script, where a name may not begin with a digit.
+    if (menu.standardsCode == 1 && name.front() >= U'0' && name.front() <= U'9') {
+        return Nope("Error",
+                    "Menu Name must begin with a letter or an underscore when standards-compliant "
+                    "code is chosen, because the name is also used in the menu's script.",
+                    {"txtmnm", 0, static_cast<int>(name.size())});
+    }
     return {"ok", {}, {}};
 }
 

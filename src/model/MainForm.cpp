@@ -498,6 +498,22 @@ void MainForm::SetAltText(const std::string& text) {
     SetOptionText(m_project.buttonOptions.altText, text);
 }
 
+void MainForm::SetStandardsCode(int value) {
+    if (value == m_project.menuOptions.standardsCode) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_project.menuOptions.standardsCode = value;
+    m_options.lbllistlbl = m_options.txtlistlbl = value == 1;
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+void MainForm::SetListLabel(const std::string& text) {
+    SetOptionText(m_project.menuOptions.listLabel, text);
+}
+
 void MainForm::ApplyButtonKind() {
     ChangeScope scope(*this);
     if (m_project.HasProjectFile) {

@@ -46,6 +46,8 @@ struct OptionStates {
     bool lblalt = false;
     bool lblfrm = false;
     bool txtfrm = false;
+    bool lbllistlbl = false; // the list label belongs to standards-compliant code only
+    bool txtlistlbl = false;
     bool buttonPropertiesPage = true; // the "Button Properties" tab can be chosen
 
     bool operator==(const OptionStates&) const = default;
@@ -142,6 +144,8 @@ public:
     void SetGraphicWidth(const std::string& text);
     void SetGraphicHeight(const std::string& text);
     void SetAltText(const std::string& text);
+    void SetStandardsCode(int value); // the check box chkstdcode and its click handling
+    void SetListLabel(const std::string& text);
     void ApplyButtonKind();
     void ApplyNavigateMode(int index);
     void ApplyLinkTarget();

@@ -29,6 +29,10 @@ struct MenuOptions {
     int target = 0;        // "Same window", "New window", "Different frame"; -1 none
     std::string frameName;
     std::string menuName = "MyMenu";
+    // 1: the menu is written as standards-compliant code instead of the classic form.
+    int standardsCode = 0;
+    // The list's visible label in standards-compliant code; empty: the menu name, not shown.
+    std::string listLabel;
 
     bool operator==(const MenuOptions&) const = default;
 };

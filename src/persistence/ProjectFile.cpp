@@ -88,6 +88,13 @@ void ProjectWriter::WriteProject(const MenuProject& project) {
     Write("Target", std::to_string(options.target));
     Write("Frame Name", options.frameName);
     Write("Menu Name", options.menuName);
+    // Classic projects keep the bytes they always had: the keys exist only with the option on.
+    if (options.standardsCode == 1) {
+        Write("Standards Code", "1");
+        if (!options.listLabel.empty()) {
+            Write("List Label", options.listLabel);
+        }
+    }
 
     const MenuStyle& menu = project.menuStyle;
     Section("Adv Menu Opts");
@@ -288,6 +295,8 @@ bool ProjectReader::ReadMenuOptions() {
     }
     main.SetFrameName(Get(section, "Frame Name"));
     main.SetMenuName(Get(section, "Menu Name"));
+    main.SetStandardsCode(Get(section, "Standards Code") == "1" ? 1 : 0);
+    main.SetListLabel(Get(section, "List Label"));
     return true;
 }
 

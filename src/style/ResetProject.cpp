@@ -31,6 +31,8 @@ void ResetProject(MainForm& main, MenuStyleForm& menu, ButtonStyleForm& button) 
     main.SetAltText("");
     main.SetGraphicHeight("");
     main.SetGraphicWidth("");
+    main.SetStandardsCode(0);
+    main.SetListLabel("");
 
     main.RemoveAllItems();
 

@@ -67,7 +67,7 @@ TEST(GenerateMenuCode, NavigatingOnItemChangeWritesNoTableAndNoButton) {
 
 TEST(GenerateMenuCode, FileDocumentWithGroupsStyledListAndSolidBorderedButton) {
     MenuProject project;
-    project.menuOptions = {0, 2, 1, "", "nav_1"};
+    project.menuOptions = {0, 2, 1, "", "nav_1", 0, ""};
     project.buttonOptions.buttonText = "Go!";
     project.menuStyle = {.textColor = "#112233",
                          .bgColor = "#FFEEDD",
@@ -146,7 +146,7 @@ var thisform = mname;
 
 TEST(GenerateMenuCode, PreviewWithFrameTargetWritesAllThreePages) {
     MenuProject project;
-    project.menuOptions = {0, 0, TargetDifferentFrame, "lower", "m"};
+    project.menuOptions = {0, 0, TargetDifferentFrame, "lower", "m", 0, ""};
     project.buttonOptions.buttonType = 1;
     project.buttonOptions.graphicUrl = "go.gif";
     project.buttonOptions.graphicWidth = "60";

@@ -1,0 +1,58 @@
+#include "codegen/CodePieces.h"
+
+#include "codegen/MenuCode.h"
+
+namespace pickwell {
+
+void Line(std::string& out, std::string_view piece) {
+    out += piece;
+    out += CrLf;
+}
+
+void AppendMakerComment(std::string& out) {
+    Line(out, "<!--Find this and more great software titles from-->");
+    out += "<!--Brackenfield Software at ";
+    out += MakerWebAddress;
+    Line(out, "-->");
+    out += CrLf;
+}
+
+void AppendPreviewNote(std::string& out) {
+    Line(out, "<!--Note: Do not use this code in your page.-->");
+    Line(out, "<!--Select the \"Copy Code to Clipboard\" or \"Save Code to File\"-->");
+    Line(out, "<!--command from the file menu of the program or their corresponding-->");
+    Line(out, "<!--toolbar buttons to copy and paste the code into your document.-->");
+    out += CrLf;
+}
+
+std::string FramesetPage(const std::string& frameName) {
+    std::string out;
+    Line(out, "<HTML>");
+    Line(out, "<FRAMESET ROWS=\"75%,*\">");
+    out += "<FRAME name=\"main\" SRC=\"";
+    out += PreviewPageName;
+    Line(out, "\">");
+    out += "<FRAME name=\"";
+    out += frameName;
+    out += "\" SRC=\"";
+    out += SecondFramePageName;
+    Line(out, "\">");
+    Line(out, "</FRAMESET>");
+    Line(out, "<NOFRAMES>");
+    Line(out, "Cannot display preview. Your browser must support frames.");
+    Line(out, "</NOFRAMES>");
+    out += "</HTML>";
+    return out;
+}
+
+std::string SecondFramePage() {
+    std::string out;
+    Line(out, "<HTML><BODY><TABLE width=100% border=0 height=100%><TR>"
+              "<TD align=\"center\" valign=\"center\">");
+    Line(out, "<font color=\"blue\" face=\"verdana\" size=3>You selected the target of the menu "
+              "links to be another frame. Linked urls will be displayed in this frame.</font>");
+    out += "<TR></TD></TABLE></BODY></HTML>";
+    return out;
+}
+
+} // namespace pickwell
