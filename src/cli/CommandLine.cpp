@@ -23,7 +23,8 @@ namespace pickwell {
 namespace {
 
 constexpr const char* UsageMessage =
-    "Usage: pickwell generate --mode file|clip|preview [--output PATH] PROJECT.pkw\n"
+    "Usage: pickwell generate --mode file|clip|preview [--code-style classic|standards]\n"
+    "                         [--output PATH] PROJECT.pkw\n"
     "       pickwell fonts\n"
     "       pickwell --help | --version\n"
     "\n"
@@ -34,6 +35,8 @@ constexpr const char* UsageMessage =
     "              --mode clip     the function code, then the HTML code, in UTF-8, to PATH or\n"
     "                              standard output\n"
     "              --mode preview  the preview pages into the existing folder PATH\n"
+    "              --code-style    the classic or the standards-compliant code, whatever the\n"
+    "                              project chose\n"
     "  fonts     List the installed fonts, one per line, as the style windows list them.\n"
     "\n"
     "Messages go to standard error as \"TITLE: TEXT\".\n"
@@ -130,6 +133,7 @@ int CommandLine::Run() {
 int CommandLine::Generate() {
     std::optional<std::string> modeWord;
     std::optional<std::string> output;
+    std::optional<std::string> codeStyle;
     std::optional<std::string> project;
     bool optionsEnded = false;
     for (std::size_t i = 1; i < m_arguments.size(); ++i) {
@@ -140,6 +144,11 @@ int CommandLine::Generate() {
             modeWord = OptionValue(m_arguments, i, "--mode");
             if (!modeWord) {
                 return UsageError("--mode needs file, clip or preview");
+            }
+        } else if (!optionsEnded && arg.starts_with("--code-style")) {
+            codeStyle = OptionValue(m_arguments, i, "--code-style");
+            if (!codeStyle || (*codeStyle != "classic" && *codeStyle != "standards")) {
+                return UsageError("--code-style needs classic or standards");
             }
         } else if (!optionsEnded && arg.starts_with("--output")) {
             output = OptionValue(m_arguments, i, "--output");
@@ -190,6 +199,9 @@ int CommandLine::Generate() {
     // Absolute, so that a message about the file names it even when it was given bare.
     if (!LoadProject(session.workspace(), AbsolutePath(*project))) {
         return ExitStatus::LoadFailed;
+    }
+    if (codeStyle) {
+        session.mainForm().SetStandardsCode(*codeStyle == "standards" ? 1 : 0);
     }
     const std::optional<MenuCode> code = session.codeCommands().CheckAndGenerate(*mode);
     if (!code) {

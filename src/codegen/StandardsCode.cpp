@@ -199,7 +199,12 @@ std::string FunctionCode(OutputMode mode) {
     } else {
         Line(out, "<!--Begin Javascript function code. Place in head section of document.-->");
     }
-    Line(out, Script);
+    // Written line by line, so that every line ends in CR LF like the rest of the code.
+    for (std::string_view rest = Script; !rest.empty();) {
+        const auto end = rest.find('\n');
+        Line(out, rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    }
     Line(out, "<!--End Pickwell javascript function code.-->");
     out += CrLf;
     return out;

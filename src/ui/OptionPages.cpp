@@ -5,6 +5,7 @@
 #include "ui/Widgets.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -93,11 +94,25 @@ QWidget* OptionPages::BuildMenuPage() {
     QLabel* targetlbl = nullptr;
     m_targetcombo = AddList(grid, 5, tr("&Target of Links:"), "targetlbl", "targetcombo",
                             TargetTexts, &targetlbl);
-    m_txtfrm = AddField(grid, 6, tr("F&rame Name:"), "lblfrm", "txtfrm", &m_lblfrm);
+    m_txtfrm = AddField(grid, 6, tr("Frame Name:"), "lblfrm", "txtfrm", &m_lblfrm);
+
+    m_chkstdcode = NamedCheckBox(tr("Standa&rds-compliant code"), "chkstdcode", page);
+    const QString standards =
+        tr("Writes the menu as HTML5 with CSS that current browsers apply: the list and button "
+           "styles take effect also in pages that begin with <!DOCTYPE html>, texts and "
+           "addresses are escaped, the script needs no javascript: action, the list gets a "
+           "label, keyboard users can move through a list that navigates on change, and "
+           "visitors without script get plain links. Leave it off for the classic code.");
+    m_chkstdcode->setToolTip(tr("Write HTML5 and CSS that current browsers apply"));
+    m_chkstdcode->setWhatsThis(standards);
+    grid->addWidget(m_chkstdcode, 7, 0, 1, 2);
+    m_txtlistlbl = AddField(grid, 8, tr("List Label:"), "lbllistlbl", "txtlistlbl", &m_lbllistlbl);
+    m_txtlistlbl->setPlaceholderText(tr("(none shown; the menu name is read out)"));
+    m_txtlistlbl->setToolTip(tr("The text shown before the list in standards-compliant code"));
 
     auto* cmdAdvMnu = NamedButton(tr("Menu &Style"), "cmdAdvMnu", page);
-    grid->addWidget(cmdAdvMnu, 7, 1, Qt::AlignRight);
-    grid->setRowStretch(8, 1);
+    grid->addWidget(cmdAdvMnu, 9, 1, Qt::AlignRight);
+    grid->setRowStretch(10, 1);
     grid->setColumnStretch(1, 1);
 
     connect(m_txtmnm, &QLineEdit::textEdited, this,
@@ -110,6 +125,10 @@ QWidget* OptionPages::BuildMenuPage() {
             [this](int index) { m_form.SetTarget(index); });
     connect(m_txtfrm, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetFrameName(FromQt(text)); });
+    connect(m_chkstdcode, &QCheckBox::clicked, this,
+            [this](bool checked) { m_form.SetStandardsCode(checked ? 1 : 0); });
+    connect(m_txtlistlbl, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetListLabel(FromQt(text)); });
     connect(cmdAdvMnu, &QPushButton::clicked, this, [this] { m_openMenuStyle(); });
     return page;
 }
@@ -181,6 +200,8 @@ void OptionPages::Show() {
         m_targetcombo->setCurrentIndex(menu.target);
     }
     ShowOption(m_txtfrm, m_lblfrm, menu.frameName, states.txtfrm);
+    ShowChecked(m_chkstdcode, menu.standardsCode == 1);
+    ShowOption(m_txtlistlbl, m_lbllistlbl, menu.listLabel, states.txtlistlbl);
 
     ShowOption(m_buttontxttxt, m_buttontxtlbl, button.buttonText, states.buttontxttxt);
     m_cmdBttnAdv->setEnabled(states.cmdBttnAdv);

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,9 @@ private:
     QComboBox* m_targetcombo = nullptr;
     QLabel* m_lblfrm = nullptr;
     QLineEdit* m_txtfrm = nullptr;
+    QCheckBox* m_chkstdcode = nullptr;
+    QLabel* m_lbllistlbl = nullptr;
+    QLineEdit* m_txtlistlbl = nullptr;
 
     QRadioButton* m_buttonpropopt[2] = {};
     QLabel* m_buttontxtlbl = nullptr;

@@ -15,7 +15,8 @@ const DATA = process.env.PICKWELL_TEST_DATA;
 const CHROMIUM = process.env.CHROMIUM_EXECUTABLE || '/usr/bin/chromium';
 
 // The pages the test menus link to; each names itself in its title.
-const TARGETS = { 'novels.html': 'Novels', 'poetry.html': 'Poetry', 'cafe.html': 'Café' };
+const TARGETS = { 'novels.html': 'Novels', 'poetry.html': 'Poetry', 'cafe.html': 'Café',
+                  'menu.html': 'Menu' };
 // A 1x1 PNG, so that an image button has a picture to show.
 const PIXEL = Buffer.from(
     'iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==',
@@ -41,9 +42,12 @@ function removeFolders() {
     }
 }
 
-// Runs `pickwell generate`, writing to `output`.
-function generate(mode, project, output) {
+// Runs `pickwell generate`, writing to `output`; `codeStyle` overrides the project's choice.
+function generate(mode, project, output, codeStyle) {
     const args = ['generate', '--mode', mode, '--output', output, path.join(DATA, project)];
+    if (codeStyle) {
+        args.splice(3, 0, '--code-style', codeStyle);
+    }
     const run = spawnSync(PICKWELL, args, { encoding: 'utf8' });
     if (run.status !== 0) {
         throw new Error(`pickwell ${args.join(' ')} exited ${run.status}: ${run.stderr}`);
@@ -51,8 +55,9 @@ function generate(mode, project, output) {
 }
 
 // The function code and the HTML code of a project, as the code window shows them.
-function clipTexts(project) {
-    const run = spawnSync(PICKWELL, ['generate', '--mode', 'clip', path.join(DATA, project)],
+function clipTexts(project, codeStyle = 'classic') {
+    const run = spawnSync(PICKWELL, ['generate', '--mode', 'clip', '--code-style', codeStyle,
+                                     path.join(DATA, project)],
                           { encoding: 'utf8' });
     if (run.status !== 0) {
         throw new Error(`pickwell generate --mode clip ${project}: ${run.stderr}`);
@@ -62,10 +67,16 @@ function clipTexts(project) {
 }
 
 // The code file page of a project, written into `folder`.
-function codeFilePage(folder, project, name) {
+function codeFilePage(folder, project, name, codeStyle) {
     const file = path.join(folder, name);
-    generate('file', project, file);
+    generate('file', project, file, codeStyle);
     return pathToFileURL(file).href;
+}
+
+// A page of today around a project's code: a doctype, a language, a title, a main heading.
+function doctypePage(functionCode, htmlCode) {
+    return '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Menu</title>' +
+           `${functionCode}</head><body><main><h1>Menu</h1>${htmlCode}</main></body></html>`;
 }
 
 function writePage(folder, name, html) {
@@ -119,5 +130,48 @@ function watchNavigations(page, frame = page.mainFrame()) {
     return urls;
 }
 
-module.exports = { makeFolder, removeFolders, generate, clipTexts, codeFilePage, writePage, launch, watchErrors,
-                   watchNavigations, pathToFileURL };
+// The values chosen in tests/data/browser_styles.pkw, as computed style reports them.
+const CHOSEN_STYLES = {
+    list: {
+        fontSize: '17px', fontFamily: 'DejaVu Serif', fontWeight: '700', fontStyle: 'italic',
+        textDecorationLine: 'underline', width: '260px', backgroundColor: 'rgb(255, 244, 214)',
+        color: 'rgb(31, 58, 147)',
+    },
+    option: { backgroundColor: 'rgb(255, 255, 204)', color: 'rgb(128, 0, 0)' },
+    button: {
+        fontSize: '15px', fontFamily: 'DejaVu Sans Mono', fontWeight: '600', fontStyle: 'italic',
+        textDecorationLine: 'underline', width: '120px', height: '40px',
+        backgroundColor: 'rgb(46, 125, 50)', color: 'rgb(255, 255, 255)',
+        borderTopColor: 'rgb(165, 214, 167)', borderLeftColor: 'rgb(165, 214, 167)',
+        borderRightColor: 'rgb(27, 94, 32)', borderBottomColor: 'rgb(27, 94, 32)',
+        borderTopStyle: 'solid', borderTopWidth: '3px',
+    },
+};
+
+// For each element, the chosen properties whose computed value is the chosen one; the
+// computed values go to the test's output, to be read beside the chosen ones.
+async function appliedStyles(context, url) {
+    const page = await context.newPage();
+    const errors = watchErrors(page);
+    await page.goto(url);
+    const selectors = { list: 'select', option: 'option', button: 'input[type=submit]' };
+    const applied = {};
+    for (const [element, chosen] of Object.entries(CHOSEN_STYLES)) {
+        const computed = await page.locator(selectors[element]).first().evaluate(
+            (node, properties) => {
+                const style = getComputedStyle(node);
+                return Object.fromEntries(properties.map((p) => [p, style[p].replaceAll('"', '')]));
+            },
+            Object.keys(chosen));
+        console.log(`${url.split('/').pop()} ${element}: ${JSON.stringify(computed)}`);
+        applied[element] = Object.keys(chosen).filter((p) => computed[p] === chosen[p]);
+    }
+    const mode = await page.evaluate(() => document.compatMode);
+    await page.close();
+    return { applied, mode, errors };
+}
+
+module.exports = {
+    CHOSEN_STYLES, appliedStyles, makeFolder, removeFolders, generate, clipTexts, codeFilePage,
+    doctypePage, writePage, launch, watchErrors, watchNavigations, pathToFileURL,
+};

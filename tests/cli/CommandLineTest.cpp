@@ -197,6 +197,7 @@ TEST_F(CommandLineTest, WrongUsageExitsWith64AndShowsTheUsage) {
         {"generate", "--mode", "file", Data + "cli_shop.pkw", Data + "cli_frames.pkw"},
         {"generate", "--mode", "preview", Data + "cli_shop.pkw"},
         {"generate", "--mode", "file", "--quiet", Data + "cli_shop.pkw"},
+        {"generate", "--mode", "file", "--code-style", "modern", Data + "cli_shop.pkw"},
     };
     for (const auto& arguments : wrong) {
         const Outcome run = Pickwell(arguments);
@@ -206,6 +207,18 @@ TEST_F(CommandLineTest, WrongUsageExitsWith64AndShowsTheUsage) {
         EXPECT_TRUE(run.err.starts_with("pickwell: ")) << run.err;
         EXPECT_NE(std::string::npos, run.err.find("\nUsage: pickwell generate")) << shown;
     }
+}
+
+TEST_F(CommandLineTest, TheCodeStyleOptionOverridesTheProjectsChoice) {
+    const Outcome classic = Pickwell({"generate", "--mode", "clip", Data + "cli_shop.pkw"});
+    const Outcome standards =
+        Pickwell({"generate", "--mode", "clip", "--code-style=standards", Data + "cli_shop.pkw"});
+    EXPECT_EQ(0, standards.status) << standards.err;
+    EXPECT_NE(std::string::npos, standards.out.find("<form name=\"shop\" data-pickwell="));
+    EXPECT_EQ(std::string::npos, standards.out.find("javascript:"));
+    EXPECT_EQ(classic.out, Pickwell({"generate", "--mode", "clip", "--code-style", "classic",
+                                     Data + "cli_shop.pkw"})
+                               .out);
 }
 
 TEST_F(CommandLineTest, HelpAndVersionAnswerOnStandardOutput) {

@@ -152,6 +152,11 @@ TEST_F(MainWindowTest, NavigatingOnItemChangeMakesTheButtonPageUnavailable) {
     EXPECT_TRUE(Find<QLineEdit>("buttngrurl")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>("cmdBttnAdv")->isEnabled());
 
+    EXPECT_FALSE(Find<QLineEdit>("txtlistlbl")->isEnabled());
+    Find<QCheckBox>("chkstdcode")->click();
+    EXPECT_EQ(1, session.project().menuOptions.standardsCode);
+    EXPECT_TRUE(Find<QLineEdit>("txtlistlbl")->isEnabled());
+
     Find<QComboBox>("targetcombo")->setCurrentIndex(2);
     emit Find<QComboBox>("targetcombo")->activated(2);
     EXPECT_TRUE(Find<QLineEdit>("txtfrm")->isEnabled());
@@ -286,7 +291,7 @@ TEST_F(MainWindowTest, TheTabKeyWalksTheWindowInScreenOrder) {
         QString("itemtexttext linktext notlinkchk grheadchk chksel "
                 "chkdefitmclr txtclr0 cmdclr0 txtclr1 cmdclr1 additemcmd "
                 "cmdup SSTab1 txtmnm menubehavopt0 menubehavopt1 cmbbttnaln "
-                "targetcombo txtfrm cmdAdvMnu buttonpropopt0 buttonpropopt1 "
+                "targetcombo txtfrm chkstdcode txtlistlbl cmdAdvMnu buttonpropopt0 buttonpropopt1 "
                 "buttontxttxt cmdBttnAdv buttngrurl txtw txth txtalt lv")
             .split(' ');
     QStringList order;

@@ -88,5 +88,19 @@ TEST(ValidateForCode, OtherMenuNameCharactersSelectTheWholeName) {
     }
 }
 
+TEST(ValidateForCode, StandardsCodeNeedsAMenuNameThatBeginsWithALetterOrUnderscore) {
+    MenuProject project;
+    project.items = {MenuItem{}};
+    project.menuOptions.menuName = "2menus";
+    EXPECT_TRUE(ValidateForCode(project).passed()) << "the classic code takes it";
+    project.menuOptions.standardsCode = 1;
+    const CodeCheck check = ValidateForCode(project);
+    EXPECT_FALSE(check.passed());
+    EXPECT_EQ("Error", check.message.title);
+    EXPECT_EQ("txtmnm", check.focus.control);
+    project.menuOptions.menuName = "_2menus";
+    EXPECT_TRUE(ValidateForCode(project).passed());
+}
+
 } // namespace
 } // namespace pickwell

@@ -379,6 +379,14 @@ TEST_F(MainFormTest, OnlyADifferentFrameTakesAFrameName) {
     EXPECT_FALSE(form.optionStates().txtfrm || form.optionStates().lblfrm);
 }
 
+TEST_F(MainFormTest, OnlyStandardsCodeTakesAListLabel) {
+    EXPECT_FALSE(form.optionStates().txtlistlbl || form.optionStates().lbllistlbl);
+    form.SetStandardsCode(1);
+    EXPECT_TRUE(form.optionStates().txtlistlbl && form.optionStates().lbllistlbl);
+    form.SetStandardsCode(0);
+    EXPECT_FALSE(form.optionStates().txtlistlbl);
+}
+
 TEST_F(MainFormTest, OptionEditsMarkANeverSavedProjectOnlyForTheMenuName) {
     form.SetNavigateMode(1);
     form.SetNavigateMode(0);
@@ -391,6 +399,8 @@ TEST_F(MainFormTest, OptionEditsMarkANeverSavedProjectOnlyForTheMenuName) {
     form.SetAltText("Go");
     form.SetButtonText("Off");
     form.SetAlignToButton(0);
+    form.SetStandardsCode(1);
+    form.SetListLabel("Pages");
     EXPECT_FALSE(project.DirtyFlag);
 
     form.SetMenuName("Nav");
@@ -408,6 +418,7 @@ TEST_F(MainFormTest, OptionEditsMarkASavedProjectExceptButtonTextAndAlignment) {
         [&] { form.SetFrameName("f"); },     [&] { form.SetButtonType(1); },
         [&] { form.SetGraphicUrl("u"); },    [&] { form.SetGraphicWidth("1"); },
         [&] { form.SetGraphicHeight("2"); }, [&] { form.SetAltText("a"); },
+        [&] { form.SetStandardsCode(1); },   [&] { form.SetListLabel("Pages"); },
     };
     for (std::size_t i = 0; i < edits.size(); ++i) {
         project.DirtyFlag = false;

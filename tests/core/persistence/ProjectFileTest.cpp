@@ -134,6 +134,31 @@ TEST_F(ProjectFileTest, EveryOptionAndStyleValueSurvivesASaveAndALoad) {
     EXPECT_FALSE(project.DirtyFlag);
 }
 
+TEST_F(ProjectFileTest, StandardsCodeAndItsLabelAreKeptOnlyWhileTheOptionIsOn) {
+    main.AppendLoadedItems({Item("Only", "Yes", "only.html")});
+    const std::string path = dir.File("standards.pkw");
+    main.SetStandardsCode(1);
+    main.SetListLabel("Our pages");
+    ASSERT_EQ(SaveResult::Saved, SaveAs(path));
+    EXPECT_NE(std::string::npos,
+              ReadWholeFile(path).bytes.find("Menu Name=MyMenu\r\nStandards Code=1\r\n"
+                                             "List Label=Our pages\r\n[Adv Menu Opts]"));
+    main.SetStandardsCode(0);
+    main.SetListLabel("");
+    ASSERT_TRUE(LoadProject(workspace, path));
+    EXPECT_EQ(1, project.menuOptions.standardsCode);
+    EXPECT_EQ("Our pages", project.menuOptions.listLabel);
+    EXPECT_TRUE(main.optionStates().txtlistlbl);
+
+    main.SetStandardsCode(0);
+    ASSERT_EQ(SaveResult::Saved, SaveAs(path));
+    EXPECT_EQ(std::string::npos, ReadWholeFile(path).bytes.find("Standards Code"));
+    EXPECT_EQ(std::string::npos, ReadWholeFile(path).bytes.find("List Label"));
+    ASSERT_TRUE(LoadProject(workspace, path));
+    EXPECT_EQ(0, project.menuOptions.standardsCode);
+    EXPECT_EQ("", project.menuOptions.listLabel);
+}
+
 TEST_F(ProjectFileTest, AProjectWithoutItemsHoldsOnlyItsCountBeforeTheOptions) {
     ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("empty.pkw")));
     const std::string bytes = ReadWholeFile(dir.File("empty.pkw")).bytes;

@@ -19,6 +19,8 @@ TEST_F(Reset, GivesANewProjectWithTheRestoredStyles) {
     main.AddItem();
     main.SetTarget(2);
     main.SetFrameName("right");
+    main.SetStandardsCode(1);
+    main.SetListLabel("Pages");
     main.SetButtonType(1);
     main.SetGraphicUrl("go.gif");
     main.SetAlignToButton(0);
@@ -38,6 +40,8 @@ TEST_F(Reset, GivesANewProjectWithTheRestoredStyles) {
     EXPECT_TRUE(p.items.empty());
     EXPECT_EQ("", p.menuOptions.menuName);
     EXPECT_EQ("", p.menuOptions.frameName);
+    EXPECT_EQ(0, p.menuOptions.standardsCode);
+    EXPECT_EQ("", p.menuOptions.listLabel);
     EXPECT_EQ(1, p.menuOptions.alignToButton);
     EXPECT_EQ(0, p.menuOptions.target);
     EXPECT_EQ(0, p.menuOptions.navigateMode);
