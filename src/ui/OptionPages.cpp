@@ -107,7 +107,7 @@ QWidget* OptionPages::BuildMenuPage() {
     m_chkstdcode->setWhatsThis(standards);
     grid->addWidget(m_chkstdcode, 7, 0, 1, 2);
     m_txtlistlbl = AddField(grid, 8, tr("List Label:"), "lbllistlbl", "txtlistlbl", &m_lbllistlbl);
-    m_txtlistlbl->setPlaceholderText(tr("(none shown; the menu name is read out)"));
+    m_txtlistlbl->setPlaceholderText(tr("(none shown)"));
     m_txtlistlbl->setToolTip(tr("The text shown before the list in standards-compliant code"));
 
     auto* cmdAdvMnu = NamedButton(tr("Menu &Style"), "cmdAdvMnu", page);
