@@ -140,3 +140,18 @@ test('two menus with their own names work on one page each by itself', async () 
     assert.deepEqual(navigations, ['poetry.html', 'two.html', 'cafe.html']);
     assert.deepEqual(errors, []);
 });
+
+test('on item change an arrow key navigates at once, and after Back the old choice shows',
+     async () => {
+    const { page, errors, navigations } = await open(
+        pages.codeFilePage(folder, 'browser_change.pkw', 'keys.html'));
+    const list = page.locator('select[name=selectsite]');
+    await list.focus();
+    await page.keyboard.press('ArrowDown');
+    await page.waitForURL(/novels\.html$/);
+    await page.goBack();
+    // So choosing that item once more is no change in the list, and goes nowhere.
+    assert.equal(await list.inputValue(), 'novels.html', 'the page comes back as it was left');
+    assert.deepEqual(navigations, ['novels.html', 'keys.html']);
+    assert.deepEqual(errors, []);
+});
