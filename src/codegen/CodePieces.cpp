@@ -25,6 +25,30 @@ void AppendPreviewNote(std::string& out) {
     out += CrLf;
 }
 
+std::vector<CodeRow> BuildRows(const std::vector<MenuItem>& items) {
+    constexpr std::string_view Indent = "   ";
+    std::vector<CodeRow> rows;
+    rows.reserve(items.size());
+    for (const MenuItem& item : items) {
+        std::string_view text = item.text;
+        if (text.starts_with(Indent)) {
+            text.remove_prefix(Indent.size());
+        }
+        // Only the background colour is tested: "Default" there drops both colours.
+        const bool defaultColors = item.backColor == "Default";
+        rows.push_back({text, item.linked == "Yes", item.url, item.selected == "Yes",
+                        defaultColors ? std::string_view{} : std::string_view{item.backColor},
+                        defaultColors ? std::string_view{} : std::string_view{item.textColor},
+                        item.isHeading == "Yes"});
+    }
+    return rows;
+}
+
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    const auto last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
 std::string FramesetPage(const std::string& frameName) {
     std::string out;
     Line(out, "<HTML>");

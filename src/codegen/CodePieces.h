@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/MenuProject.h"
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Pieces both forms of the menu code share: line ends, the maker's comment, the preview's note
 // and the two pages that frame a preview for a frame target.
@@ -15,6 +18,21 @@ void Line(std::string& out, std::string_view piece);
 void AppendMakerComment(std::string& out);
 // The preview's warning that its code is not for pages, then an empty line.
 void AppendPreviewNote(std::string& out);
+
+// One item as the generators read it: the text without the indent a heading gave it, and
+// no colours when the background is "Default" (the text colour is copied as it is otherwise).
+// Views into the project, which outlives the call.
+struct CodeRow {
+    std::string_view text;
+    bool linked;
+    std::string_view url;
+    bool selected;
+    std::string_view backColor;
+    std::string_view textColor;
+    bool heading;
+};
+std::vector<CodeRow> BuildRows(const std::vector<MenuItem>& items);
+std::string_view WithoutTrailingBlanks(std::string_view text);
 
 std::string FramesetPage(const std::string& frameName);
 std::string SecondFramePage();

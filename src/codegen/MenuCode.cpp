@@ -9,43 +9,8 @@
 namespace pickwell {
 namespace {
 
-constexpr std::string_view Indent = "   ";
 constexpr std::string_view SelectedOption =
     "thisform.selectsite.options[thisform.selectsite.options.selectedIndex].value";
-
-// One item as the generator reads it; views into the project, which outlives the call.
-struct Row {
-    std::string_view text;
-    bool linked;
-    std::string_view url;
-    bool selected;
-    std::string_view backColor;
-    std::string_view textColor;
-    bool heading;
-};
-
-std::vector<Row> BuildRows(const std::vector<MenuItem>& items) {
-    std::vector<Row> rows;
-    rows.reserve(items.size());
-    for (const MenuItem& item : items) {
-        std::string_view text = item.text;
-        if (text.starts_with(Indent)) {
-            text.remove_prefix(Indent.size());
-        }
-        // Only the background colour is tested: "Default" there drops both colours.
-        const bool defaultColors = item.backColor == "Default";
-        rows.push_back({text, item.linked == "Yes", item.url, item.selected == "Yes",
-                        defaultColors ? std::string_view{} : std::string_view{item.backColor},
-                        defaultColors ? std::string_view{} : std::string_view{item.textColor},
-                        item.isHeading == "Yes"});
-    }
-    return rows;
-}
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-    const auto last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
-}
 
 const char* ItalicWord(int italic) {
     return italic != 0 ? "Italic" : "Normal";
@@ -154,13 +119,13 @@ void AppendSelectLine(std::string& out, const MenuOptions& options, const MenuSt
     Line(out, "\">");
 }
 
-void AppendGroupLine(std::string& out, const Row& row) {
+void AppendGroupLine(std::string& out, const CodeRow& row) {
     out += "<OPTGROUP LABEL=\"";
     out += row.text;
     Line(out, "\">");
 }
 
-void AppendOptionLine(std::string& out, const Row& row) {
+void AppendOptionLine(std::string& out, const CodeRow& row) {
     if (row.linked) {
         out += "<OPTION value=\"";
         out += row.url;
@@ -178,7 +143,7 @@ void AppendOptionLine(std::string& out, const Row& row) {
     Line(out, "</OPTION>");
 }
 
-void AppendItemLines(std::string& out, const std::vector<Row>& rows) {
+void AppendItemLines(std::string& out, const std::vector<CodeRow>& rows) {
     bool groupOpen = false;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].heading) {

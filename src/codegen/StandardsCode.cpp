@@ -8,7 +8,6 @@
 namespace pickwell {
 namespace {
 
-constexpr std::string_view Indent = "   ";
 constexpr std::string_view NoLink = "nolink";
 
 // The label stays for screen readers when the author wants no visible text.
@@ -88,39 +87,6 @@ form.reset();
 });
 }());
 </script>)js";
-
-struct Row {
-    std::string_view text;
-    bool linked;
-    std::string_view url;
-    bool selected;
-    std::string_view backColor;
-    std::string_view textColor;
-    bool heading;
-};
-
-std::vector<Row> BuildRows(const std::vector<MenuItem>& items) {
-    std::vector<Row> rows;
-    rows.reserve(items.size());
-    for (const MenuItem& item : items) {
-        std::string_view text = item.text;
-        if (text.starts_with(Indent)) {
-            text.remove_prefix(Indent.size());
-        }
-        const bool ownColors = !item.backColor.empty() && item.backColor != "Default";
-        rows.push_back({text, item.linked == "Yes", item.url, item.selected == "Yes",
-                        ownColors ? std::string_view{item.backColor} : std::string_view{},
-                        ownColors && item.textColor != "Default" ? std::string_view{item.textColor}
-                                                                 : std::string_view{},
-                        item.isHeading == "Yes"});
-    }
-    return rows;
-}
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-    const auto last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
-}
 
 // A font family as a CSS string in single quotes, so that it sits in a double-quoted
 // attribute once escaped for HTML.
@@ -230,7 +196,7 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
     Line(out, ">");
 
     bool groupOpen = false;
-    for (const Row& row : BuildRows(project.items)) {
+    for (const CodeRow& row : BuildRows(project.items)) {
         if (row.heading) {
             if (groupOpen) {
                 Line(out, "</optgroup>");
@@ -247,9 +213,10 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
         if (row.selected) {
             out += " selected";
         }
+        // A colour left "Default" is no colour of the item's own.
         Declarations colours;
         colours.Add("background-color", row.backColor);
-        colours.Add("color", row.textColor);
+        colours.Add("color", row.textColor == "Default" ? std::string_view{} : row.textColor);
         out += colours.Attribute();
         out += '>';
         out += EscapeHtml(WithoutTrailingBlanks(row.text));
@@ -331,7 +298,7 @@ void AppendNoScriptLinks(std::string& out, const MenuProject& project) {
         }
         group.clear();
     };
-    for (const Row& row : BuildRows(project.items)) {
+    for (const CodeRow& row : BuildRows(project.items)) {
         if (row.heading) {
             closeGroup();
             heading = row.text;

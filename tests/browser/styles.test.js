@@ -4,7 +4,7 @@
 'use strict';
 
 const assert = require('node:assert/strict');
-const { after, before, test } = require('node:test');
+const {after, before, test} = require('node:test');
 const pages = require('./pages');
 
 const CHOSEN = pages.CHOSEN_STYLES;
@@ -13,11 +13,11 @@ const CHOSEN = pages.CHOSEN_STYLES;
 // width; the option's own colours apply; the button's style attribute is no CSS, so none of
 // its values apply in either page.
 const APPLIED = {
-    quirks: { list: Object.keys(CHOSEN.list), option: Object.keys(CHOSEN.option), button: [] },
-    standards: {
-        list: Object.keys(CHOSEN.list).filter((property) => property !== 'width'),
-        option: Object.keys(CHOSEN.option),
-        button: [],
+    quirks : {list : Object.keys(CHOSEN.list), option : Object.keys(CHOSEN.option), button : []},
+    standards : {
+        list : Object.keys(CHOSEN.list).filter((property) => property !== 'width'),
+        option : Object.keys(CHOSEN.option),
+        button : [],
     },
 };
 
@@ -35,9 +35,8 @@ after(async () => {
 });
 
 test('in the code file page the list takes its styles and the button none', async () => {
-    const { applied, mode, errors } =
-        await pages.appliedStyles(browser.context,
-                                  pages.codeFilePage(folder, 'browser_styles.pkw', 'styles.html'));
+    const {applied, mode, errors} = await pages.appliedStyles(
+        browser.context, pages.codeFilePage(folder, 'browser_styles.pkw', 'styles.html'));
     assert.equal(mode, 'BackCompat');
     assert.deepEqual(applied, APPLIED.quirks);
     assert.deepEqual(errors, []);
@@ -45,10 +44,11 @@ test('in the code file page the list takes its styles and the button none', asyn
 
 test('in a page with a doctype the list loses its width and the button stays unstyled',
      async () => {
-    const { functionCode, htmlCode } = pages.clipTexts('browser_styles.pkw');
-    const url = pages.writePage(folder, 'doctype.html', pages.doctypePage(functionCode, htmlCode));
-    const { applied, mode, errors } = await pages.appliedStyles(browser.context, url);
-    assert.equal(mode, 'CSS1Compat');
-    assert.deepEqual(applied, APPLIED.standards);
-    assert.deepEqual(errors, []);
-});
+         const {functionCode, htmlCode} = pages.clipTexts('browser_styles.pkw');
+         const url =
+             pages.writePage(folder, 'doctype.html', pages.doctypePage(functionCode, htmlCode));
+         const {applied, mode, errors} = await pages.appliedStyles(browser.context, url);
+         assert.equal(mode, 'CSS1Compat');
+         assert.deepEqual(applied, APPLIED.standards);
+         assert.deepEqual(errors, []);
+     });
