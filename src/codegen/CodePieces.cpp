@@ -49,6 +49,8 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
     return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
 }
 
+namespace {
+
 std::string FramesetPage(const std::string& frameName) {
     std::string out;
     Line(out, "<HTML>");
@@ -77,6 +79,15 @@ std::string SecondFramePage() {
               "links to be another frame. Linked urls will be displayed in this frame.</font>");
     out += "<TR></TD></TABLE></BODY></HTML>";
     return out;
+}
+
+} // namespace
+
+void AddFramePages(MenuCode& code, const MenuOptions& options) {
+    if (options.target == TargetDifferentFrame) {
+        code.framesetPage = FramesetPage(options.frameName);
+        code.secondFramePage = SecondFramePage();
+    }
 }
 
 } // namespace pickwell

@@ -34,7 +34,8 @@ struct CodeRow {
 std::vector<CodeRow> BuildRows(const std::vector<MenuItem>& items);
 std::string_view WithoutTrailingBlanks(std::string_view text);
 
-std::string FramesetPage(const std::string& frameName);
-std::string SecondFramePage();
+struct MenuCode;
+// A preview for a frame target is shown in a frameset whose lower frame bears the frame name.
+void AddFramePages(MenuCode& code, const MenuOptions& options);
 
 } // namespace pickwell

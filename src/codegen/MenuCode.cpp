@@ -348,10 +348,7 @@ MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode) {
         break;
     case OutputMode::Preview:
         code.document = PreviewPage(code.functionCode, code.htmlCode);
-        if (project.menuOptions.target == TargetDifferentFrame) {
-            code.framesetPage = FramesetPage(project.menuOptions.frameName);
-            code.secondFramePage = SecondFramePage();
-        }
+        AddFramePages(code, project.menuOptions);
         break;
     case OutputMode::Clip:
         break;

@@ -448,10 +448,7 @@ MenuCode GenerateStandardsCode(const MenuProject& project, OutputMode mode) {
     case OutputMode::Preview:
         code.document = Document("Pickwell - Menu Preview", code.functionCode, PreviewBodyStart(),
                                  code.htmlCode, PreviewBodyEnd());
-        if (project.menuOptions.target == TargetDifferentFrame) {
-            code.framesetPage = FramesetPage(project.menuOptions.frameName);
-            code.secondFramePage = SecondFramePage();
-        }
+        AddFramePages(code, project.menuOptions);
         break;
     case OutputMode::Clip:
         break;
