@@ -280,7 +280,8 @@ TEST(GenerateMenuCode, ButtonLinesEndByColourBorderAndSizeChoices) {
     project.items = {Item("One", "1.html")};
     project.buttonStyle.useSystemColors = 0;
     // Restore Defaults leaves a thickness behind a ticked "No Border"; it must not be written.
-    project.buttonStyle.borderThickness = "2";
+    // (Made from a character: GCC 12 takes the literal for an overlapping copy.)
+    project.buttonStyle.borderThickness = std::string(1, '2');
     EXPECT_EQ(
         "<input type=\"submit\" value=\"Go\" style=\"font-size='13px'; font-family='MS Sans "
         "Serif'; font-style='Normal'; text-decoration='None'; width=; height=; font-weight=500; "
