@@ -5,6 +5,8 @@
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/FontList.h"
+#include "platform/HelpViewer.h"
+#include "platform/HelpWindowsDialog.h"
 #include "platform/NoticeDialog.h"
 #include "platform/Prompt.h"
 #include "platform/SettingsStore.h"
@@ -28,6 +30,8 @@ struct PlatformServices {
     TempFolder& tempFolder;
     NoticeDialog& notices;
     CodeWindowDialog& codeWindow;
+    HelpViewer& help;
+    HelpWindowsDialog& helpWindows;
     // The program file's folder, ending in "/": where the code file dialog opens.
     std::string programFolder;
 };

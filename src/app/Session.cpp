@@ -47,7 +47,8 @@ Session::Session(PlatformServices& platform)
                   m_recentFiles,
                   platform.programFolder}
     , m_projectCommands(m_workspace)
-    , m_code(m_main, m_menuStyle, m_buttonStyle, platform) {}
+    , m_code(m_main, m_menuStyle, m_buttonStyle, platform)
+    , m_help(platform) {}
 
 void Session::StartUp(const std::string& argument) {
     m_main.SetButtonType(0);

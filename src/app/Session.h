@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CodeCommands.h"
+#include "app/HelpCommands.h"
 #include "app/PlatformServices.h"
 #include "colour/ColourField.h"
 #include "model/MainForm.h"
@@ -51,6 +52,7 @@ public:
     Workspace& workspace() { return m_workspace; }
     ProjectCommands& projectCommands() { return m_projectCommands; }
     CodeCommands& codeCommands() { return m_code; }
+    HelpCommands& helpCommands() { return m_help; }
 
 private:
     // True when the argument named a project file that was then loaded (well or not).
@@ -66,6 +68,7 @@ private:
     Workspace m_workspace;
     ProjectCommands m_projectCommands;
     CodeCommands m_code;
+    HelpCommands m_help;
 };
 
 } // namespace pickwell

@@ -193,6 +193,8 @@ int CommandLine::Generate() {
         desktop,
         desktop,
         desktop,
+        desktop,
+        desktop,
         WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString())};
     Session session(services);
     session.StartUp("");

@@ -1,5 +1,8 @@
 #include "cli/HeadlessDesktop.h"
 
+#include "app/AboutForm.h"
+#include "app/TellAFriendForm.h"
+#include "app/TipForm.h"
 #include "codegen/CodeWindowForm.h"
 #include "style/NoticeForm.h"
 
@@ -46,6 +49,22 @@ void HeadlessDesktop::ShowModal(NoticeForm& notice) {
 
 void HeadlessDesktop::ShowModal(CodeWindowForm& form) {
     form.Done();
+}
+
+void HeadlessDesktop::ShowTopic(const std::string&) {}
+
+void HeadlessDesktop::EnterWhatsThisMode() {}
+
+void HeadlessDesktop::ShowModal(TipForm& form) {
+    form.Ok();
+}
+
+void HeadlessDesktop::ShowModal(AboutForm& form) {
+    form.Ok();
+}
+
+void HeadlessDesktop::ShowModal(TellAFriendForm& form) {
+    form.Cancel();
 }
 
 } // namespace pickwell

@@ -4,6 +4,8 @@
 #include "platform/CodeWindowDialog.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
+#include "platform/HelpViewer.h"
+#include "platform/HelpWindowsDialog.h"
 #include "platform/NoticeDialog.h"
 #include "platform/Shell.h"
 #include "platform/TempFolder.h"
@@ -18,7 +20,9 @@ class HeadlessDesktop : public ColorDialog,
                         public Shell,
                         public TempFolder,
                         public NoticeDialog,
-                        public CodeWindowDialog {
+                        public CodeWindowDialog,
+                        public HelpViewer,
+                        public HelpWindowsDialog {
 public:
     std::optional<std::int32_t> ChooseColor(std::int32_t initial, bool fullOpen,
                                             std::array<std::int32_t, 16>& customColors) override;
@@ -29,6 +33,11 @@ public:
     std::string GetTempFolder() override;
     void ShowModal(NoticeForm& notice) override;
     void ShowModal(CodeWindowForm& form) override;
+    void ShowTopic(const std::string& topic) override;
+    void EnterWhatsThisMode() override;
+    void ShowModal(TipForm& form) override;
+    void ShowModal(AboutForm& form) override;
+    void ShowModal(TellAFriendForm& form) override;
 };
 
 } // namespace pickwell

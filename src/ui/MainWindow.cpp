@@ -6,11 +6,13 @@
 #include "ui/ItemListPane.h"
 #include "ui/OptionPages.h"
 #include "ui/ViewSync.h"
+#include "ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,6 +41,15 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(m_editor);
     left->addWidget(m_options);
+    HelpCommands& help = session.helpCommands();
+    auto* graphics = NamedButton(tr("Free Button Graphics from Brackenfield"), "Command1", central);
+    auto* offer = NamedButton(tr("Get a Totally Free 8GB Ipod Nano"), "Command2", central);
+    connect(graphics, &QPushButton::clicked, this, [&help] { help.ButtonGraphics(); });
+    connect(offer, &QPushButton::clicked, this, [&help] { help.FreeOffer(); });
+    auto* links = new QHBoxLayout;
+    links->addWidget(graphics);
+    links->addWidget(offer);
+    left->addLayout(links);
     left->addStretch();
     leftColumn->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* columns = new QHBoxLayout(central);
@@ -68,12 +79,7 @@ QAction* MainWindow::Command(QMenu* menu, const QString& caption, const char* na
                              const std::function<void()>& run) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    if (run) {
-        connect(action, &QAction::triggered, this, run);
-    } else {
-        // Help, tips, about and sharing arrive with the help pages.
-        action->setEnabled(false);
-    }
+    connect(action, &QAction::triggered, this, run);
     return action;
 }
 
@@ -124,16 +130,22 @@ void MainWindow::BuildMenusAndToolbar() {
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHlp"));
-    QAction* topics = Command(help, tr("&Help Topics"), "mnuHlpCont", {});
-    topics->setShortcut(QKeySequence::HelpContents);
-    Command(help, tr("&Tutorial"), "mnuHelpTut", {});
-    QAction* context = Command(help, tr("&Context Help"), "mnuHelpCtx", {});
+    HelpCommands& helpCommands = m_session.helpCommands();
+    QAction* topics = Command(help, tr("&Help Topics"), "mnuHlpCont",
+                              [&helpCommands] { helpCommands.HelpTopics(); });
+    Command(help, tr("&Tutorial"), "mnuHelpTut", [&helpCommands] { helpCommands.Tutorial(); });
+    QAction* context = Command(help, tr("&Context Help"), "mnuHelpCtx",
+                               [&helpCommands] { helpCommands.ContextHelp(); });
     context->setShortcut(QKeySequence::WhatsThis);
-    Command(help, tr("&Tip of the Day"), "mnuhlpTips", {});
+    Command(help, tr("&Tip of the Day"), "mnuhlpTips",
+            [&helpCommands] { helpCommands.TipOfTheDay(); });
     help->addSeparator();
-    Command(help, tr("Tell &Friends about Pickwell"), "mnuhelptaf", {});
-    Command(help, tr("&Other Software from Brackenfield"), "mnuHelpMFS", {});
-    QAction* about = Command(help, tr("&About..."), "mnuHlpAb", {});
+    Command(help, tr("Tell &Friends about Pickwell"), "mnuhelptaf",
+            [&helpCommands] { helpCommands.TellFriends(); });
+    Command(help, tr("&Other Software from Brackenfield"), "mnuHelpMFS",
+            [&helpCommands] { helpCommands.OtherSoftware(); });
+    QAction* about =
+        Command(help, tr("&About..."), "mnuHlpAb", [&helpCommands] { helpCommands.About(); });
 
     AddToToolbar(newProject, "newproj", "document-new", tr("Create new menu project"));
     AddToToolbar(load, "loadproj", "document-open", tr("Load saved menu project"));

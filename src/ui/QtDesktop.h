@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HelpTopics.h"
 #include "app/PlatformServices.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtColorDialog.h"
@@ -10,6 +11,8 @@
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtTempFolder.h"
 #include "ui/QtCodeWindowDialog.h"
+#include "ui/QtHelpViewer.h"
+#include "ui/QtHelpWindowsDialog.h"
 #include "ui/QtNoticeDialog.h"
 
 #include <string>
@@ -20,7 +23,8 @@ namespace pickwell {
 // installed fonts when given.
 struct QtDesktop {
     explicit QtDesktop(std::string programFolder, FontList* fonts = nullptr)
-        : services{prompt,
+        : help(DataFolder(programFolder) + "help/")
+        , services{prompt,
                    colorDialog,
                    settings,
                    fonts ? *fonts : installedFonts,
@@ -30,7 +34,11 @@ struct QtDesktop {
                    tempFolder,
                    notices,
                    codeWindow,
-                   std::move(programFolder)} {}
+                   help,
+                   helpWindows,
+                   std::move(programFolder)} {
+        prompt.SetHelpHandler([this](const std::string& topic) { help.ShowTopic(topic); });
+    }
     QtDesktop(const QtDesktop&) = delete;
     QtDesktop& operator=(const QtDesktop&) = delete;
 
@@ -44,6 +52,8 @@ struct QtDesktop {
     QtTempFolder tempFolder;
     QtNoticeDialog notices;
     QtCodeWindowDialog codeWindow;
+    QtHelpViewer help;
+    QtHelpWindowsDialog helpWindows;
     PlatformServices services;
 };
 

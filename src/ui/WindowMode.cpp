@@ -69,6 +69,7 @@ int RunWindowMode(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments();
     session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
     window.show();
+    session.helpCommands().StartupTip();
     return QApplication::exec();
 }
 

@@ -4,6 +4,7 @@
 #include "FakeSettingsStore.h"
 #include "FixedTempFolder.h"
 #include "RecordingClipboard.h"
+#include "RecordingHelp.h"
 #include "RecordingShell.h"
 #include "ScriptedCodeWindowDialog.h"
 #include "ScriptedColorDialog.h"
@@ -61,8 +62,10 @@ struct Desktop {
     FixedTempFolder tempFolder{temp.path()};
     ScriptedNoticeDialog notices;
     ScriptedCodeWindowDialog codeWindow;
-    PlatformServices services{prompt, colorDialog, settings, fonts,      fileDialogs,     clipboard,
-                              shell,  tempFolder,  notices,  codeWindow, "/opt/pickwell/"};
+    RecordingHelp help;
+    PlatformServices services{prompt,    colorDialog, settings,        fonts,   fileDialogs,
+                              clipboard, shell,       tempFolder,      notices, codeWindow,
+                              help,      help,        "/opt/pickwell/"};
 };
 
 } // namespace pickwell

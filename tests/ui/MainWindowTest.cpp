@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsOfANewProgramRun) {
     EXPECT_EQ(0, List()->model()->rowCount());
     EXPECT_FALSE(Find<QPushButton>("additemcmd")->isEnabled());
     for (const char* name : {"mnuFileSaveProj", "mnuFileCopy", "mnuFileCodeFile", "mnuPrevBr",
-                             "mnuHlpCont", "mnuHlpAb", "recentfile0", "mnuFileSep3"}) {
+                             "recentfile0", "mnuFileSep3"}) {
         QAction* action = Find<QAction>(name);
         EXPECT_FALSE(action->isEnabled() && action->isVisible()) << name;
     }
