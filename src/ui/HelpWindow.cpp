@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -75,6 +76,10 @@ HelpWindow::HelpWindow(const QString& folder, const QStringList& pages, QWidget*
         }
     });
     connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::Search);
+    for (const QKeySequence& keys :
+         {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 void HelpWindow::ShowPage(const QString& page) {
