@@ -1,10 +1,12 @@
 # Sourced by the run and test commands: installs the Debian packages the build needs when
 # any is missing, then configures and builds. The caller may set BUILD_DIR (default ./build),
 # BUILD_TYPE (default RelWithDebInfo), BUILD_TARGET (default: everything) and
-# BROWSER_TESTS=1 for what the browser tests need besides (Chromium, Node.js and its packages).
+# BROWSER_TESTS=1 for what the browser and install tests need besides (Chromium, Node.js and
+# its packages, the desktop's validators and MIME tools).
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
           libgmock-dev libbenchmark-dev fontconfig fonts-dejavu-core)
-[ "${BROWSER_TESTS:-0}" = 1 ] && packages+=(chromium)
+[ "${BROWSER_TESTS:-0}" = 1 ] && packages+=(chromium desktop-file-utils appstream shared-mime-info
+                                         xdg-utils libfile-mimeinfo-perl man-db)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

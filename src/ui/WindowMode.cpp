@@ -1,5 +1,7 @@
 #include "ui/WindowMode.h"
 
+#include "app/FileAssociation.h"
+#include "app/HelpTopics.h"
 #include "app/Session.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
@@ -68,6 +70,8 @@ int RunWindowMode(int argc, char* argv[]) {
 
     const QStringList arguments = QCoreApplication::arguments();
     session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
+    RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
+                     QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
     window.show();
     session.helpCommands().StartupTip();
     return QApplication::exec();
