@@ -9,6 +9,7 @@
 #include "ui/QtDesktop.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QDir>
 
 #include <cstdio>
@@ -60,6 +61,8 @@ int RunWindowMode(int argc, char* argv[]) {
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Pickwell"));
     QApplication::setOrganizationName(QStringLiteral("Brackenfield"));
+    // Installed, the theme has the program's icon; a build goes without it.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.brackenfield.Pickwell")));
 
     QtDesktop desktop(ProgramFolder());
     Session session(desktop.services);
