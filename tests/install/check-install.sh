@@ -12,7 +12,7 @@ usr="$root/usr"
 id=com.brackenfield.Pickwell
 for file in bin/pickwell \
             share/applications/$id.desktop share/mime/packages/$id.xml \
-            share/metainfo/$id.metainfo.xml share/man/man1/pickwell.1 \
+            share/metainfo/$id.metainfo.xml share/man/man1/pickwell.1.gz \
             share/pickwell/help/index.html share/pickwell/pkwtips.txt \
             share/icons/hicolor/scalable/apps/$id.svg \
             share/icons/hicolor/scalable/mimetypes/application-x-pickwell-project.svg; do
@@ -25,7 +25,8 @@ for size in 16 24 32 48 64 128 256; do
 done
 desktop-file-validate "$usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --explain "$usr/share/metainfo/$id.metainfo.xml" >/dev/null
-man -l "$usr/share/man/man1/pickwell.1" >/dev/null 2>&1 || groff -man -Tutf8 -z "$usr/share/man/man1/pickwell.1"
+[ "$(man -l "$usr/share/man/man1/pickwell.1.gz" 2>/dev/null | head -n 1 | tr -s ' ')" = \
+  "PICKWELL(1) User Commands PICKWELL(1)" ]
 [ "$("$usr/bin/pickwell" --version)" = "pickwell 0.1.0" ]
 
 # A project saved by the program, named with and without its extension, is of the type.
