@@ -32,6 +32,8 @@ HelpWindow::HelpWindow(const QString& folder, const QStringList& pages, QWidget*
     , m_contents(new QListWidget(this))
     , m_page(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
+    // The program ends with its main window, whether the help is still open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Pickwell Help"));
     m_search->setObjectName(QStringLiteral("helpSearch"));
     m_search->setPlaceholderText(tr("Search the help"));
