@@ -173,6 +173,36 @@ TEST_F(CodeCommandsTest, FramePreviewWritesThreePagesOpensTheFramesetAndCleanUpR
     EXPECT_TRUE(fs::is_empty(desktop.temp.path()));
 }
 
+TEST_F(CodeCommandsTest, TwoProgramsPreviewApartAndEachClosingRemovesOnlyItsOwn) {
+    const std::string decoy = desktop.temp.path() + "decoy.txt";
+    std::ofstream(decoy) << "keep";
+    for (const char* name : {PreviewPageName, FramesetPageName, SecondFramePageName}) {
+        fs::create_symlink(decoy, desktop.temp.path() + name);
+    }
+    Session other(desktop.services);
+    other.StartUp("");
+    for (Session* each : {&session, &other}) {
+        each->mainForm().SetTarget(TargetDifferentFrame);
+        each->mainForm().SetFrameName("lower");
+        each->mainForm().SetItemText("Home");
+        each->mainForm().SetLinkText("index.html");
+        each->mainForm().AddItem();
+        each->codeCommands().Preview();
+    }
+    const std::string mine = commands.previewFolder().path();
+    const std::string theirs = other.codeCommands().previewFolder().path();
+    EXPECT_NE(mine, theirs);
+
+    session.ShutDown();
+    EXPECT_FALSE(fs::exists(mine));
+    EXPECT_TRUE(fs::exists(theirs + FramesetPageName));
+    other.ShutDown();
+    EXPECT_EQ("keep", ReadBytes(decoy));
+    for (const char* name : {PreviewPageName, FramesetPageName, SecondFramePageName}) {
+        EXPECT_TRUE(fs::is_symlink(desktop.temp.path() + name)) << name;
+    }
+}
+
 TEST_F(CodeCommandsTest, ALinkWhereTheRemovedPreviewFolderWasIsNeitherWrittenNorEmptied) {
     const std::string mine = desktop.temp.path() + "mine/";
     fs::create_directory(mine);
