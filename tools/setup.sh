@@ -1,6 +1,7 @@
 # Sourced by the run and test commands: installs the Debian packages the build needs when
 # any is missing, then configures and builds. The caller may set BUILD_DIR (default ./build),
-# BUILD_TYPE (default RelWithDebInfo), BUILD_TARGET (default: everything) and
+# BUILD_TYPE (default RelWithDebInfo), BUILD_TARGET (default: everything), the array
+# CMAKE_EXTRA (more configure arguments) and
 # BROWSER_TESTS=1 for what the browser and install tests need besides (Chromium, Node.js and
 # its packages, the desktop's validators and MIME tools).
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
@@ -30,5 +31,6 @@ if [ "${BROWSER_TESTS:-0}" = 1 ]; then
     fi
 fi
 build_dir=${BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
+      ${CMAKE_EXTRA[@]+"${CMAKE_EXTRA[@]}"} >/dev/null
 cmake --build "$build_dir" -j2 ${BUILD_TARGET:+--target "$BUILD_TARGET"}

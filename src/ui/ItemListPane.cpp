@@ -90,13 +90,13 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
 
     m_mnuListPop->setObjectName(QStringLiteral("mnuListPop"));
     m_popMovUp = PopupEntry(tr("Move &Up"), "mnuListPopMovUp", QKeySequence(Qt::CTRL | Qt::Key_Up),
-                            &MainForm::MoveUp);
+                            [this] { m_form.MoveUp(); });
     m_popMovDn = PopupEntry(tr("Move &Down"), "mnuListPopMovDn",
-                            QKeySequence(Qt::CTRL | Qt::Key_Down), &MainForm::MoveDown);
-    m_popEdit =
-        PopupEntry(tr("&Edit"), "mnuListPopEdt", QKeySequence(Qt::Key_Return), &MainForm::EditItem);
-    m_popRemove =
-        PopupEntry(tr("De&lete"), "mnuListPopRem", QKeySequence::Delete, &MainForm::DeleteItem);
+                            QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { m_form.MoveDown(); });
+    m_popEdit = PopupEntry(tr("&Edit"), "mnuListPopEdt", QKeySequence(Qt::Key_Return),
+                           [this] { m_form.EditItem(); });
+    m_popRemove = PopupEntry(tr("De&lete"), "mnuListPopRem", QKeySequence::Delete,
+                             [this] { m_form.DeleteItem(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_lv, 1);
@@ -124,7 +124,7 @@ QAction* ItemListPane::ToolbarButton(const char* key, const char* icon, const QS
 }
 
 QAction* ItemListPane::PopupEntry(const QString& caption, const char* name,
-                                  const QKeySequence& keys, void (MainForm::*command)()) {
+                                  const QKeySequence& keys, std::function<void()> command) {
     QAction* action = m_mnuListPop->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     // The keys work while the list has the focus, and the menu shows them.
@@ -132,7 +132,7 @@ QAction* ItemListPane::PopupEntry(const QString& caption, const char* name,
     action->setShortcutContext(Qt::WidgetShortcut);
     action->setShortcutVisibleInContextMenu(true);
     m_lv->addAction(action);
-    connect(action, &QAction::triggered, this, [this, command] { (m_form.*command)(); });
+    connect(action, &QAction::triggered, this, std::move(command));
     return action;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 class QToolBar;
@@ -25,7 +27,7 @@ public:
 private:
     QAction* ToolbarButton(const char* key, const char* icon, const QString& tip);
     QAction* PopupEntry(const QString& caption, const char* name, const QKeySequence& keys,
-                        void (MainForm::*command)());
+                        std::function<void()> command);
     void ShowPopup(const QPoint& globalPosition);
 
     MainForm& m_form;
