@@ -21,8 +21,6 @@ public:
     ItemListPane(MainForm& form, QWidget* parent);
 
     void Show();
-    QTreeView* list() const { return m_lv; }
-    ItemTableModel* model() const { return m_model; }
 
 private:
     QAction* ToolbarButton(const char* key, const char* icon, const QString& tip);

@@ -24,8 +24,6 @@ public:
     void ShowTopic(const std::string& topic) override;
     void EnterWhatsThisMode() override;
 
-    // The What's This texts of a window's page, by control name.
-    const std::map<std::string, std::string>& TextsFor(const std::string& windowName);
     // Sets the texts on the controls of `window`, found by their object names.
     void ApplyWhatsThis(QWidget* window);
 
@@ -33,6 +31,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The What's This texts of a window's page, by control name, read once per page.
+    const std::map<std::string, std::string>& TextsFor(const std::string& windowName);
+
     std::string m_folder;
     QPointer<HelpWindow> m_window;
     std::map<std::string, std::map<std::string, std::string>> m_texts; // by page
