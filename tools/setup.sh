@@ -1,11 +1,12 @@
 # Sourced by the run and test commands: installs the Debian packages the build needs when
 # any is missing, then configures and builds. The caller may set BUILD_DIR (default ./build),
-# BUILD_TYPE (default RelWithDebInfo), BUILD_TARGET (default: everything), the array
-# CMAKE_EXTRA (more configure arguments) and
+# BUILD_TYPE (default RelWithDebInfo), BUILD_TARGET (targets separated by blanks; default:
+# everything), the arrays CMAKE_EXTRA (more configure arguments) and EXTRA_PACKAGES, and
 # BROWSER_TESTS=1 for what the browser and install tests need besides (Chromium, Node.js and
 # its packages, the desktop's validators and MIME tools).
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
-          libgmock-dev libbenchmark-dev fontconfig fonts-dejavu-core)
+          libgmock-dev libbenchmark-dev fontconfig fonts-dejavu-core
+          ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"})
 [ "${BROWSER_TESTS:-0}" = 1 ] && packages+=(chromium desktop-file-utils appstream shared-mime-info
                                          xdg-utils libfile-mimeinfo-perl man-db)
 missing=()
@@ -33,4 +34,5 @@ fi
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
       ${CMAKE_EXTRA[@]+"${CMAKE_EXTRA[@]}"} >/dev/null
-cmake --build "$build_dir" -j2 ${BUILD_TARGET:+--target "$BUILD_TARGET"}
+# shellcheck disable=SC2086 # the targets are separate words
+cmake --build "$build_dir" -j2 ${BUILD_TARGET:+--target $BUILD_TARGET}

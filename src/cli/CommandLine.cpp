@@ -2,9 +2,7 @@
 
 #include "app/PreviewFolder.h"
 #include "app/Session.h"
-#include "cli/ConsolePrompt.h"
-#include "cli/HeadlessDesktop.h"
-#include "cli/MemorySettingsStore.h"
+#include "cli/HeadlessSession.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/TextFile.h"
 #include "platform/qt/QtFontList.h"
@@ -178,26 +176,10 @@ int CommandLine::Generate() {
     }
 
     HeadlessApplication application;
-    ConsolePrompt prompt(m_err);
-    HeadlessDesktop desktop;
-    MemorySettingsStore settings;
     QtFontList fonts;
-    PlatformServices services{
-        prompt,
-        desktop,
-        settings,
-        fonts,
-        desktop,
-        desktop,
-        desktop,
-        desktop,
-        desktop,
-        desktop,
-        desktop,
-        desktop,
-        WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString())};
-    Session session(services);
-    session.StartUp("");
+    HeadlessSession headless(
+        m_err, fonts, WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString()));
+    Session& session = headless.session();
     // Absolute, so that a message about the file names it even when it was given bare.
     if (!LoadProject(session.workspace(), AbsolutePath(*project))) {
         return ExitStatus::LoadFailed;
@@ -234,7 +216,7 @@ int CommandLine::Generate() {
         written = {false, "The output could not be written."};
     }
     if (!written.ok) {
-        prompt.Show(SaveErrorMessage(written.error));
+        headless.prompt().Show(SaveErrorMessage(written.error));
         return ExitStatus::WriteFailed;
     }
     return ExitStatus::Done;

@@ -1,0 +1,125 @@
+// Any text as an INI file: reading must survive it, and after any writes the text held must
+// read back exactly as the live file reads.
+#include "persistence/CIniFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using pickwell::CIniFile;
+
+// Names the program itself could write: letters, digits and inner blanks. Other names need
+// not survive a round trip ("[a]b]" names section "a").
+std::string PlainName(std::string_view raw) {
+    std::string name;
+    for (const char c : raw) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+            c == ' ') {
+            name += c;
+        }
+    }
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
+// A value reads back as written when nothing in it is trimmed, unquoted or cut.
+bool ReadsBackAsWritten(const std::string& value) {
+    if (value.size() > 254 || (!value.empty() && (value.front() == ' ' || value.back() == ' '))) {
+        return false;
+    }
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return false;
+    }
+    for (const char c : value) {
+        if (c < 0x20 || c > 0x7E) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Query {
+    std::string section;
+    std::string key;
+};
+
+// Section and key names as the file's own lines suggest them, plus the project file's.
+std::vector<Query> QueriesFor(std::string_view text) {
+    std::vector<Query> queries{{"Items", "icount"}, {"Items", "Item 1"}, {"URLS", "URL 1"}};
+    std::string section = "Items";
+    std::size_t pos = 0;
+    while (pos < text.size() && queries.size() < 24) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.front() == '[') {
+            section = PlainName(line.substr(1, line.find(']')));
+        } else if (const auto eq = line.find('='); eq != std::string_view::npos) {
+            queries.push_back({section, PlainName(line.substr(0, eq))});
+        }
+    }
+    return queries;
+}
+
+std::string ValueOf(CIniFile& file, const Query& query) {
+    file.SetSection(query.section);
+    file.SetKey(query.key);
+    return file.Value();
+}
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CIniFile file;
+    file.SetDefault("\x01missing");
+    file.Assign(text);
+    const std::vector<Query> queries = QueriesFor(text);
+    for (const Query& query : queries) {
+        ValueOf(file, query);
+    }
+
+    // Each query's value becomes the next query's key, so that texts from the file are written.
+    for (std::size_t i = 0; i < queries.size(); ++i) {
+        const Query& query = queries[i];
+        if (query.section.empty() || query.key.empty()) {
+            continue;
+        }
+        std::string value = ValueOf(file, queries[(i + 1) % queries.size()]);
+        if (value == file.Default()) {
+            value = query.key + "=" + query.section;
+        }
+        file.SetSection(query.section);
+        file.SetKey(query.key);
+        file.SetValue(value);
+        if (ReadsBackAsWritten(value)) {
+            Require(file.Value() == value);
+        }
+    }
+
+    CIniFile reread;
+    reread.SetDefault(file.Default());
+    reread.Assign(file.bytes());
+    Require(reread.LineCount() == file.LineCount());
+    for (const Query& query : queries) {
+        Require(ValueOf(reread, query) == ValueOf(file, query));
+    }
+    return 0;
+}
