@@ -1,5 +1,6 @@
 #pragma once
 
+#include "persistence/TextFile.h"
 #include "platform/Clipboard.h"
 #include "platform/CodeWindowDialog.h"
 #include "platform/ColorDialog.h"
@@ -34,6 +35,8 @@ struct PlatformServices {
     HelpWindowsDialog& helpWindows;
     // The program file's folder, ending in "/": where the code file dialog opens.
     std::string programFolder;
+    // How project and code files are written; tests make a step fail here.
+    FileOps& fileOps = SystemFileOps();
 };
 
 } // namespace pickwell

@@ -13,6 +13,7 @@ namespace {
 // The system's file operations, except that each new file is made private to this user.
 class PrivateFileOps : public FileOps {
 public:
+    int MayReplace(const std::string& path) override { return m_system.MayReplace(path); }
     int CreateExclusive(const std::string& path, const std::string& permissionsOf,
                         int& handle) override {
         const int error = m_system.CreateExclusive(path, permissionsOf, handle);

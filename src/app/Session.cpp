@@ -45,7 +45,8 @@ Session::Session(PlatformServices& platform)
                   platform.settings,
                   platform.fileDialogs,
                   m_recentFiles,
-                  platform.programFolder}
+                  platform.programFolder,
+                  platform.fileOps}
     , m_projectCommands(m_workspace)
     , m_code(m_main, m_menuStyle, m_buttonStyle, platform)
     , m_help(platform) {}

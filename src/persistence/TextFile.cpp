@@ -25,6 +25,12 @@ WriteResult Failed(int error) {
 
 class PosixFileOps : public FileOps {
 public:
+    int MayReplace(const std::string& path) override {
+        return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT
+                   ? 0
+                   : errno;
+    }
+
     int CreateExclusive(const std::string& path, const std::string& permissionsOf,
                         int& handle) override {
         handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -108,6 +114,9 @@ FileOps& SystemFileOps() {
 
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops) {
     const std::string target = FinalTarget(path);
+    if (const int refused = ops.MayReplace(target); refused != 0) {
+        return Failed(refused);
+    }
     std::string temporary;
     int handle = -1;
     int error = EEXIST;

@@ -27,6 +27,9 @@ struct ReadResult {
 class FileOps {
 public:
     virtual ~FileOps() = default;
+    // 0 when `path` names no file or one this user may write; a file marked read-only is
+    // refused, as its owner meant, although a rename could replace it.
+    virtual int MayReplace(const std::string& path) = 0;
     // Creates a new file that must not exist yet; `permissionsOf` names a file whose
     // permission bits the new one takes when it exists.
     virtual int CreateExclusive(const std::string& path, const std::string& permissionsOf,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FailingFileOps.h"
 #include "FakeFontList.h"
 #include "FakeSettingsStore.h"
 #include "FixedTempFolder.h"
@@ -63,9 +64,10 @@ struct Desktop {
     ScriptedNoticeDialog notices;
     ScriptedCodeWindowDialog codeWindow;
     RecordingHelp help;
-    PlatformServices services{prompt,    colorDialog, settings,        fonts,   fileDialogs,
-                              clipboard, shell,       tempFolder,      notices, codeWindow,
-                              help,      help,        "/opt/pickwell/"};
+    FailingFileOps fileOps;
+    PlatformServices services{prompt,    colorDialog, settings,         fonts,   fileDialogs,
+                              clipboard, shell,       tempFolder,       notices, codeWindow,
+                              help,      help,        "/opt/pickwell/", fileOps};
 };
 
 } // namespace pickwell

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "DamagedProjects.h"
 #include "Desktop.h"
 #include "FindChild.h"
 #include "app/Session.h"
@@ -25,6 +26,8 @@
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
 
 namespace pickwell {
 namespace {
@@ -223,6 +226,73 @@ TEST_F(MainWindowTest, ProjectsAreSavedLoadedAndRenewedThroughTheFileMenu) {
     Find<QAction>("mnuFileNew")->trigger();
     Find<QAction>("recentfile0")->trigger();
     EXPECT_EQ(1, List()->model()->rowCount());
+}
+
+// Answers as a user who wants each file loaded: questions get No, messages OK.
+class RecordingPrompt : public Prompt {
+public:
+    Button Show(const Message& message) override {
+        shown.push_back(message);
+        const bool question = message.buttons == MessageButtons::YesNo ||
+                              message.buttons == MessageButtons::YesNoCancel;
+        return question ? Button::No : Button::Ok;
+    }
+    std::vector<Message> shown;
+};
+
+long PeakMemory() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss; // KiB
+}
+
+TEST(MainWindowLoad, DamagedAndStrangeFilesLoadOrSayOops) {
+    Desktop desktop;
+    RecordingPrompt prompt;
+    PlatformServices services{prompt,
+                              desktop.colorDialog,
+                              desktop.settings,
+                              desktop.fonts,
+                              desktop.fileDialogs,
+                              desktop.clipboard,
+                              desktop.shell,
+                              desktop.tempFolder,
+                              desktop.notices,
+                              desktop.codeWindow,
+                              desktop.help,
+                              desktop.help,
+                              "/opt/pickwell/",
+                              desktop.fileOps};
+    desktop.fonts.fonts.push_back("DejaVu Sans");
+    Session session{services};
+    session.StartUp("");
+    MainWindow window{session};
+    const std::string path = desktop.temp.path() + "damaged.pkw";
+    const long bound = PeakMemory() + 64 * 1024;
+    std::vector<std::string> refusals;
+    for (const auto& [name, bytes] :
+         DamagedProjects(ReadBytes(PICKWELL_TEST_DATA + std::string("cli_shop.pkw")))) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        prompt.shown.clear();
+        desktop.fileDialogs.openAnswers.push_back(path);
+        FindChild<QAction>(window, "mnuFileLoad")->trigger();
+
+        const bool refused = !prompt.shown.empty() && prompt.shown.back().title == "Oops!";
+        if (refused) {
+            EXPECT_EQ(0u, prompt.shown.back().text.find("Could not load")) << name;
+            refusals.push_back(name);
+        }
+        EXPECT_EQ(refused ? 0u : session.project().items.size(),
+                  static_cast<std::size_t>(FindChild<QTreeView>(window, "lv")->model()->rowCount()))
+            << name;
+        EXPECT_LT(PeakMemory(), bound) << name;
+    }
+    // No fixed first line, or more items than the file has lines ("1e9" reads as 10^9).
+    const std::vector<std::string> expected{
+        "empty",        "header only",       "byte-order mark",
+        "CR line ends", "icount 2147483647", "icount 2147483648",
+        "icount 1e9"};
+    EXPECT_EQ(expected, refusals);
 }
 
 TEST_F(MainWindowTest, ClosingAsksAboutUnsavedChangesAndStaysOpenWhenTheyAreNotSaved) {

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sys/stat.h>
 
 namespace pickwell {
@@ -102,6 +105,22 @@ TEST_F(CodeCommandsTest, AFailedCodeFileWriteIsReportedAndChangesNothingElse) {
     EXPECT_EQ(MessageIcon::Critical, desktop.prompt.last().icon);
     EXPECT_EQ(before.items, session.project().items);
     EXPECT_EQ(before.DirtyFlag, session.project().DirtyFlag);
+}
+
+TEST_F(CodeCommandsTest, AFailedCodeFileWriteLeavesTheOldFileWhole) {
+    AddLinkedItem("Books", "books.html");
+    const std::string path = desktop.temp.path() + "menu.html";
+    std::ofstream(path) << "old page";
+    for (const FailingFileOps::Fault& fault : FailingFileOps::Faults) {
+        SCOPED_TRACE(fault.name);
+        desktop.fileOps.Arm(fault);
+        desktop.fileDialogs.saveAnswers.push_back(path);
+        desktop.prompt.Expect("Error");
+        commands.SaveCode();
+        EXPECT_EQ(SaveErrorMessage(std::strerror(fault.error)).text, desktop.prompt.last().text);
+        EXPECT_EQ("old page", ReadBytes(path));
+        EXPECT_EQ(1, std::distance(fs::directory_iterator(desktop.temp.path()), {}));
+    }
 }
 
 TEST_F(CodeCommandsTest, AFailedCheckStopsTheCommandAndFocusesTheField) {

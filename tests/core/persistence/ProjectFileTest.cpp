@@ -1,5 +1,9 @@
 #include "ProjectFixture.h"
 
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+
 namespace pickwell {
 namespace {
 
@@ -326,22 +330,16 @@ TEST_F(ProjectFileTest, SavingOverAFileReplacesAllOfIt) {
 }
 
 TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheChangesProtected) {
-    for (auto step : {FailingFileOps::Step::Write, FailingFileOps::Step::Rename}) {
+    for (const FailingFileOps::Fault& fault : FailingFileOps::Faults) {
+        SCOPED_TRACE(fault.name);
         dir.Write("shop.pkw", ThreeItemFile);
         ASSERT_TRUE(LoadProject(workspace, dir.File("shop.pkw")));
         main.SetMenuName("Changed");
         ASSERT_TRUE(project.DirtyFlag);
-        const auto failNextSave = [&] {
-            fileOps = FailingFileOps();
-            fileOps.failAt = step;
-            fileOps.failOnCall = step == FailingFileOps::Step::Write ? 10 : 1; // part-way
-        };
-        failNextSave();
+        fileOps.Arm(fault);
         prompt.Expect("Error");
         EXPECT_EQ(SaveResult::Failed, SaveAs(dir.File("other.pkw")));
-        EXPECT_EQ("Pickwell could not perform this operation due to the following error:\r\n\r\n"
-                  "\"No space left on device\"",
-                  prompt.last().text);
+        EXPECT_EQ(SaveErrorMessage(std::strerror(fault.error)).text, prompt.last().text);
         EXPECT_TRUE(project.DirtyFlag);
         EXPECT_FALSE(project.SaveCancelled);
         EXPECT_EQ(dir.File("shop.pkw"), project.ProjectPath);
@@ -349,12 +347,30 @@ TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheChangesProtected) {
         EXPECT_EQ(dir.File("shop.pkw"), recent.StoredPath(0));
         EXPECT_EQ(std::vector<std::string>{"shop.pkw"}, dir.Names());
 
-        failNextSave();
+        fileOps.Arm(fault);
         prompt.Expect("Error");
         EXPECT_EQ(SaveResult::Failed, SaveAs(dir.File("shop.pkw"))); // over the file itself
         EXPECT_EQ(ThreeItemFile, ReadWholeFile(dir.File("shop.pkw")).bytes);
         EXPECT_EQ(std::vector<std::string>{"shop.pkw"}, dir.Names());
+        EXPECT_TRUE(project.DirtyFlag);
     }
+}
+
+TEST_F(ProjectFileTest, SavingThroughALinkWritesItsTargetAndKeepsThePermissionBits) {
+    dir.Write("shop.pkw", ThreeItemFile);
+    ::chmod(dir.File("shop.pkw").c_str(), 0640);
+    std::filesystem::create_symlink("shop.pkw", dir.File("link.pkw"));
+    ASSERT_TRUE(LoadProject(workspace, dir.File("link.pkw")));
+    main.SetMenuName("Changed");
+
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("link.pkw")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.pkw")));
+    EXPECT_NE(std::string::npos,
+              ReadWholeFile(dir.File("shop.pkw")).bytes.find("Menu Name=Changed\r\n"));
+    EXPECT_EQ(std::filesystem::perms(0640),
+              std::filesystem::status(dir.File("shop.pkw")).permissions() &
+                  std::filesystem::perms::mask);
+    EXPECT_FALSE(project.DirtyFlag);
 }
 
 TEST_F(ProjectFileTest, ACancelledOpenDialogChangesNothing) {
