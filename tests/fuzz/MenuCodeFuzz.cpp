@@ -28,6 +28,15 @@ std::string Flag(FuzzInput& input) {
     }
 }
 
+// The font part both style windows have.
+template <typename Style> void TakeFont(FuzzInput& input, Style& style) {
+    style.fontName = input.Text();
+    style.fontSize = input.Text();
+    style.fontWeight = input.Text();
+    style.underline = Position(input);
+    style.italic = Position(input);
+}
+
 MenuProject ProjectFrom(FuzzInput& input) {
     MenuProject project;
     for (unsigned n = input.Choice(48); n > 0; --n) {
@@ -60,11 +69,7 @@ MenuProject ProjectFrom(FuzzInput& input) {
     menu.textColor = input.Text();
     menu.bgColor = input.Text();
     menu.useSystemColors = Position(input);
-    menu.fontName = input.Text();
-    menu.fontSize = input.Text();
-    menu.fontWeight = input.Text();
-    menu.underline = Position(input);
-    menu.italic = Position(input);
+    TakeFont(input, menu);
     menu.width = input.Text();
     menu.constrainWidth = Position(input);
     ButtonStyle& style = project.buttonStyle;
@@ -77,11 +82,7 @@ MenuProject ProjectFrom(FuzzInput& input) {
     style.syncRightBottom = Position(input);
     style.noBorder = Position(input);
     style.useSystemColors = Position(input);
-    style.fontName = input.Text();
-    style.fontSize = input.Text();
-    style.fontWeight = input.Text();
-    style.underline = Position(input);
-    style.italic = Position(input);
+    TakeFont(input, style);
     style.width = input.Text();
     style.height = input.Text();
     style.borderThickness = input.Text();
