@@ -27,7 +27,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace pickwell {
 namespace {
@@ -240,13 +242,9 @@ public:
     std::vector<Message> shown;
 };
 
-long PeakMemory() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss; // KiB
-}
-
-TEST(MainWindowLoad, DamagedAndStrangeFilesLoadOrSayOops) {
+// Every double but the prompt, which takes whatever a file brings.
+class MainWindowLoad : public ::testing::Test {
+protected:
     Desktop desktop;
     RecordingPrompt prompt;
     PlatformServices services{prompt,
@@ -263,6 +261,15 @@ TEST(MainWindowLoad, DamagedAndStrangeFilesLoadOrSayOops) {
                               desktop.help,
                               "/opt/pickwell/",
                               desktop.fileOps};
+};
+
+long PeakMemory() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss; // KiB
+}
+
+TEST_F(MainWindowLoad, DamagedAndStrangeFilesLoadOrSayOops) {
     desktop.fonts.fonts.push_back("DejaVu Sans");
     Session session{services};
     session.StartUp("");
@@ -293,6 +300,22 @@ TEST(MainWindowLoad, DamagedAndStrangeFilesLoadOrSayOops) {
         "CR line ends", "icount 2147483647", "icount 2147483648",
         "icount 1e9"};
     EXPECT_EQ(expected, refusals);
+}
+
+TEST_F(MainWindowLoad, WhatIsNoProjectFileAtStartUpSaysOopsAndStartsANewProject) {
+    const std::string folder = desktop.temp.path();
+    std::filesystem::create_directory(folder + "folder.pkw");
+    ASSERT_EQ(0, ::mkfifo((folder + "fifo.pkw").c_str(), 0600));
+    for (const std::string& path : {folder + "folder.pkw", folder + "fifo.pkw", folder + "gone.pkw",
+                                    std::string("/dev/zero")}) {
+        prompt.shown.clear();
+        Session session{services};
+        session.StartUp(path);
+        MainWindow window{session};
+        ASSERT_EQ(1u, prompt.shown.size()) << path;
+        EXPECT_EQ("Oops!", prompt.shown[0].title) << path;
+        EXPECT_EQ(0, FindChild<QTreeView>(window, "lv")->model()->rowCount()) << path;
+    }
 }
 
 TEST_F(MainWindowTest, ClosingAsksAboutUnsavedChangesAndStaysOpenWhenTheyAreNotSaved) {
