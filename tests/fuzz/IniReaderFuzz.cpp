@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CIniFile file;
     file.SetDefault("\x01missing");
-    file.Assign(text);
+    file.Assign(std::string(text));
     const std::vector<Query> queries = QueriesFor(text);
     for (const Query& query : queries) {
         ValueOf(file, query);
