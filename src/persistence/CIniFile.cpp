@@ -3,12 +3,15 @@
 #include "text/Windows1252.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace pickwell {
 
 namespace {
 
 constexpr std::size_t MaxValueLength = 254;
+constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -49,14 +52,40 @@ std::uint32_t FoldedHash(std::string_view s) {
     return hash ^ (hash >> 16);
 }
 
-bool FoldedEqual(std::string_view text, std::string_view folded) {
-    return text.size() == folded.size() &&
-           std::equal(text.begin(), text.end(), folded.begin(),
-                      [](char a, char b) { return FoldChar(a) == b; });
+bool FoldedEqual(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldChar(x) == FoldChar(y);
+           });
 }
 
-std::string ToFile(std::string_view utf8) {
-    return EncodeWindows1252(utf8, Unmappable::QuestionMark);
+// A name given in UTF-8 as the file holds it. Names are ASCII nearly always, and then need no
+// conversion; `out` keeps its storage from name to name.
+void FileNameInto(std::string& out, std::string_view utf8) {
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::all_of(utf8.begin(), utf8.end(), ascii)) {
+        out.assign(utf8);
+    } else {
+        out = EncodeWindows1252(utf8, Unmappable::QuestionMark);
+    }
+}
+
+// A value as its line holds it: without NUL characters, line breaks as blanks, in the code page.
+void AppendFileValue(std::string& out, std::string_view text) {
+    constexpr std::string_view Unwritable("\0\r\n", 3);
+    if (text.find_first_of(Unwritable) == std::string_view::npos) {
+        AppendWindows1252(out, text, Unmappable::QuestionMark);
+        return;
+    }
+    std::string value;
+    value.reserve(text.size());
+    for (char c : text) {
+        if (c == '\0') {
+            continue;
+        }
+        // A line break would end the value and let the rest pose as lines of its own.
+        value += (c == '\r' || c == '\n') ? ' ' : c;
+    }
+    AppendWindows1252(out, value, Unmappable::QuestionMark);
 }
 
 // The name of a "[Name]" line, or nothing for any other line.
@@ -77,71 +106,117 @@ bool SectionName(std::string_view line, std::string_view& name) {
 
 CIniFile::Line CIniFile::MakeLine(std::size_t offset, std::size_t length) const {
     Line line{offset, static_cast<std::uint32_t>(length)};
-    const std::string_view text = Text(line);
-    const auto eq = text.find('=');
-    if (eq != std::string_view::npos) {
-        const std::string_view key = Trim(text.substr(0, eq));
-        line.keyStart = key.empty() ? 0 : static_cast<std::uint32_t>(key.data() - text.data());
-        line.keyLength = static_cast<std::uint32_t>(key.size());
-        line.valueStart = static_cast<std::uint32_t>(eq + 1);
+    const auto* eq = static_cast<const char*>(std::memchr(m_text.data() + offset, '=', length));
+    if (eq != nullptr) {
+        line.valueStart = static_cast<std::uint32_t>(eq - (m_text.data() + offset) + 1);
     }
     return line;
 }
 
-CIniFile::Line CIniFile::AppendText(std::string_view bytes) {
-    const std::size_t offset = m_text.size();
-    m_text += bytes;
-    return MakeLine(offset, bytes.size());
-}
-
 std::string_view CIniFile::Text(const Line& line) const {
-    return std::string_view(m_text).substr(line.offset, line.length);
+    return std::string_view(m_text.data() + line.offset, line.length);
 }
 
-void CIniFile::Assign(std::string_view bytes) {
-    m_text.assign(bytes);
+std::string_view CIniFile::KeyOf(const Line& line) const {
+    return Trim(Text(line).substr(0, line.valueStart - 1));
+}
+
+void CIniFile::Assign(std::string bytes) {
+    m_text = std::move(bytes);
     m_preamble.clear();
     m_sections.clear();
     m_sectionIndex.clear();
-    std::size_t start = 0;
-    while (start < m_text.size()) {
-        auto end = m_text.find('\n', start);
-        const std::size_t next = end == std::string::npos ? m_text.size() : end + 1;
-        if (end == std::string::npos) {
-            end = m_text.size();
+    const auto forEachLine = [this](auto&& visit) {
+        std::size_t start = 0;
+        while (start < m_text.size()) {
+            const auto* newline = static_cast<const char*>(
+                std::memchr(m_text.data() + start, '\n', m_text.size() - start));
+            std::size_t end =
+                newline ? static_cast<std::size_t>(newline - m_text.data()) : m_text.size();
+            const std::size_t next = newline ? end + 1 : end;
+            if (end > start && m_text[end - 1] == '\r') {
+                --end;
+            }
+            visit(start, end - start);
+            start = next;
         }
-        if (end > start && m_text[end - 1] == '\r') {
-            --end;
+    };
+    // Counted first, so that each section's lines and key table are made in their final size.
+    std::vector<std::size_t> sectionLines;
+    std::size_t preambleLines = 0;
+    forEachLine([&](std::size_t start, std::size_t length) {
+        std::string_view name;
+        if (SectionName(std::string_view(m_text).substr(start, length), name)) {
+            sectionLines.push_back(0);
+        } else {
+            ++(sectionLines.empty() ? preambleLines : sectionLines.back());
         }
-        AddLine(MakeLine(start, end - start));
-        start = next;
+    });
+    m_preamble.reserve(preambleLines);
+    m_sections.reserve(sectionLines.size());
+    std::vector<std::size_t> valueLines;
+    valueLines.reserve(sectionLines.size());
+    forEachLine([&](std::size_t start, std::size_t length) {
+        const Line line = MakeLine(start, length);
+        std::string_view name;
+        if (SectionName(Text(line), name)) {
+            AddSection(line, name, sectionLines[m_sections.size()]);
+            valueLines.push_back(0);
+        } else if (m_sections.empty()) {
+            m_preamble.push_back(line);
+        } else {
+            SectionBlock& block = m_sections.back();
+            block.lines.push_back(line);
+            if (line.isValue()) {
+                block.valueEnd = block.lines.size();
+                ++valueLines.back();
+            }
+        }
+    });
+    for (std::size_t i = 0; i < m_sections.size(); ++i) {
+        IndexKeys(m_sections[i], valueLines[i]);
+    }
+    const auto it = m_sectionIndex.find(m_foldedSection);
+    m_current = it == m_sectionIndex.end() ? NoSection : it->second;
+}
+
+void CIniFile::AddSection(const Line& header, std::string_view name, std::size_t lineCount) {
+    m_sectionIndex.try_emplace(Fold(name), m_sections.size());
+    SectionBlock& block = m_sections.emplace_back();
+    block.header = header;
+    block.lines.reserve(lineCount);
+}
+
+// The first line of each key goes into the table. In a large section nearly every key lands
+// on a place not yet in the cache, so the places are fetched some keys ahead.
+void CIniFile::IndexKeys(SectionBlock& block, std::size_t valueLines) {
+    SizeKeyTable(block, valueLines);
+    constexpr std::size_t Ahead = 16;
+    const std::vector<Line>& lines = block.lines;
+    const auto hashOf = [&](std::size_t i) {
+        return lines[i].isValue() ? FoldedHash(KeyOf(lines[i])) : 0;
+    };
+    std::array<std::uint32_t, Ahead> hashes{};
+    for (std::size_t i = 0; i < std::min(Ahead, lines.size()); ++i) {
+        hashes[i] = hashOf(i);
+    }
+    const std::size_t mask = block.slots.size() - 1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::uint32_t hash = hashes[i % Ahead];
+        if (i + Ahead < lines.size()) {
+            hashes[i % Ahead] = hashOf(i + Ahead);
+            __builtin_prefetch(&block.slots[hashes[i % Ahead] & mask]);
+        }
+        if (lines[i].isValue()) {
+            const std::size_t at = FindSlot(block, KeyOf(lines[i]), hash);
+            if (block.slots[at].line == 0) {
+                IndexKey(block, at, hash, i);
+            }
+        }
     }
 }
 
-void CIniFile::AddLine(const Line& line) {
-    std::string_view name;
-    if (SectionName(Text(line), name)) {
-        m_sectionIndex.try_emplace(Fold(name), m_sections.size());
-        m_sections.push_back({line, {}, {}, 0, 0});
-        return;
-    }
-    if (m_sections.empty()) {
-        m_preamble.push_back(line);
-        return;
-    }
-    SectionBlock& block = m_sections.back();
-    block.lines.push_back(line);
-    if (line.isValue()) {
-        block.valueEnd = block.lines.size();
-        const std::string_view key = Text(line).substr(line.keyStart, line.keyLength);
-        const std::uint32_t hash = FoldedHash(key);
-        if (block.slots.empty() || block.slots[FindSlot(block, Fold(key), hash)].line == 0) {
-            IndexKey(block, hash, block.lines.size() - 1);
-        }
-    }
-}
-
-std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view foldedKey,
+std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view key,
                                std::uint32_t hash) const {
     const std::size_t mask = block.slots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
@@ -149,19 +224,37 @@ std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view folde
         if (slot.line == 0) {
             return i;
         }
-        if (slot.hash == hash) {
-            const Line& line = block.lines[slot.line - 1];
-            if (FoldedEqual(Text(line).substr(line.keyStart, line.keyLength), foldedKey)) {
-                return i;
-            }
+        if (slot.hash == hash && FoldedEqual(KeyOf(block.lines[slot.line - 1]), key)) {
+            return i;
         }
     }
 }
 
-void CIniFile::IndexKey(SectionBlock& block, std::uint32_t hash, std::size_t line) {
-    // Kept at most half full, so that every search soon meets a free place.
-    if (2 * (block.keyCount + 1) > block.slots.size()) {
-        std::vector<KeySlot> old(std::max<std::size_t>(16, 2 * block.slots.size()));
+std::size_t CIniFile::FindLine(const SectionBlock& block) const {
+    if (block.nextRead < block.lines.size()) {
+        const Line& line = block.lines[block.nextRead];
+        if (line.firstOfKey && FoldedEqual(KeyOf(line), m_fileKey)) {
+            return block.nextRead;
+        }
+    }
+    const KeySlot& slot = block.slots[FindSlot(block, m_fileKey, FoldedHash(m_fileKey))];
+    return slot.line == 0 ? NoLine : slot.line - 1;
+}
+
+void CIniFile::SizeKeyTable(SectionBlock& block, std::size_t keys) {
+    std::size_t size = 16;
+    while (4 * keys > 3 * size) {
+        size *= 2;
+    }
+    block.slots.assign(size, {});
+}
+
+void CIniFile::IndexKey(SectionBlock& block, std::size_t at, std::uint32_t hash, std::size_t line) {
+    block.slots[at] = {hash, static_cast<std::uint32_t>(line + 1)};
+    block.lines[line].firstOfKey = 1;
+    // Kept at most three quarters full, so that every search soon meets a free place.
+    if (4 * ++block.keyCount > 3 * block.slots.size()) {
+        std::vector<KeySlot> old(2 * block.slots.size());
         old.swap(block.slots);
         const std::size_t mask = block.slots.size() - 1;
         for (const KeySlot& slot : old) {
@@ -174,40 +267,37 @@ void CIniFile::IndexKey(SectionBlock& block, std::uint32_t hash, std::size_t lin
             }
         }
     }
-    const std::size_t mask = block.slots.size() - 1;
-    std::size_t i = hash & mask;
-    while (block.slots[i].line != 0) {
-        i = (i + 1) & mask;
-    }
-    block.slots[i] = {hash, static_cast<std::uint32_t>(line + 1)};
-    ++block.keyCount;
 }
 
 void CIniFile::SetSection(std::string_view name) {
+    // Readers and writers name the same section many times in a row.
+    if (name == m_section) {
+        return;
+    }
     m_section = name;
-    m_foldedSection = Fold(ToFile(name));
+    FileNameInto(m_foldedSection, name);
+    std::transform(m_foldedSection.begin(), m_foldedSection.end(), m_foldedSection.begin(),
+                   FoldChar);
+    const auto it = m_sectionIndex.find(m_foldedSection);
+    m_current = it == m_sectionIndex.end() ? NoSection : it->second;
 }
 
 void CIniFile::SetKey(std::string_view name) {
     m_key = name;
-    m_foldedKey = Fold(ToFile(name));
-}
-
-const CIniFile::SectionBlock* CIniFile::FindSection() const {
-    const auto it = m_sectionIndex.find(m_foldedSection);
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+    FileNameInto(m_fileKey, name);
 }
 
 std::string CIniFile::Value() const {
-    const SectionBlock* block = FindSection();
-    if (block == nullptr || block->slots.empty()) {
+    if (m_current == NoSection) {
         return m_default;
     }
-    const KeySlot& slot = block->slots[FindSlot(*block, m_foldedKey, FoldedHash(m_foldedKey))];
-    if (slot.line == 0) {
+    const SectionBlock& block = m_sections[m_current];
+    const std::size_t at = FindLine(block);
+    if (at == NoLine) {
         return m_default;
     }
-    const Line& line = block->lines[slot.line - 1];
+    block.nextRead = at + 1;
+    const Line& line = block.lines[at];
     std::string_view value = Trim(Text(line).substr(line.valueStart));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
@@ -217,43 +307,40 @@ std::string CIniFile::Value() const {
 }
 
 CIniFile::SectionBlock& CIniFile::SectionForWriting() {
-    const auto [it, added] = m_sectionIndex.try_emplace(m_foldedSection, m_sections.size());
-    if (added) {
-        // Appended piece by piece: GCC 12 takes a literal plus a string for an overlapping copy.
-        std::string header(1, '[');
-        header += ToFile(m_section);
-        header += ']';
-        m_sections.push_back({AppendText(header), {}, {}, 0, 0});
+    if (m_current == NoSection) {
+        m_current = m_sections.size();
+        m_sectionIndex.emplace(m_foldedSection, m_current);
+        const std::size_t offset = m_text.size();
+        m_text += '[';
+        AppendWindows1252(m_text, m_section, Unmappable::QuestionMark);
+        m_text += ']';
+        SectionBlock& block = m_sections.emplace_back();
+        block.header = MakeLine(offset, m_text.size() - offset);
+        SizeKeyTable(block, 0);
     }
-    return m_sections[it->second];
+    return m_sections[m_current];
 }
 
 void CIniFile::SetValue(std::string_view text) {
-    std::string value;
-    value.reserve(text.size());
-    for (char c : text) {
-        if (c == '\0') {
-            continue;
-        }
-        // A line break would end the value and let the rest pose as lines of its own.
-        value += (c == '\r' || c == '\n') ? ' ' : c;
-    }
-    value = ToFile(value);
-
     SectionBlock& block = SectionForWriting();
-    const std::uint32_t hash = FoldedHash(m_foldedKey);
-    if (!block.slots.empty()) {
-        const KeySlot& slot = block.slots[FindSlot(block, m_foldedKey, hash)];
-        if (slot.line != 0) {
-            Line& line = block.lines[slot.line - 1];
-            const std::string kept(Text(line).substr(0, line.valueStart));
-            line = AppendText(kept + value);
-            return;
-        }
+    const std::uint32_t hash = FoldedHash(m_fileKey);
+    const std::size_t at = FindSlot(block, m_fileKey, hash);
+    const std::size_t offset = m_text.size();
+    if (block.slots[at].line != 0) {
+        Line& line = block.lines[block.slots[at].line - 1];
+        const std::string kept(Text(line).substr(0, line.valueStart));
+        m_text += kept;
+        AppendFileValue(m_text, text);
+        line = MakeLine(offset, m_text.size() - offset);
+        line.firstOfKey = 1;
+        return;
     }
-    const Line line = AppendText(ToFile(m_key) + "=" + value);
+    AppendWindows1252(m_text, m_key, Unmappable::QuestionMark);
+    m_text += '=';
+    AppendFileValue(m_text, text);
+    const Line line = MakeLine(offset, m_text.size() - offset);
     block.lines.insert(block.lines.begin() + static_cast<std::ptrdiff_t>(block.valueEnd), line);
-    IndexKey(block, hash, block.valueEnd);
+    IndexKey(block, at, hash, block.valueEnd);
     ++block.valueEnd;
 }
 

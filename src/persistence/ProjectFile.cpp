@@ -15,8 +15,10 @@
 #include "text/Windows1252.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace pickwell {
 
@@ -24,8 +26,9 @@ namespace {
 
 constexpr const char* FoldersSection = "Folders";
 constexpr const char* LastFolderKey = "Last Used Save Folder";
-// Far beyond any real menu (100,000 items take some 20 MB). The line index costs up to 24 bytes
-// a line, so this also keeps a crafted file of blank lines to about 1.5 GB of memory.
+// Far beyond any real menu (100,000 items take some 20 MB). The line index costs 16 bytes a
+// line and the key table up to 22 bytes a line with a key, so this also keeps a crafted file
+// of short lines to about 1.5 GB of memory.
 constexpr std::size_t MaxProjectFileSize = std::size_t{64} << 20;
 
 std::string TitleFor(const std::string& path) {
@@ -174,9 +177,9 @@ Message LoadFailedMessage(const std::string& path) {
 // value the windows cannot take ends the reading with false.
 class ProjectReader {
 public:
-    ProjectReader(Workspace& workspace, std::string_view bytes)
+    ProjectReader(Workspace& workspace, std::string bytes)
         : m_w(workspace) {
-        m_ini.Assign(bytes);
+        m_ini.Assign(std::move(bytes));
     }
 
     bool ReadAll() {
@@ -228,6 +231,9 @@ private:
         return NumberToText(*number);
     }
 
+    using Field = std::string MenuItem::*;
+    void ReadItemFields(std::vector<MenuItem>& items, const char* section,
+                        std::initializer_list<std::pair<const char*, Field>> fields);
     bool ReadItems();
     bool ReadMenuOptions();
     bool ReadMenuStyle();
@@ -257,21 +263,35 @@ bool ProjectReader::ReadItems() {
     if (count >= 1 && !selected) {
         return false;
     }
-    std::vector<MenuItem> items;
-    for (int i = 1; i <= static_cast<int>(count); ++i) {
-        const std::string n = std::to_string(i);
-        MenuItem item;
-        item.text = Get("Items", "Item " + n);
-        item.linked = Get("Linked", n);
-        item.url = Get("URLS", "URL " + n);
-        item.selected = *selected == i ? "Yes" : "No";
-        item.backColor = Get("ItemColors", "Backcolor " + n);
-        item.textColor = Get("ItemColors", "Textcolor " + n);
-        item.isHeading = Get("ItemColors", "IsHeading " + n);
-        items.push_back(std::move(item));
+    std::vector<MenuItem> items(count > 0 ? static_cast<std::size_t>(count) : 0);
+    ReadItemFields(items, "Items", {{"Item ", &MenuItem::text}});
+    ReadItemFields(items, "Linked", {{"", &MenuItem::linked}});
+    ReadItemFields(items, "URLS", {{"URL ", &MenuItem::url}});
+    ReadItemFields(items, "ItemColors",
+                   {{"Backcolor ", &MenuItem::backColor},
+                    {"Textcolor ", &MenuItem::textColor},
+                    {"IsHeading ", &MenuItem::isHeading}});
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].selected = *selected == static_cast<double>(i + 1) ? "Yes" : "No";
     }
     m_w.main.AppendLoadedItems(std::move(items));
     return true;
+}
+
+// A section at a time and, within it, item by item: the order the file has them in, which
+// lets every read find its line without a search.
+void ProjectReader::ReadItemFields(std::vector<MenuItem>& items, const char* section,
+                                   std::initializer_list<std::pair<const char*, Field>> fields) {
+    m_ini.SetSection(section);
+    std::string key;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        for (const auto& [prefix, field] : fields) {
+            key.assign(prefix).append(n);
+            m_ini.SetKey(key);
+            items[i].*field = m_ini.Value();
+        }
+    }
 }
 
 // Hands a value that was accepted to `apply`; false when it was not.
@@ -446,9 +466,9 @@ bool LoadProject(Workspace& w, const std::string& path) {
     ResetProject(w.main, w.menuStyle, w.buttonStyle);
     project.SilentRestore = true;
 
-    const ReadResult file = ReadWholeFile(project.ProjectPath, MaxProjectFileSize);
+    ReadResult file = ReadWholeFile(project.ProjectPath, MaxProjectFileSize);
     const bool loaded = file.ok && FirstLine(file.bytes) == ProjectHeaderLine &&
-                        ProjectReader(w, file.bytes).ReadAll();
+                        ProjectReader(w, std::move(file.bytes)).ReadAll();
     if (!loaded) {
         ResetProject(w.main, w.menuStyle, w.buttonStyle);
         w.prompt.Show(LoadFailedMessage(project.ProjectPath));
