@@ -9,11 +9,14 @@
 #include "ui/QtDesktop.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QDir>
+#include <QEvent>
+#include <QIcon>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace pickwell {
@@ -50,6 +53,36 @@ std::string ProgramFolder() {
     return folder;
 }
 
+// Runs a task once a shown window has been exposed, and so painted, for the first time.
+class AfterFirstExpose : public QObject {
+public:
+    AfterFirstExpose(QWindow* window, std::function<void()> task)
+        : QObject(window)
+        , m_task(std::move(task)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window->isExposed()) {
+            window->removeEventFilter(this);
+            // Queued, so that it runs once the window has painted itself.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_task();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_task;
+};
+
 } // namespace
 
 int RunWindowMode(int argc, char* argv[]) {
@@ -76,7 +109,9 @@ int RunWindowMode(int argc, char* argv[]) {
     RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
                      QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
     window.show();
-    session.helpCommands().StartupTip();
+    // The tip of the day opens over a main window that has already shown itself.
+    new AfterFirstExpose(window.windowHandle(),
+                         [&session] { session.helpCommands().StartupTip(); });
     return QApplication::exec();
 }
 
