@@ -3,9 +3,11 @@
 # BUILD_TYPE (default RelWithDebInfo), BUILD_TARGET (default: everything), the array
 # CMAKE_EXTRA (more configure arguments) and
 # BROWSER_TESTS=1 for what the browser and install tests need besides (Chromium, Node.js and
-# its packages, the desktop's validators and MIME tools).
+# its packages, the desktop's validators and MIME tools), BENCH_TOOLS=1 for what the benchmarks
+# need besides (a virtual X display, GNU time).
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
           libgmock-dev libbenchmark-dev fontconfig fonts-dejavu-core)
+[ "${BENCH_TOOLS:-0}" = 1 ] && packages+=(xvfb time)
 [ "${BROWSER_TESTS:-0}" = 1 ] && packages+=(chromium desktop-file-utils appstream shared-mime-info
                                          xdg-utils libfile-mimeinfo-perl man-db)
 missing=()
