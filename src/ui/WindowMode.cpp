@@ -101,17 +101,21 @@ int RunWindowMode(int argc, char* argv[]) {
     Session session(desktop.services);
 
     MainWindow window(session);
-    MenuStyleWindow menuStyle(session.menuStyle(), &window);
-    ButtonStyleWindow buttonStyle(session.buttonStyle(), &window);
+    std::unique_ptr<MenuStyleWindow> menuStyle;
+    std::unique_ptr<ButtonStyleWindow> buttonStyle;
 
     const QStringList arguments = QCoreApplication::arguments();
     session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
     RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
                      QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
     window.show();
-    // The tip of the day opens over a main window that has already shown itself.
-    new AfterFirstExpose(window.windowHandle(),
-                         [&session] { session.helpCommands().StartupTip(); });
+    // The hidden style windows are made, and the tip of the day opens, once the main window
+    // has shown itself: they show their forms' state whenever they come.
+    new AfterFirstExpose(window.windowHandle(), [&] {
+        menuStyle = std::make_unique<MenuStyleWindow>(session.menuStyle(), &window);
+        buttonStyle = std::make_unique<ButtonStyleWindow>(session.buttonStyle(), &window);
+        session.helpCommands().StartupTip();
+    });
     return QApplication::exec();
 }
 
