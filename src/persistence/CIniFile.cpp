@@ -3,7 +3,6 @@
 #include "text/Windows1252.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 namespace pickwell {
@@ -126,91 +125,67 @@ void CIniFile::Assign(std::string bytes) {
     m_preamble.clear();
     m_sections.clear();
     m_sectionIndex.clear();
-    const auto forEachLine = [this](auto&& visit) {
-        std::size_t start = 0;
-        while (start < m_text.size()) {
-            const auto* newline = static_cast<const char*>(
-                std::memchr(m_text.data() + start, '\n', m_text.size() - start));
-            std::size_t end =
-                newline ? static_cast<std::size_t>(newline - m_text.data()) : m_text.size();
-            const std::size_t next = newline ? end + 1 : end;
-            if (end > start && m_text[end - 1] == '\r') {
-                --end;
-            }
-            visit(start, end - start);
-            start = next;
+    // Each line is read once: its key's hash is taken while the line is at hand, and a section's
+    // keys go into its table as soon as the section ends.
+    std::vector<std::uint32_t> hashes;
+    std::size_t valueLines = 0;
+    const auto endSection = [&] {
+        if (!m_sections.empty()) {
+            IndexKeys(m_sections.back(), hashes, valueLines);
         }
+        hashes.clear();
+        valueLines = 0;
     };
-    // Counted first, so that each section's lines and key table are made in their final size.
-    std::vector<std::size_t> sectionLines;
-    std::size_t preambleLines = 0;
-    forEachLine([&](std::size_t start, std::size_t length) {
-        std::string_view name;
-        if (SectionName(std::string_view(m_text).substr(start, length), name)) {
-            sectionLines.push_back(0);
-        } else {
-            ++(sectionLines.empty() ? preambleLines : sectionLines.back());
+    std::size_t start = 0;
+    while (start < m_text.size()) {
+        const auto* newline = static_cast<const char*>(
+            std::memchr(m_text.data() + start, '\n', m_text.size() - start));
+        std::size_t end =
+            newline ? static_cast<std::size_t>(newline - m_text.data()) : m_text.size();
+        const std::size_t next = newline ? end + 1 : end;
+        if (end > start && m_text[end - 1] == '\r') {
+            --end;
         }
-    });
-    m_preamble.reserve(preambleLines);
-    m_sections.reserve(sectionLines.size());
-    std::vector<std::size_t> valueLines;
-    valueLines.reserve(sectionLines.size());
-    forEachLine([&](std::size_t start, std::size_t length) {
-        const Line line = MakeLine(start, length);
+        const Line line = MakeLine(start, end - start);
         std::string_view name;
         if (SectionName(Text(line), name)) {
-            AddSection(line, name, sectionLines[m_sections.size()]);
-            valueLines.push_back(0);
+            endSection();
+            m_sectionIndex.try_emplace(Fold(name), m_sections.size());
+            m_sections.emplace_back().header = line;
         } else if (m_sections.empty()) {
             m_preamble.push_back(line);
         } else {
             SectionBlock& block = m_sections.back();
             block.lines.push_back(line);
+            hashes.push_back(line.isValue() ? FoldedHash(KeyOf(line)) : 0);
             if (line.isValue()) {
                 block.valueEnd = block.lines.size();
-                ++valueLines.back();
+                ++valueLines;
             }
         }
-    });
-    for (std::size_t i = 0; i < m_sections.size(); ++i) {
-        IndexKeys(m_sections[i], valueLines[i]);
+        start = next;
     }
+    endSection();
     const auto it = m_sectionIndex.find(m_foldedSection);
     m_current = it == m_sectionIndex.end() ? NoSection : it->second;
 }
 
-void CIniFile::AddSection(const Line& header, std::string_view name, std::size_t lineCount) {
-    m_sectionIndex.try_emplace(Fold(name), m_sections.size());
-    SectionBlock& block = m_sections.emplace_back();
-    block.header = header;
-    block.lines.reserve(lineCount);
-}
-
 // The first line of each key goes into the table. In a large section nearly every key lands
 // on a place not yet in the cache, so the places are fetched some keys ahead.
-void CIniFile::IndexKeys(SectionBlock& block, std::size_t valueLines) {
+void CIniFile::IndexKeys(SectionBlock& block, const std::vector<std::uint32_t>& hashes,
+                         std::size_t valueLines) {
     SizeKeyTable(block, valueLines);
     constexpr std::size_t Ahead = 16;
     const std::vector<Line>& lines = block.lines;
-    const auto hashOf = [&](std::size_t i) {
-        return lines[i].isValue() ? FoldedHash(KeyOf(lines[i])) : 0;
-    };
-    std::array<std::uint32_t, Ahead> hashes{};
-    for (std::size_t i = 0; i < std::min(Ahead, lines.size()); ++i) {
-        hashes[i] = hashOf(i);
-    }
     const std::size_t mask = block.slots.size() - 1;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::uint32_t hash = hashes[i % Ahead];
         if (i + Ahead < lines.size()) {
-            hashes[i % Ahead] = hashOf(i + Ahead);
-            __builtin_prefetch(&block.slots[hashes[i % Ahead] & mask]);
+            __builtin_prefetch(&block.slots[hashes[i + Ahead] & mask]);
         }
         if (lines[i].isValue()) {
-            const std::size_t at = FindSlot(block, KeyOf(lines[i]), hash);
+            const std::size_t at = FindSlot(block, KeyOf(lines[i]), hashes[i]);
             if (block.slots[at].line == 0) {
-                IndexKey(block, at, hash, i);
+                IndexKey(block, at, hashes[i], i);
             }
         }
     }

@@ -79,8 +79,9 @@ private:
     std::string_view Text(const Line& line) const;
     // The key without blanks around it.
     std::string_view KeyOf(const Line& line) const;
-    void AddSection(const Line& header, std::string_view name, std::size_t lineCount);
-    void IndexKeys(SectionBlock& block, std::size_t valueLines);
+    // `hashes` holds the hash of each line's key, 0 for a line without one.
+    void IndexKeys(SectionBlock& block, const std::vector<std::uint32_t>& hashes,
+                   std::size_t valueLines);
     // The place holding the key (in any case), or the free place where it would go.
     std::size_t FindSlot(const SectionBlock& block, std::string_view key, std::uint32_t hash) const;
     // The line that holds Key() in the block, or NoLine.

@@ -28,9 +28,9 @@ namespace {
 
 constexpr const char* FoldersSection = "Folders";
 constexpr const char* LastFolderKey = "Last Used Save Folder";
-// Far beyond any real menu (100,000 items take some 20 MB). The line index costs 16 bytes a
-// line and the key table up to 22 bytes a line with a key, so this also keeps a crafted file
-// of short lines to about 1.5 GB of memory.
+// Far beyond any real menu (100,000 items take some 20 MB). Reading costs some 20 bytes a line
+// and the key table up to 22 more for a line with a key, so this also keeps a crafted file of
+// short lines below 2 GB of memory.
 constexpr std::size_t MaxProjectFileSize = std::size_t{64} << 20;
 
 std::string TitleFor(const std::string& path) {
