@@ -70,8 +70,8 @@ void FileNameInto(std::string& out, std::string_view utf8) {
 
 // A value as its line holds it: without NUL characters, line breaks as blanks, in the code page.
 void AppendFileValue(std::string& out, std::string_view text) {
-    constexpr std::string_view Unwritable("\0\r\n", 3);
-    if (text.find_first_of(Unwritable) == std::string_view::npos) {
+    const auto unwritable = [](char c) { return c == '\0' || c == '\r' || c == '\n'; };
+    if (std::none_of(text.begin(), text.end(), unwritable)) {
         AppendWindows1252(out, text, Unmappable::QuestionMark);
         return;
     }
