@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 
 namespace pickwell {
 
@@ -156,7 +157,8 @@ void CIniFile::Assign(std::string bytes) {
             m_preamble.push_back(line);
         } else {
             SectionBlock& block = m_sections.back();
-            block.lines.push_back(line);
+            // First of its key until IndexKeys finds the key above it.
+            block.lines.emplace_back(line).firstOfKey = line.isValue();
             hashes.push_back(line.isValue() ? FoldedHash(KeyOf(line)) : 0);
             if (line.isValue()) {
                 block.valueEnd = block.lines.size();
@@ -170,22 +172,45 @@ void CIniFile::Assign(std::string bytes) {
     m_current = it == m_sectionIndex.end() ? NoSection : it->second;
 }
 
-// The first line of each key goes into the table. In a large section nearly every key lands
-// on a place not yet in the cache, so the places are fetched some keys ahead.
+// The first line of each key goes into the table; a later line of a key it already holds is
+// no key's first. Keys go in by their places in the table, front to back, not at random: in a
+// large section that keeps the table in the cache. The counting sort that orders them keeps
+// the lines of one place in the file's order, so the earlier line of a key always comes first.
 void CIniFile::IndexKeys(SectionBlock& block, const std::vector<std::uint32_t>& hashes,
                          std::size_t valueLines) {
     SizeKeyTable(block, valueLines);
-    constexpr std::size_t Ahead = 16;
-    const std::vector<Line>& lines = block.lines;
+    std::vector<Line>& lines = block.lines;
     const std::size_t mask = block.slots.size() - 1;
+    int shift = 0;
+    while ((block.slots.size() >> shift) > 1024) {
+        ++shift;
+    }
+    const auto bucketOf = [&](std::size_t i) { return (hashes[i] & mask) >> shift; };
+    std::vector<std::uint32_t> next((mask >> shift) + 2, 0);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i + Ahead < lines.size()) {
-            __builtin_prefetch(&block.slots[hashes[i + Ahead] & mask]);
-        }
         if (lines[i].isValue()) {
-            const std::size_t at = FindSlot(block, KeyOf(lines[i]), hashes[i]);
-            if (block.slots[at].line == 0) {
-                IndexKey(block, at, hashes[i], i);
+            ++next[bucketOf(i) + 1];
+        }
+    }
+    std::partial_sum(next.begin(), next.end(), next.begin());
+    std::vector<std::uint32_t> order(valueLines);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].isValue()) {
+            order[next[bucketOf(i)]++] = static_cast<std::uint32_t>(i);
+        }
+    }
+    for (const std::uint32_t i : order) {
+        const std::uint32_t hash = hashes[i];
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            const KeySlot& slot = block.slots[at];
+            if (slot.line == 0) {
+                block.slots[at] = {hash, i + 1};
+                ++block.keyCount;
+                break;
+            }
+            if (slot.hash == hash && FoldedEqual(KeyOf(lines[slot.line - 1]), KeyOf(lines[i]))) {
+                lines[i].firstOfKey = 0;
+                break;
             }
         }
     }
