@@ -19,7 +19,6 @@
 #include <initializer_list>
 #include <limits>
 #include <optional>
-#include <span>
 #include <utility>
 
 namespace pickwell {
@@ -233,9 +232,9 @@ private:
         return NumberToText(*number);
     }
 
-    using Field = std::string MenuItem::*;
-    void ReadItemFields(std::span<MenuItem> run, std::size_t first, const char* section,
-                        std::initializer_list<std::pair<const char*, Field>> fields);
+    void
+    ReadItemFields(std::size_t first, std::size_t size, const char* section,
+                   std::initializer_list<std::pair<const char*, std::vector<std::string>*>> fields);
     bool ReadItems();
     bool ReadMenuOptions();
     bool ReadMenuStyle();
@@ -268,39 +267,45 @@ bool ProjectReader::ReadItems() {
     const std::size_t total = count > 0 ? static_cast<std::size_t>(count) : 0;
     std::vector<MenuItem> items;
     items.reserve(total);
-    // A run of items at a time, few enough to stay in the cache, and within it a section at a
-    // time, item by item: the file's order, in which every read finds its line without a search.
+    // A run of items at a time, few enough to stay in the cache: its values a section at a
+    // time, item by item (the file's order, in which every read finds its line without a
+    // search), then the run's items made from them.
     constexpr std::size_t Run = 1024;
+    std::vector<std::string> texts, linked, urls, backColors, textColors, headings;
     for (std::size_t first = 0; first < total; first += Run) {
-        items.resize(std::min(total, first + Run));
-        const std::span<MenuItem> run(items.begin() + static_cast<std::ptrdiff_t>(first),
-                                      items.end());
-        ReadItemFields(run, first, "Items", {{"Item ", &MenuItem::text}});
-        ReadItemFields(run, first, "Linked", {{"", &MenuItem::linked}});
-        ReadItemFields(run, first, "URLS", {{"URL ", &MenuItem::url}});
-        ReadItemFields(run, first, "ItemColors",
-                       {{"Backcolor ", &MenuItem::backColor},
-                        {"Textcolor ", &MenuItem::textColor},
-                        {"IsHeading ", &MenuItem::isHeading}});
-        for (std::size_t i = 0; i < run.size(); ++i) {
-            run[i].selected = *selected == static_cast<double>(first + i + 1) ? "Yes" : "No";
+        const std::size_t size = std::min(Run, total - first);
+        ReadItemFields(first, size, "Items", {{"Item ", &texts}});
+        ReadItemFields(first, size, "Linked", {{"", &linked}});
+        ReadItemFields(first, size, "URLS", {{"URL ", &urls}});
+        ReadItemFields(
+            first, size, "ItemColors",
+            {{"Backcolor ", &backColors}, {"Textcolor ", &textColors}, {"IsHeading ", &headings}});
+        for (std::size_t i = 0; i < size; ++i) {
+            const bool isSelected = *selected == static_cast<double>(first + i + 1);
+            items.push_back({std::move(texts[i]), std::move(linked[i]), std::move(urls[i]),
+                             isSelected ? "Yes" : "No", std::move(backColors[i]),
+                             std::move(textColors[i]), std::move(headings[i])});
         }
     }
     m_w.main.AppendLoadedItems(std::move(items));
     return true;
 }
 
-// The fields of a run of items that begins with item `first` (0-based).
-void ProjectReader::ReadItemFields(std::span<MenuItem> run, std::size_t first, const char* section,
-                                   std::initializer_list<std::pair<const char*, Field>> fields) {
+// The values of `size` items from item `first` (0-based) on, each field into its column.
+void ProjectReader::ReadItemFields(
+    std::size_t first, std::size_t size, const char* section,
+    std::initializer_list<std::pair<const char*, std::vector<std::string>*>> fields) {
     m_ini.SetSection(section);
+    for (const auto& field : fields) {
+        field.second->resize(size);
+    }
     std::string key;
-    for (std::size_t i = 0; i < run.size(); ++i) {
+    for (std::size_t i = 0; i < size; ++i) {
         const std::string n = std::to_string(first + i + 1);
-        for (const auto& [prefix, field] : fields) {
+        for (const auto& [prefix, column] : fields) {
             key.assign(prefix).append(n);
             m_ini.SetKey(key);
-            run[i].*field = m_ini.Value();
+            (*column)[i] = m_ini.Value();
         }
     }
 }
