@@ -132,7 +132,8 @@ void CIniFile::Assign(std::string bytes) {
     std::size_t valueLines = 0;
     const auto endSection = [&] {
         if (!m_sections.empty()) {
-            IndexKeys(m_sections.back(), hashes, valueLines);
+            SizeKeyTable(m_sections.back(), valueLines);
+            InsertKeys(m_sections.back(), 0, hashes);
         }
         hashes.clear();
         valueLines = 0;
@@ -157,7 +158,7 @@ void CIniFile::Assign(std::string bytes) {
             m_preamble.push_back(line);
         } else {
             SectionBlock& block = m_sections.back();
-            // First of its key until IndexKeys finds the key above it.
+            // First of its key until InsertKeys finds the key above it.
             block.lines.emplace_back(line).firstOfKey = line.isValue();
             hashes.push_back(line.isValue() ? FoldedHash(KeyOf(line)) : 0);
             if (line.isValue()) {
@@ -176,35 +177,35 @@ void CIniFile::Assign(std::string bytes) {
 // no key's first. Keys go in by their places in the table, front to back, not at random: in a
 // large section that keeps the table in the cache. The counting sort that orders them keeps
 // the lines of one place in the file's order, so the earlier line of a key always comes first.
-void CIniFile::IndexKeys(SectionBlock& block, const std::vector<std::uint32_t>& hashes,
-                         std::size_t valueLines) {
-    SizeKeyTable(block, valueLines);
+void CIniFile::InsertKeys(SectionBlock& block, std::size_t first,
+                          const std::vector<std::uint32_t>& hashes) {
     std::vector<Line>& lines = block.lines;
     const std::size_t mask = block.slots.size() - 1;
     int shift = 0;
     while ((block.slots.size() >> shift) > 1024) {
         ++shift;
     }
-    const auto bucketOf = [&](std::size_t i) { return (hashes[i] & mask) >> shift; };
+    const auto bucketOf = [&](std::size_t j) { return (hashes[j] & mask) >> shift; };
     std::vector<std::uint32_t> next((mask >> shift) + 2, 0);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].isValue()) {
-            ++next[bucketOf(i) + 1];
+    for (std::size_t j = 0; j < hashes.size(); ++j) {
+        if (lines[first + j].isValue()) {
+            ++next[bucketOf(j) + 1];
         }
     }
     std::partial_sum(next.begin(), next.end(), next.begin());
-    std::vector<std::uint32_t> order(valueLines);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].isValue()) {
-            order[next[bucketOf(i)]++] = static_cast<std::uint32_t>(i);
+    std::vector<std::uint32_t> order(next.back());
+    for (std::size_t j = 0; j < hashes.size(); ++j) {
+        if (lines[first + j].isValue()) {
+            order[next[bucketOf(j)]++] = static_cast<std::uint32_t>(j);
         }
     }
-    for (const std::uint32_t i : order) {
-        const std::uint32_t hash = hashes[i];
+    for (const std::uint32_t j : order) {
+        const std::size_t i = first + j;
+        const std::uint32_t hash = hashes[j];
         for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
             const KeySlot& slot = block.slots[at];
             if (slot.line == 0) {
-                block.slots[at] = {hash, i + 1};
+                block.slots[at] = {hash, static_cast<std::uint32_t>(i + 1)};
                 ++block.keyCount;
                 break;
             }
@@ -214,6 +215,23 @@ void CIniFile::IndexKeys(SectionBlock& block, const std::vector<std::uint32_t>& 
             }
         }
     }
+}
+
+// The lines AppendValue added go into the key table together, the cheaper way.
+void CIniFile::TakePending(SectionBlock& block) {
+    if (block.pending == 0) {
+        return;
+    }
+    const std::size_t first = block.valueEnd - block.pending;
+    std::vector<std::uint32_t> hashes(block.pending);
+    for (std::size_t j = 0; j < hashes.size(); ++j) {
+        hashes[j] = FoldedHash(KeyOf(block.lines[first + j]));
+    }
+    while (4 * (block.keyCount + block.pending) > 3 * block.slots.size()) {
+        Grow(block);
+    }
+    InsertKeys(block, first, hashes);
+    block.pending = 0;
 }
 
 std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view key,
@@ -230,13 +248,14 @@ std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view key,
     }
 }
 
-std::size_t CIniFile::FindLine(const SectionBlock& block) const {
+std::size_t CIniFile::FindLine(SectionBlock& block) {
     if (block.nextRead < block.lines.size()) {
         const Line& line = block.lines[block.nextRead];
         if (line.firstOfKey && FoldedEqual(KeyOf(line), m_fileKey)) {
             return block.nextRead;
         }
     }
+    TakePending(block);
     const KeySlot& slot = block.slots[FindSlot(block, m_fileKey, FoldedHash(m_fileKey))];
     return slot.line == 0 ? NoLine : slot.line - 1;
 }
@@ -251,20 +270,23 @@ void CIniFile::SizeKeyTable(SectionBlock& block, std::size_t keys) {
 
 void CIniFile::IndexKey(SectionBlock& block, std::size_t at, std::uint32_t hash, std::size_t line) {
     block.slots[at] = {hash, static_cast<std::uint32_t>(line + 1)};
-    block.lines[line].firstOfKey = 1;
     // Kept at most three quarters full, so that every search soon meets a free place.
     if (4 * ++block.keyCount > 3 * block.slots.size()) {
-        std::vector<KeySlot> old(2 * block.slots.size());
-        old.swap(block.slots);
-        const std::size_t mask = block.slots.size() - 1;
-        for (const KeySlot& slot : old) {
-            if (slot.line != 0) {
-                std::size_t i = slot.hash & mask;
-                while (block.slots[i].line != 0) {
-                    i = (i + 1) & mask;
-                }
-                block.slots[i] = slot;
+        Grow(block);
+    }
+}
+
+void CIniFile::Grow(SectionBlock& block) {
+    std::vector<KeySlot> old(2 * block.slots.size());
+    old.swap(block.slots);
+    const std::size_t mask = block.slots.size() - 1;
+    for (const KeySlot& slot : old) {
+        if (slot.line != 0) {
+            std::size_t i = slot.hash & mask;
+            while (block.slots[i].line != 0) {
+                i = (i + 1) & mask;
             }
+            block.slots[i] = slot;
         }
     }
 }
@@ -287,11 +309,11 @@ void CIniFile::SetKey(std::string_view name) {
     FileNameInto(m_fileKey, name);
 }
 
-std::string CIniFile::Value() const {
+std::string CIniFile::Value() {
     if (m_current == NoSection) {
         return m_default;
     }
-    const SectionBlock& block = m_sections[m_current];
+    SectionBlock& block = m_sections[m_current];
     const std::size_t at = FindLine(block);
     if (at == NoLine) {
         return m_default;
@@ -323,25 +345,37 @@ CIniFile::SectionBlock& CIniFile::SectionForWriting() {
 
 void CIniFile::SetValue(std::string_view text) {
     SectionBlock& block = SectionForWriting();
+    TakePending(block);
     const std::uint32_t hash = FoldedHash(m_fileKey);
     const std::size_t at = FindSlot(block, m_fileKey, hash);
-    const std::size_t offset = m_text.size();
     if (block.slots[at].line != 0) {
         Line& line = block.lines[block.slots[at].line - 1];
         const std::string kept(Text(line).substr(0, line.valueStart));
+        const std::size_t offset = m_text.size();
         m_text += kept;
         AppendFileValue(m_text, text);
         line = MakeLine(offset, m_text.size() - offset);
         line.firstOfKey = 1;
         return;
     }
+    IndexKey(block, at, hash, AddValueLine(block, text));
+}
+
+void CIniFile::AppendValue(std::string_view text) {
+    SectionBlock& block = SectionForWriting();
+    AddValueLine(block, text);
+    ++block.pending;
+}
+
+std::size_t CIniFile::AddValueLine(SectionBlock& block, std::string_view text) {
+    const std::size_t offset = m_text.size();
     AppendWindows1252(m_text, m_key, Unmappable::QuestionMark);
     m_text += '=';
     AppendFileValue(m_text, text);
-    const Line line = MakeLine(offset, m_text.size() - offset);
+    Line line = MakeLine(offset, m_text.size() - offset);
+    line.firstOfKey = 1;
     block.lines.insert(block.lines.begin() + static_cast<std::ptrdiff_t>(block.valueEnd), line);
-    IndexKey(block, at, hash, block.valueEnd);
-    ++block.valueEnd;
+    return block.valueEnd++;
 }
 
 std::string CIniFile::bytes() const {

@@ -35,11 +35,15 @@ public:
 
     // Trimmed of blanks, without one pair of enclosing quotation marks, at most 254
     // characters; Default() when the section or key is missing.
-    std::string Value() const;
+    std::string Value();
     // Replaces the key's line in place, or adds it at the end of its section (adding the
     // section at the end of the file). NUL characters are dropped and line breaks become
     // blanks, so a value stays on its one line.
     void SetValue(std::string_view text);
+    // As SetValue for a key its section does not hold yet, without looking for it: for a
+    // writer that gives each key of a section once. The key table takes the line when it is
+    // next searched.
+    void AppendValue(std::string_view text);
 
     // Replaces the file at path() with the text held, atomically.
     WriteResult Save(FileOps& ops = SystemFileOps()) const;
@@ -69,9 +73,10 @@ private:
         std::vector<KeySlot> slots;
         std::size_t keyCount = 0;
         std::size_t valueEnd = 0; // one past the last value line
+        std::size_t pending = 0;  // value lines up to valueEnd that the key table has yet to take
         // Where the next read looks first: the line after the one read last. Readers ask
         // for keys in the file's order, so most reads need no search of the key table.
-        mutable std::size_t nextRead = 0;
+        std::size_t nextRead = 0;
     };
     static constexpr std::size_t NoSection = static_cast<std::size_t>(-1);
 
@@ -79,14 +84,19 @@ private:
     std::string_view Text(const Line& line) const;
     // The key without blanks around it.
     std::string_view KeyOf(const Line& line) const;
+    // Takes the keys of the lines from `first` on into the table, which has room for them;
     // `hashes` holds the hash of each line's key, 0 for a line without one.
-    void IndexKeys(SectionBlock& block, const std::vector<std::uint32_t>& hashes,
-                   std::size_t valueLines);
+    void InsertKeys(SectionBlock& block, std::size_t first,
+                    const std::vector<std::uint32_t>& hashes);
+    void TakePending(SectionBlock& block);
+    // Adds "key=value" after the section's last value line; the new line's index.
+    std::size_t AddValueLine(SectionBlock& block, std::string_view text);
     // The place holding the key (in any case), or the free place where it would go.
     std::size_t FindSlot(const SectionBlock& block, std::string_view key, std::uint32_t hash) const;
     // The line that holds Key() in the block, or NoLine.
-    std::size_t FindLine(const SectionBlock& block) const;
+    std::size_t FindLine(SectionBlock& block);
     static void SizeKeyTable(SectionBlock& block, std::size_t keys);
+    static void Grow(SectionBlock& block);
     // Takes the line into the key table, at the free place `at` found for its key.
     static void IndexKey(SectionBlock& block, std::size_t at, std::uint32_t hash, std::size_t line);
     SectionBlock& SectionForWriting();

@@ -47,7 +47,14 @@ public:
     ProjectWriter() { m_ini.Assign(std::string(ProjectHeaderLine) + "\r\n"); }
 
     void Section(const char* name) { m_ini.SetSection(name); }
+    // Every key but one is written once in its section, so its line is added without a search.
     void Write(const std::string& key, const std::string& value) {
+        m_ini.SetKey(key);
+        m_ini.AppendValue(value);
+        m_fits = m_fits && FitsWindows1252(value);
+    }
+    // The selected item's number comes once for each item marked selected; the last one stays.
+    void Overwrite(const std::string& key, const std::string& value) {
         m_ini.SetKey(key);
         m_ini.SetValue(value);
         m_fits = m_fits && FitsWindows1252(value);
@@ -77,7 +84,7 @@ void ProjectWriter::WriteProject(const MenuProject& project) {
         Write(n, item.linked);
         if (item.selected == "Yes") {
             Section("Selected");
-            Write("SelectedItem", n);
+            Overwrite("SelectedItem", n);
         }
         Section("ItemColors");
         Write("Backcolor " + n, item.backColor);

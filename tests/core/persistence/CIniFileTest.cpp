@@ -86,6 +86,25 @@ TEST(CIniFile, ReadsInAnyOrderGiveTheFirstLineOfEachKey) {
     EXPECT_EQ("6", read("b"));
 }
 
+TEST(CIniFile, AppendedValuesAreFoundAndReplacedLikeAnyOther) {
+    CIniFile ini;
+    ini.Assign("[S]\r\nx=0\r\n\r\n");
+    ini.SetSection("S");
+    for (const char* key : {"a", "b", "c"}) {
+        ini.SetKey(key);
+        ini.AppendValue(std::string(key) + "1");
+    }
+    ini.SetKey("B"); // by the key table, not by the line after the last read
+    EXPECT_EQ("b1", ini.Value());
+    Write(ini, "S", "a", "a2");
+    Write(ini, "S", "d", "d1");
+    ini.SetKey("c");
+    ini.AppendValue("c2"); // a second line of a key: the first still counts
+    ini.SetKey("C");
+    EXPECT_EQ("c1", ini.Value());
+    EXPECT_EQ("[S]\r\nx=0\r\na=a2\r\nb=b1\r\nc=c1\r\nd=d1\r\nc=c2\r\n\r\n", ini.bytes());
+}
+
 TEST(CIniFile, WritesNeitherNulsNorLineBreaks) {
     CIniFile ini;
     Write(ini, "A", "k", std::string("a\0b\0\0c", 6));
