@@ -44,7 +44,18 @@ std::string Flag(int value) {
 // every value fits the file's code page.
 class ProjectWriter {
 public:
-    ProjectWriter() { m_ini.Assign(std::string(ProjectHeaderLine) + "\r\n"); }
+    // Room for the whole file is taken at once, so that a large file is not copied as it grows.
+    explicit ProjectWriter(const MenuProject& project) {
+        std::size_t size = 4096;
+        for (const MenuItem& item : project.items) {
+            size += 96 + item.text.size() + item.url.size() + item.backColor.size() +
+                    item.textColor.size();
+        }
+        std::string text;
+        text.reserve(size);
+        text.append(ProjectHeaderLine).append("\r\n");
+        m_ini.Assign(std::move(text));
+    }
 
     void Section(const char* name) { m_ini.SetSection(name); }
     // Every key but one is written once in its section, so its line is added without a search.
@@ -430,7 +441,7 @@ SaveResult SaveProject(Workspace& w) {
     CommitStyleWindow("mnu", w.menuStyle, w.buttonStyle);
     CommitStyleWindow("bttn", w.menuStyle, w.buttonStyle);
 
-    ProjectWriter writer;
+    ProjectWriter writer(project);
     writer.WriteProject(project);
     if (!writer.fits() && w.prompt.Show(UnmappableCharactersQuestion()) != Button::Yes) {
         project.SaveCancelled = true;
