@@ -193,15 +193,16 @@ void CIniFile::InsertKeys(SectionBlock& block, std::size_t first,
         }
     }
     std::partial_sum(next.begin(), next.end(), next.begin());
-    std::vector<std::uint32_t> order(next.back());
+    // Each key's hash and its line's place in the range, so that the inserting reads in order.
+    std::vector<KeySlot> order(next.back());
     for (std::size_t j = 0; j < hashes.size(); ++j) {
         if (lines[first + j].isValue()) {
-            order[next[bucketOf(j)]++] = static_cast<std::uint32_t>(j);
+            order[next[bucketOf(j)]++] = {hashes[j], static_cast<std::uint32_t>(j)};
         }
     }
-    for (const std::uint32_t j : order) {
-        const std::size_t i = first + j;
-        const std::uint32_t hash = hashes[j];
+    for (const KeySlot& entry : order) {
+        const std::size_t i = first + entry.line;
+        const std::uint32_t hash = entry.hash;
         for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
             const KeySlot& slot = block.slots[at];
             if (slot.line == 0) {
