@@ -1,6 +1,7 @@
 #include "model/MainForm.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace pickwell {
 
@@ -67,14 +68,18 @@ void MainForm::AppendLoadedItems(std::vector<MenuItem> items) {
     if (m_rowsObserver && count > 0) {
         m_rowsObserver->BeforeRowsInserted(first, count);
     }
-    m_project.items.reserve(m_project.items.size() + items.size());
     for (MenuItem& item : items) {
         if (item.isHeading == "Yes") {
             headingAbove = true;
         } else if (headingAbove) {
-            item.text = Indent + item.text;
+            item.text.insert(0, Indent);
         }
-        m_project.items.push_back(std::move(item));
+    }
+    if (m_project.items.empty()) {
+        m_project.items = std::move(items);
+    } else {
+        m_project.items.insert(m_project.items.end(), std::make_move_iterator(items.begin()),
+                               std::make_move_iterator(items.end()));
     }
     if (m_rowsObserver && count > 0) {
         m_rowsObserver->AfterRowsInserted();

@@ -3,12 +3,15 @@
 #include "text/Windows1252.h"
 
 #include <algorithm>
+#include <cstring>
+#include <numeric>
 
 namespace pickwell {
 
 namespace {
 
 constexpr std::size_t MaxValueLength = 254;
+constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -49,14 +52,40 @@ std::uint32_t FoldedHash(std::string_view s) {
     return hash ^ (hash >> 16);
 }
 
-bool FoldedEqual(std::string_view text, std::string_view folded) {
-    return text.size() == folded.size() &&
-           std::equal(text.begin(), text.end(), folded.begin(),
-                      [](char a, char b) { return FoldChar(a) == b; });
+bool FoldedEqual(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldChar(x) == FoldChar(y);
+           });
 }
 
-std::string ToFile(std::string_view utf8) {
-    return EncodeWindows1252(utf8, Unmappable::QuestionMark);
+// A name given in UTF-8 as the file holds it. Names are ASCII nearly always, and then need no
+// conversion; `out` keeps its storage from name to name.
+void FileNameInto(std::string& out, std::string_view utf8) {
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::all_of(utf8.begin(), utf8.end(), ascii)) {
+        out.assign(utf8);
+    } else {
+        out = EncodeWindows1252(utf8, Unmappable::QuestionMark);
+    }
+}
+
+// A value as its line holds it: without NUL characters, line breaks as blanks, in the code page.
+void AppendFileValue(std::string& out, std::string_view text) {
+    const auto unwritable = [](char c) { return c == '\0' || c == '\r' || c == '\n'; };
+    if (std::none_of(text.begin(), text.end(), unwritable)) {
+        AppendWindows1252(out, text, Unmappable::QuestionMark);
+        return;
+    }
+    std::string value;
+    value.reserve(text.size());
+    for (char c : text) {
+        if (c == '\0') {
+            continue;
+        }
+        // A line break would end the value and let the rest pose as lines of its own.
+        value += (c == '\r' || c == '\n') ? ' ' : c;
+    }
+    AppendWindows1252(out, value, Unmappable::QuestionMark);
 }
 
 // The name of a "[Name]" line, or nothing for any other line.
@@ -77,71 +106,136 @@ bool SectionName(std::string_view line, std::string_view& name) {
 
 CIniFile::Line CIniFile::MakeLine(std::size_t offset, std::size_t length) const {
     Line line{offset, static_cast<std::uint32_t>(length)};
-    const std::string_view text = Text(line);
-    const auto eq = text.find('=');
-    if (eq != std::string_view::npos) {
-        const std::string_view key = Trim(text.substr(0, eq));
-        line.keyStart = key.empty() ? 0 : static_cast<std::uint32_t>(key.data() - text.data());
-        line.keyLength = static_cast<std::uint32_t>(key.size());
-        line.valueStart = static_cast<std::uint32_t>(eq + 1);
+    const auto* eq = static_cast<const char*>(std::memchr(m_text.data() + offset, '=', length));
+    if (eq != nullptr) {
+        line.valueStart = static_cast<std::uint32_t>(eq - (m_text.data() + offset) + 1);
     }
     return line;
 }
 
-CIniFile::Line CIniFile::AppendText(std::string_view bytes) {
-    const std::size_t offset = m_text.size();
-    m_text += bytes;
-    return MakeLine(offset, bytes.size());
-}
-
 std::string_view CIniFile::Text(const Line& line) const {
-    return std::string_view(m_text).substr(line.offset, line.length);
+    return std::string_view(m_text.data() + line.offset, line.length);
 }
 
-void CIniFile::Assign(std::string_view bytes) {
-    m_text.assign(bytes);
+std::string_view CIniFile::KeyOf(const Line& line) const {
+    return Trim(Text(line).substr(0, line.valueStart - 1));
+}
+
+void CIniFile::Assign(std::string bytes) {
+    m_text = std::move(bytes);
     m_preamble.clear();
     m_sections.clear();
     m_sectionIndex.clear();
+    // Each line is read once: its key's hash is taken while the line is at hand, and a section's
+    // keys go into its table as soon as the section ends.
+    std::vector<std::uint32_t> hashes;
+    std::size_t valueLines = 0;
+    const auto endSection = [&] {
+        if (!m_sections.empty()) {
+            SizeKeyTable(m_sections.back(), valueLines);
+            InsertKeys(m_sections.back(), 0, hashes);
+        }
+        hashes.clear();
+        valueLines = 0;
+    };
     std::size_t start = 0;
     while (start < m_text.size()) {
-        auto end = m_text.find('\n', start);
-        const std::size_t next = end == std::string::npos ? m_text.size() : end + 1;
-        if (end == std::string::npos) {
-            end = m_text.size();
-        }
+        const auto* newline = static_cast<const char*>(
+            std::memchr(m_text.data() + start, '\n', m_text.size() - start));
+        std::size_t end =
+            newline ? static_cast<std::size_t>(newline - m_text.data()) : m_text.size();
+        const std::size_t next = newline ? end + 1 : end;
         if (end > start && m_text[end - 1] == '\r') {
             --end;
         }
-        AddLine(MakeLine(start, end - start));
+        const Line line = MakeLine(start, end - start);
+        std::string_view name;
+        if (SectionName(Text(line), name)) {
+            endSection();
+            m_sectionIndex.try_emplace(Fold(name), m_sections.size());
+            m_sections.emplace_back().header = line;
+        } else if (m_sections.empty()) {
+            m_preamble.push_back(line);
+        } else {
+            SectionBlock& block = m_sections.back();
+            // First of its key until InsertKeys finds the key above it.
+            block.lines.emplace_back(line).firstOfKey = line.isValue();
+            hashes.push_back(line.isValue() ? FoldedHash(KeyOf(line)) : 0);
+            if (line.isValue()) {
+                block.valueEnd = block.lines.size();
+                ++valueLines;
+            }
+        }
         start = next;
     }
+    endSection();
+    const auto it = m_sectionIndex.find(m_foldedSection);
+    m_current = it == m_sectionIndex.end() ? NoSection : it->second;
 }
 
-void CIniFile::AddLine(const Line& line) {
-    std::string_view name;
-    if (SectionName(Text(line), name)) {
-        m_sectionIndex.try_emplace(Fold(name), m_sections.size());
-        m_sections.push_back({line, {}, {}, 0, 0});
-        return;
+// The first line of each key goes into the table; a later line of a key it already holds is
+// no key's first. Keys go in by their places in the table, front to back, not at random: in a
+// large section that keeps the table in the cache. The counting sort that orders them keeps
+// the lines of one place in the file's order, so the earlier line of a key always comes first.
+void CIniFile::InsertKeys(SectionBlock& block, std::size_t first,
+                          const std::vector<std::uint32_t>& hashes) {
+    std::vector<Line>& lines = block.lines;
+    const std::size_t mask = block.slots.size() - 1;
+    int shift = 0;
+    while ((block.slots.size() >> shift) > 1024) {
+        ++shift;
     }
-    if (m_sections.empty()) {
-        m_preamble.push_back(line);
-        return;
+    const auto bucketOf = [&](std::size_t j) { return (hashes[j] & mask) >> shift; };
+    std::vector<std::uint32_t> next((mask >> shift) + 2, 0);
+    for (std::size_t j = 0; j < hashes.size(); ++j) {
+        if (lines[first + j].isValue()) {
+            ++next[bucketOf(j) + 1];
+        }
     }
-    SectionBlock& block = m_sections.back();
-    block.lines.push_back(line);
-    if (line.isValue()) {
-        block.valueEnd = block.lines.size();
-        const std::string_view key = Text(line).substr(line.keyStart, line.keyLength);
-        const std::uint32_t hash = FoldedHash(key);
-        if (block.slots.empty() || block.slots[FindSlot(block, Fold(key), hash)].line == 0) {
-            IndexKey(block, hash, block.lines.size() - 1);
+    std::partial_sum(next.begin(), next.end(), next.begin());
+    // Each key's hash and its line's place in the range, so that the inserting reads in order.
+    std::vector<KeySlot> order(next.back());
+    for (std::size_t j = 0; j < hashes.size(); ++j) {
+        if (lines[first + j].isValue()) {
+            order[next[bucketOf(j)]++] = {hashes[j], static_cast<std::uint32_t>(j)};
+        }
+    }
+    for (const KeySlot& entry : order) {
+        const std::size_t i = first + entry.line;
+        const std::uint32_t hash = entry.hash;
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            const KeySlot& slot = block.slots[at];
+            if (slot.line == 0) {
+                block.slots[at] = {hash, static_cast<std::uint32_t>(i + 1)};
+                ++block.keyCount;
+                break;
+            }
+            if (slot.hash == hash && FoldedEqual(KeyOf(lines[slot.line - 1]), KeyOf(lines[i]))) {
+                lines[i].firstOfKey = 0;
+                break;
+            }
         }
     }
 }
 
-std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view foldedKey,
+// The lines AppendValue added go into the key table together, the cheaper way.
+void CIniFile::TakePending(SectionBlock& block) {
+    if (block.pending == 0) {
+        return;
+    }
+    const std::size_t first = block.valueEnd - block.pending;
+    std::vector<std::uint32_t> hashes(block.pending);
+    for (std::size_t j = 0; j < hashes.size(); ++j) {
+        hashes[j] = FoldedHash(KeyOf(block.lines[first + j]));
+    }
+    while (4 * (block.keyCount + block.pending) > 3 * block.slots.size()) {
+        Grow(block);
+    }
+    InsertKeys(block, first, hashes);
+    block.pending = 0;
+}
+
+std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view key,
                                std::uint32_t hash) const {
     const std::size_t mask = block.slots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
@@ -149,65 +243,84 @@ std::size_t CIniFile::FindSlot(const SectionBlock& block, std::string_view folde
         if (slot.line == 0) {
             return i;
         }
-        if (slot.hash == hash) {
-            const Line& line = block.lines[slot.line - 1];
-            if (FoldedEqual(Text(line).substr(line.keyStart, line.keyLength), foldedKey)) {
-                return i;
-            }
+        if (slot.hash == hash && FoldedEqual(KeyOf(block.lines[slot.line - 1]), key)) {
+            return i;
         }
     }
 }
 
-void CIniFile::IndexKey(SectionBlock& block, std::uint32_t hash, std::size_t line) {
-    // Kept at most half full, so that every search soon meets a free place.
-    if (2 * (block.keyCount + 1) > block.slots.size()) {
-        std::vector<KeySlot> old(std::max<std::size_t>(16, 2 * block.slots.size()));
-        old.swap(block.slots);
-        const std::size_t mask = block.slots.size() - 1;
-        for (const KeySlot& slot : old) {
-            if (slot.line != 0) {
-                std::size_t i = slot.hash & mask;
-                while (block.slots[i].line != 0) {
-                    i = (i + 1) & mask;
-                }
-                block.slots[i] = slot;
-            }
+std::size_t CIniFile::FindLine(SectionBlock& block) {
+    if (block.nextRead < block.lines.size()) {
+        const Line& line = block.lines[block.nextRead];
+        if (line.firstOfKey && FoldedEqual(KeyOf(line), m_fileKey)) {
+            return block.nextRead;
         }
     }
-    const std::size_t mask = block.slots.size() - 1;
-    std::size_t i = hash & mask;
-    while (block.slots[i].line != 0) {
-        i = (i + 1) & mask;
+    TakePending(block);
+    const KeySlot& slot = block.slots[FindSlot(block, m_fileKey, FoldedHash(m_fileKey))];
+    return slot.line == 0 ? NoLine : slot.line - 1;
+}
+
+void CIniFile::SizeKeyTable(SectionBlock& block, std::size_t keys) {
+    std::size_t size = 16;
+    while (4 * keys > 3 * size) {
+        size *= 2;
     }
-    block.slots[i] = {hash, static_cast<std::uint32_t>(line + 1)};
-    ++block.keyCount;
+    block.slots.assign(size, {});
+}
+
+void CIniFile::IndexKey(SectionBlock& block, std::size_t at, std::uint32_t hash, std::size_t line) {
+    block.slots[at] = {hash, static_cast<std::uint32_t>(line + 1)};
+    // Kept at most three quarters full, so that every search soon meets a free place.
+    if (4 * ++block.keyCount > 3 * block.slots.size()) {
+        Grow(block);
+    }
+}
+
+void CIniFile::Grow(SectionBlock& block) {
+    std::vector<KeySlot> old(2 * block.slots.size());
+    old.swap(block.slots);
+    const std::size_t mask = block.slots.size() - 1;
+    for (const KeySlot& slot : old) {
+        if (slot.line != 0) {
+            std::size_t i = slot.hash & mask;
+            while (block.slots[i].line != 0) {
+                i = (i + 1) & mask;
+            }
+            block.slots[i] = slot;
+        }
+    }
 }
 
 void CIniFile::SetSection(std::string_view name) {
+    // Readers and writers name the same section many times in a row.
+    if (name == m_section) {
+        return;
+    }
     m_section = name;
-    m_foldedSection = Fold(ToFile(name));
+    FileNameInto(m_foldedSection, name);
+    std::transform(m_foldedSection.begin(), m_foldedSection.end(), m_foldedSection.begin(),
+                   FoldChar);
+    const auto it = m_sectionIndex.find(m_foldedSection);
+    m_current = it == m_sectionIndex.end() ? NoSection : it->second;
 }
 
 void CIniFile::SetKey(std::string_view name) {
     m_key = name;
-    m_foldedKey = Fold(ToFile(name));
+    FileNameInto(m_fileKey, name);
 }
 
-const CIniFile::SectionBlock* CIniFile::FindSection() const {
-    const auto it = m_sectionIndex.find(m_foldedSection);
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
-}
-
-std::string CIniFile::Value() const {
-    const SectionBlock* block = FindSection();
-    if (block == nullptr || block->slots.empty()) {
+std::string CIniFile::Value() {
+    if (m_current == NoSection) {
         return m_default;
     }
-    const KeySlot& slot = block->slots[FindSlot(*block, m_foldedKey, FoldedHash(m_foldedKey))];
-    if (slot.line == 0) {
+    SectionBlock& block = m_sections[m_current];
+    const std::size_t at = FindLine(block);
+    if (at == NoLine) {
         return m_default;
     }
-    const Line& line = block->lines[slot.line - 1];
+    block.nextRead = at + 1;
+    const Line& line = block.lines[at];
     std::string_view value = Trim(Text(line).substr(line.valueStart));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
@@ -217,44 +330,53 @@ std::string CIniFile::Value() const {
 }
 
 CIniFile::SectionBlock& CIniFile::SectionForWriting() {
-    const auto [it, added] = m_sectionIndex.try_emplace(m_foldedSection, m_sections.size());
-    if (added) {
-        // Appended piece by piece: GCC 12 takes a literal plus a string for an overlapping copy.
-        std::string header(1, '[');
-        header += ToFile(m_section);
-        header += ']';
-        m_sections.push_back({AppendText(header), {}, {}, 0, 0});
+    if (m_current == NoSection) {
+        m_current = m_sections.size();
+        m_sectionIndex.emplace(m_foldedSection, m_current);
+        const std::size_t offset = m_text.size();
+        m_text += '[';
+        AppendWindows1252(m_text, m_section, Unmappable::QuestionMark);
+        m_text += ']';
+        SectionBlock& block = m_sections.emplace_back();
+        block.header = MakeLine(offset, m_text.size() - offset);
+        SizeKeyTable(block, 0);
     }
-    return m_sections[it->second];
+    return m_sections[m_current];
 }
 
 void CIniFile::SetValue(std::string_view text) {
-    std::string value;
-    value.reserve(text.size());
-    for (char c : text) {
-        if (c == '\0') {
-            continue;
-        }
-        // A line break would end the value and let the rest pose as lines of its own.
-        value += (c == '\r' || c == '\n') ? ' ' : c;
-    }
-    value = ToFile(value);
-
     SectionBlock& block = SectionForWriting();
-    const std::uint32_t hash = FoldedHash(m_foldedKey);
-    if (!block.slots.empty()) {
-        const KeySlot& slot = block.slots[FindSlot(block, m_foldedKey, hash)];
-        if (slot.line != 0) {
-            Line& line = block.lines[slot.line - 1];
-            const std::string kept(Text(line).substr(0, line.valueStart));
-            line = AppendText(kept + value);
-            return;
-        }
+    TakePending(block);
+    const std::uint32_t hash = FoldedHash(m_fileKey);
+    const std::size_t at = FindSlot(block, m_fileKey, hash);
+    if (block.slots[at].line != 0) {
+        Line& line = block.lines[block.slots[at].line - 1];
+        const std::string kept(Text(line).substr(0, line.valueStart));
+        const std::size_t offset = m_text.size();
+        m_text += kept;
+        AppendFileValue(m_text, text);
+        line = MakeLine(offset, m_text.size() - offset);
+        line.firstOfKey = 1;
+        return;
     }
-    const Line line = AppendText(ToFile(m_key) + "=" + value);
+    IndexKey(block, at, hash, AddValueLine(block, text));
+}
+
+void CIniFile::AppendValue(std::string_view text) {
+    SectionBlock& block = SectionForWriting();
+    AddValueLine(block, text);
+    ++block.pending;
+}
+
+std::size_t CIniFile::AddValueLine(SectionBlock& block, std::string_view text) {
+    const std::size_t offset = m_text.size();
+    AppendWindows1252(m_text, m_key, Unmappable::QuestionMark);
+    m_text += '=';
+    AppendFileValue(m_text, text);
+    Line line = MakeLine(offset, m_text.size() - offset);
+    line.firstOfKey = 1;
     block.lines.insert(block.lines.begin() + static_cast<std::ptrdiff_t>(block.valueEnd), line);
-    IndexKey(block, hash, block.valueEnd);
-    ++block.valueEnd;
+    return block.valueEnd++;
 }
 
 std::string CIniFile::bytes() const {

@@ -21,7 +21,7 @@ namespace pickwell {
 class CIniFile {
 public:
     // Starts from the given file text.
-    void Assign(std::string_view bytes);
+    void Assign(std::string bytes);
 
     const std::string& path() const { return m_path; }
     void SetPath(std::string path) { m_path = std::move(path); }
@@ -35,11 +35,15 @@ public:
 
     // Trimmed of blanks, without one pair of enclosing quotation marks, at most 254
     // characters; Default() when the section or key is missing.
-    std::string Value() const;
+    std::string Value();
     // Replaces the key's line in place, or adds it at the end of its section (adding the
     // section at the end of the file). NUL characters are dropped and line breaks become
     // blanks, so a value stays on its one line.
     void SetValue(std::string_view text);
+    // As SetValue for a key its section does not hold yet, without looking for it: for a
+    // writer that gives each key of a section once. The key table takes the line when it is
+    // next searched.
+    void AppendValue(std::string_view text);
 
     // Replaces the file at path() with the text held, atomically.
     WriteResult Save(FileOps& ops = SystemFileOps()) const;
@@ -48,14 +52,12 @@ public:
 
 private:
     // A line of the file, held as a range of m_text so that no line costs an allocation.
-    // Positions within a line are 32-bit: lines are far shorter than 4 GiB (project files
-    // are refused well below that size).
+    // Lines are far shorter than 2 GiB (project files are refused well below that size).
     struct Line {
         std::size_t offset = 0;
         std::uint32_t length = 0;
-        std::uint32_t keyStart = 0; // the key without blanks around it
-        std::uint32_t keyLength = 0;
-        std::uint32_t valueStart = 0; // one past the first "="; 0 for a line without one
+        std::uint32_t valueStart : 31 = 0; // one past the first "="; 0 for a line without one
+        std::uint32_t firstOfKey : 1 = 0;  // the line the key table holds for its key
 
         bool isValue() const { return valueStart != 0; }
     };
@@ -71,24 +73,40 @@ private:
         std::vector<KeySlot> slots;
         std::size_t keyCount = 0;
         std::size_t valueEnd = 0; // one past the last value line
+        std::size_t pending = 0;  // value lines up to valueEnd that the key table has yet to take
+        // Where the next read looks first: the line after the one read last. Readers ask
+        // for keys in the file's order, so most reads need no search of the key table.
+        std::size_t nextRead = 0;
     };
+    static constexpr std::size_t NoSection = static_cast<std::size_t>(-1);
 
     Line MakeLine(std::size_t offset, std::size_t length) const;
-    Line AppendText(std::string_view bytes);
-    void AddLine(const Line& line);
     std::string_view Text(const Line& line) const;
-    // The place holding the key, or the free place where it would go.
-    std::size_t FindSlot(const SectionBlock& block, std::string_view foldedKey,
-                         std::uint32_t hash) const;
-    void IndexKey(SectionBlock& block, std::uint32_t hash, std::size_t line);
-    const SectionBlock* FindSection() const;
+    // The key without blanks around it.
+    std::string_view KeyOf(const Line& line) const;
+    // Takes the keys of the lines from `first` on into the table, which has room for them;
+    // `hashes` holds the hash of each line's key, 0 for a line without one.
+    void InsertKeys(SectionBlock& block, std::size_t first,
+                    const std::vector<std::uint32_t>& hashes);
+    void TakePending(SectionBlock& block);
+    // Adds "key=value" after the section's last value line; the new line's index.
+    std::size_t AddValueLine(SectionBlock& block, std::string_view text);
+    // The place holding the key (in any case), or the free place where it would go.
+    std::size_t FindSlot(const SectionBlock& block, std::string_view key, std::uint32_t hash) const;
+    // The line that holds Key() in the block, or NoLine.
+    std::size_t FindLine(SectionBlock& block);
+    static void SizeKeyTable(SectionBlock& block, std::size_t keys);
+    static void Grow(SectionBlock& block);
+    // Takes the line into the key table, at the free place `at` found for its key.
+    static void IndexKey(SectionBlock& block, std::size_t at, std::uint32_t hash, std::size_t line);
     SectionBlock& SectionForWriting();
 
     std::string m_path;
     std::string m_section;
     std::string m_foldedSection;
+    std::size_t m_current = NoSection; // m_section's first block
     std::string m_key;
-    std::string m_foldedKey;
+    std::string m_fileKey; // matched without regard to case
     std::string m_default;
 
     std::string m_text;           // every line's bytes; a replaced line's old bytes stay unused

@@ -14,9 +14,12 @@
 #include "text/Utf8.h"
 #include "text/Windows1252.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace pickwell {
 
@@ -24,8 +27,9 @@ namespace {
 
 constexpr const char* FoldersSection = "Folders";
 constexpr const char* LastFolderKey = "Last Used Save Folder";
-// Far beyond any real menu (100,000 items take some 20 MB). The line index costs up to 24 bytes
-// a line, so this also keeps a crafted file of blank lines to about 1.5 GB of memory.
+// Far beyond any real menu (100,000 items take some 20 MB). Reading costs some 20 bytes a line
+// and the key table up to 22 more for a line with a key, so this also keeps a crafted file of
+// short lines below 2 GB of memory.
 constexpr std::size_t MaxProjectFileSize = std::size_t{64} << 20;
 
 std::string TitleFor(const std::string& path) {
@@ -40,10 +44,28 @@ std::string Flag(int value) {
 // every value fits the file's code page.
 class ProjectWriter {
 public:
-    ProjectWriter() { m_ini.Assign(std::string(ProjectHeaderLine) + "\r\n"); }
+    // Room for the whole file is taken at once, so that a large file is not copied as it grows.
+    explicit ProjectWriter(const MenuProject& project) {
+        std::size_t size = 4096;
+        for (const MenuItem& item : project.items) {
+            size += 96 + item.text.size() + item.url.size() + item.backColor.size() +
+                    item.textColor.size();
+        }
+        std::string text;
+        text.reserve(size);
+        text.append(ProjectHeaderLine).append("\r\n");
+        m_ini.Assign(std::move(text));
+    }
 
     void Section(const char* name) { m_ini.SetSection(name); }
+    // Every key but one is written once in its section, so its line is added without a search.
     void Write(const std::string& key, const std::string& value) {
+        m_ini.SetKey(key);
+        m_ini.AppendValue(value);
+        m_fits = m_fits && FitsWindows1252(value);
+    }
+    // The selected item's number comes once for each item marked selected; the last one stays.
+    void Overwrite(const std::string& key, const std::string& value) {
         m_ini.SetKey(key);
         m_ini.SetValue(value);
         m_fits = m_fits && FitsWindows1252(value);
@@ -73,7 +95,7 @@ void ProjectWriter::WriteProject(const MenuProject& project) {
         Write(n, item.linked);
         if (item.selected == "Yes") {
             Section("Selected");
-            Write("SelectedItem", n);
+            Overwrite("SelectedItem", n);
         }
         Section("ItemColors");
         Write("Backcolor " + n, item.backColor);
@@ -174,9 +196,9 @@ Message LoadFailedMessage(const std::string& path) {
 // value the windows cannot take ends the reading with false.
 class ProjectReader {
 public:
-    ProjectReader(Workspace& workspace, std::string_view bytes)
+    ProjectReader(Workspace& workspace, std::string bytes)
         : m_w(workspace) {
-        m_ini.Assign(bytes);
+        m_ini.Assign(std::move(bytes));
     }
 
     bool ReadAll() {
@@ -228,6 +250,9 @@ private:
         return NumberToText(*number);
     }
 
+    void
+    ReadItemFields(std::size_t first, std::size_t size, const char* section,
+                   std::initializer_list<std::pair<const char*, std::vector<std::string>*>> fields);
     bool ReadItems();
     bool ReadMenuOptions();
     bool ReadMenuStyle();
@@ -257,21 +282,50 @@ bool ProjectReader::ReadItems() {
     if (count >= 1 && !selected) {
         return false;
     }
+    const std::size_t total = count > 0 ? static_cast<std::size_t>(count) : 0;
     std::vector<MenuItem> items;
-    for (int i = 1; i <= static_cast<int>(count); ++i) {
-        const std::string n = std::to_string(i);
-        MenuItem item;
-        item.text = Get("Items", "Item " + n);
-        item.linked = Get("Linked", n);
-        item.url = Get("URLS", "URL " + n);
-        item.selected = *selected == i ? "Yes" : "No";
-        item.backColor = Get("ItemColors", "Backcolor " + n);
-        item.textColor = Get("ItemColors", "Textcolor " + n);
-        item.isHeading = Get("ItemColors", "IsHeading " + n);
-        items.push_back(std::move(item));
+    items.reserve(total);
+    // A run of items at a time, few enough to stay in the cache: its values a section at a
+    // time, item by item (the file's order, in which every read finds its line without a
+    // search), then the run's items made from them.
+    constexpr std::size_t Run = 1024;
+    std::vector<std::string> texts, linked, urls, backColors, textColors, headings;
+    for (std::size_t first = 0; first < total; first += Run) {
+        const std::size_t size = std::min(Run, total - first);
+        ReadItemFields(first, size, "Items", {{"Item ", &texts}});
+        ReadItemFields(first, size, "Linked", {{"", &linked}});
+        ReadItemFields(first, size, "URLS", {{"URL ", &urls}});
+        ReadItemFields(
+            first, size, "ItemColors",
+            {{"Backcolor ", &backColors}, {"Textcolor ", &textColors}, {"IsHeading ", &headings}});
+        for (std::size_t i = 0; i < size; ++i) {
+            const bool isSelected = *selected == static_cast<double>(first + i + 1);
+            items.push_back({std::move(texts[i]), std::move(linked[i]), std::move(urls[i]),
+                             isSelected ? "Yes" : "No", std::move(backColors[i]),
+                             std::move(textColors[i]), std::move(headings[i])});
+        }
     }
     m_w.main.AppendLoadedItems(std::move(items));
     return true;
+}
+
+// The values of `size` items from item `first` (0-based) on, each field into its column.
+void ProjectReader::ReadItemFields(
+    std::size_t first, std::size_t size, const char* section,
+    std::initializer_list<std::pair<const char*, std::vector<std::string>*>> fields) {
+    m_ini.SetSection(section);
+    for (const auto& field : fields) {
+        field.second->resize(size);
+    }
+    std::string key;
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::string n = std::to_string(first + i + 1);
+        for (const auto& [prefix, column] : fields) {
+            key.assign(prefix).append(n);
+            m_ini.SetKey(key);
+            (*column)[i] = m_ini.Value();
+        }
+    }
 }
 
 // Hands a value that was accepted to `apply`; false when it was not.
@@ -387,7 +441,7 @@ SaveResult SaveProject(Workspace& w) {
     CommitStyleWindow("mnu", w.menuStyle, w.buttonStyle);
     CommitStyleWindow("bttn", w.menuStyle, w.buttonStyle);
 
-    ProjectWriter writer;
+    ProjectWriter writer(project);
     writer.WriteProject(project);
     if (!writer.fits() && w.prompt.Show(UnmappableCharactersQuestion()) != Button::Yes) {
         project.SaveCancelled = true;
@@ -446,9 +500,9 @@ bool LoadProject(Workspace& w, const std::string& path) {
     ResetProject(w.main, w.menuStyle, w.buttonStyle);
     project.SilentRestore = true;
 
-    const ReadResult file = ReadWholeFile(project.ProjectPath, MaxProjectFileSize);
+    ReadResult file = ReadWholeFile(project.ProjectPath, MaxProjectFileSize);
     const bool loaded = file.ok && FirstLine(file.bytes) == ProjectHeaderLine &&
-                        ProjectReader(w, file.bytes).ReadAll();
+                        ProjectReader(w, std::move(file.bytes)).ReadAll();
     if (!loaded) {
         ResetProject(w.main, w.menuStyle, w.buttonStyle);
         w.prompt.Show(LoadFailedMessage(project.ProjectPath));

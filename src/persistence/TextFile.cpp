@@ -155,7 +155,9 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
 }
 
 WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text, FileOps& ops) {
-    std::string bytes = EncodeWindows1252(utf8Text, Unmappable::CharacterReference);
+    std::string bytes;
+    bytes.reserve(utf8Text.size() + 2);
+    AppendWindows1252(bytes, utf8Text, Unmappable::CharacterReference);
     bytes += "\r\n";
     return WriteFileAtomically(path, bytes, ops);
 }
@@ -185,10 +187,15 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
         result = {false, {}, Describe(EFBIG)};
     } else {
-        result.bytes.reserve(static_cast<std::size_t>(info.st_size));
-        char buffer[65536];
+        // Read straight into the text, with one byte of room to see that the file grew.
+        std::string& bytes = result.bytes;
+        bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+        std::size_t size = 0;
         for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (size == bytes.size()) {
+                bytes.resize(2 * bytes.size());
+            }
+            const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
             if (n < 0 && errno == EINTR) {
                 continue;
             }
@@ -197,10 +204,11 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
                 break;
             }
             if (n == 0) {
+                bytes.resize(size);
                 break;
             }
-            result.bytes.append(buffer, static_cast<std::size_t>(n));
-            if (result.bytes.size() > maxBytes) { // it grew while being read
+            size += static_cast<std::size_t>(n);
+            if (size > maxBytes) { // it grew while being read
                 result = {false, {}, Describe(EFBIG)};
                 break;
             }

@@ -33,6 +33,11 @@ int ByteFor(char32_t cp) {
 std::string EncodeWindows1252(std::string_view utf8, Unmappable policy) {
     std::string out;
     out.reserve(utf8.size());
+    AppendWindows1252(out, utf8, policy);
+    return out;
+}
+
+void AppendWindows1252(std::string& out, std::string_view utf8, Unmappable policy) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         // Runs of ASCII, by far the common case, are copied without decoding.
@@ -60,13 +65,18 @@ std::string EncodeWindows1252(std::string_view utf8, Unmappable policy) {
         }
         pos = end;
     }
-    return out;
 }
 
 std::string DecodeWindows1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) {
+    const auto high = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
+    // Most values are ASCII through and through, and are the same bytes in UTF-8.
+    const auto firstHigh = std::find_if(bytes.begin(), bytes.end(), high);
+    std::string out(bytes.begin(), firstHigh);
+    if (firstHigh == bytes.end()) {
+        return out;
+    }
+    out.reserve(2 * bytes.size());
+    for (char ch : bytes.substr(out.size())) {
         const auto b = static_cast<unsigned char>(ch);
         if (b < 0x80) {
             out += ch;

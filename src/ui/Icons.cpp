@@ -1,18 +1,78 @@
 #include "ui/Icons.h"
 
 #include <QFile>
+#include <QIconEngine>
+#include <QPainter>
+
+#include <array>
+#include <map>
 
 namespace pickwell {
 
-QIcon ThemeIcon(const QString& name) {
-    QIcon fallback;
-    for (const int size : {16, 24, 32}) {
-        const QString file = QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size);
-        if (QFile::exists(file)) {
-            fallback.addFile(file, QSize(size, size));
+namespace {
+
+constexpr std::array<int, 3> BundledSizes{16, 24, 32};
+
+QString BundledFile(const QString& name, int size) {
+    return QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size);
+}
+
+// The program's own drawings of one icon, in the sizes it has them. A size is read when it is
+// first drawn, so that building a window decodes no picture it does not show.
+class BundledIconEngine : public QIconEngine {
+public:
+    explicit BundledIconEngine(const QString& name)
+        : m_name(name) {
+        for (const int size : BundledSizes) {
+            if (QFile::exists(BundledFile(name, size))) {
+                m_sizes.append(QSize(size, size));
+            }
         }
     }
-    return QIcon::fromTheme(name, fallback);
+
+    QIconEngine* clone() const override { return new BundledIconEngine(*this); }
+    bool isNull() override { return m_sizes.isEmpty(); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return m_sizes; }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return IconFor(size).actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return IconFor(size).pixmap(size, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    // For a size it has, the one drawing of that size, which is what the icon of every size
+    // would choose; for any other size, the icon of every size.
+    const QIcon& IconFor(const QSize& size) {
+        const bool exact = size.width() == size.height() && m_sizes.contains(size);
+        const int key = exact ? size.width() : 0;
+        auto it = m_loaded.find(key);
+        if (it == m_loaded.end()) {
+            QIcon icon;
+            for (const QSize& own : m_sizes) {
+                if (!exact || own == size) {
+                    icon.addFile(BundledFile(m_name, own.width()), own);
+                }
+            }
+            it = m_loaded.emplace(key, icon).first;
+        }
+        return it->second;
+    }
+
+    QString m_name;
+    QList<QSize> m_sizes;
+    std::map<int, QIcon> m_loaded; // by size; 0 for the icon of every size
+};
+
+} // namespace
+
+QIcon ThemeIcon(const QString& name) {
+    return QIcon::fromTheme(name, QIcon(new BundledIconEngine(name)));
 }
 
 } // namespace pickwell

@@ -9,11 +9,14 @@
 #include "ui/QtDesktop.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QDir>
+#include <QEvent>
+#include <QIcon>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace pickwell {
@@ -50,6 +53,36 @@ std::string ProgramFolder() {
     return folder;
 }
 
+// Runs a task once a shown window has been exposed, and so painted, for the first time.
+class AfterFirstExpose : public QObject {
+public:
+    AfterFirstExpose(QWindow* window, std::function<void()> task)
+        : QObject(window)
+        , m_task(std::move(task)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window->isExposed()) {
+            window->removeEventFilter(this);
+            // Queued, so that it runs once the window has painted itself.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_task();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_task;
+};
+
 } // namespace
 
 int RunWindowMode(int argc, char* argv[]) {
@@ -68,15 +101,21 @@ int RunWindowMode(int argc, char* argv[]) {
     Session session(desktop.services);
 
     MainWindow window(session);
-    MenuStyleWindow menuStyle(session.menuStyle(), &window);
-    ButtonStyleWindow buttonStyle(session.buttonStyle(), &window);
+    std::unique_ptr<MenuStyleWindow> menuStyle;
+    std::unique_ptr<ButtonStyleWindow> buttonStyle;
 
     const QStringList arguments = QCoreApplication::arguments();
     session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
     RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
                      QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
     window.show();
-    session.helpCommands().StartupTip();
+    // The hidden style windows are made, and the tip of the day opens, once the main window
+    // has shown itself: they show their forms' state whenever they come.
+    new AfterFirstExpose(window.windowHandle(), [&] {
+        menuStyle = std::make_unique<MenuStyleWindow>(session.menuStyle(), &window);
+        buttonStyle = std::make_unique<ButtonStyleWindow>(session.buttonStyle(), &window);
+        session.helpCommands().StartupTip();
+    });
     return QApplication::exec();
 }
 

@@ -61,6 +61,50 @@ TEST(CIniFile, ToleratesHandEditedLayout) {
     EXPECT_NE(std::string::npos, ini.bytes().find("\r\nICOUNT=9\r\n"));
 }
 
+// Reads look first at the line after the last one read; that guess must never win over the
+// first line of a key, nor go stale when lines are added.
+TEST(CIniFile, ReadsInAnyOrderGiveTheFirstLineOfEachKey) {
+    CIniFile ini;
+    ini.Assign("[S]\r\na=1\r\nb=2\r\nA=3\r\n\r\nc=4\r\nB=5\r\n[T]\r\nb=6\r\n");
+    ini.SetSection("s");
+    const auto read = [&ini](const char* key) {
+        ini.SetKey(key);
+        return ini.Value();
+    };
+    EXPECT_EQ("1", read("a"));
+    EXPECT_EQ("2", read("b"));
+    EXPECT_EQ("1", read("a")); // the next line holds "A" too, but not first
+    EXPECT_EQ("4", read("c"));
+    EXPECT_EQ("2", read("b")); // likewise after "c"
+    EXPECT_EQ("4", read("C"));
+    EXPECT_EQ("", read("d"));
+    Write(ini, "S", "d", "7"); // between "B=5" and the next section
+    ini.SetSection("S");
+    EXPECT_EQ("2", read("b"));
+    EXPECT_EQ("7", read("d"));
+    ini.SetSection("T");
+    EXPECT_EQ("6", read("b"));
+}
+
+TEST(CIniFile, AppendedValuesAreFoundAndReplacedLikeAnyOther) {
+    CIniFile ini;
+    ini.Assign("[S]\r\nx=0\r\n\r\n");
+    ini.SetSection("S");
+    for (const char* key : {"a", "b", "c"}) {
+        ini.SetKey(key);
+        ini.AppendValue(std::string(key) + "1");
+    }
+    ini.SetKey("B"); // by the key table, not by the line after the last read
+    EXPECT_EQ("b1", ini.Value());
+    Write(ini, "S", "a", "a2");
+    Write(ini, "S", "d", "d1");
+    ini.SetKey("c");
+    ini.AppendValue("c2"); // a second line of a key: the first still counts
+    ini.SetKey("C");
+    EXPECT_EQ("c1", ini.Value());
+    EXPECT_EQ("[S]\r\nx=0\r\na=a2\r\nb=b1\r\nc=c1\r\nd=d1\r\nc=c2\r\n\r\n", ini.bytes());
+}
+
 TEST(CIniFile, WritesNeitherNulsNorLineBreaks) {
     CIniFile ini;
     Write(ini, "A", "k", std::string("a\0b\0\0c", 6));

@@ -184,6 +184,28 @@ TEST_F(ProjectFileTest, ItemTextsComeBackTrimmedAndCut) {
     EXPECT_EQ("   Under", project.items[3].text);
 }
 
+// Items are read a run at a time; every item must land in its place across the runs' bounds.
+TEST_F(ProjectFileTest, AListOfThousandsComesBackItemForItem) {
+    std::vector<MenuItem> items;
+    for (int i = 1; i <= 2500; ++i) {
+        const std::string n = std::to_string(i);
+        MenuItem item =
+            Item(i % 10 == 1 ? "Group " + n : "   Page " + n, i % 10 == 1 ? "No" : "Yes",
+                 i % 10 == 1 ? "" : "page" + n + ".html", i % 10 == 1 ? "Yes" : "No");
+        if (i % 3 == 0) {
+            item.backColor = "#0000" + std::to_string(10 + i % 90);
+            item.textColor = "#FF00" + std::to_string(10 + i % 90);
+        }
+        item.selected = i == 2049 ? "Yes" : "No";
+        items.push_back(item);
+    }
+    main.AppendLoadedItems(items);
+    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("map.pkw")));
+    main.RemoveAllItems();
+    ASSERT_TRUE(LoadProject(workspace, dir.File("map.pkw")));
+    EXPECT_EQ(items, project.items);
+}
+
 TEST_F(ProjectFileTest, TheSelectedSectionIsWrittenOnlyForASelectedItem) {
     MenuItem first = Item("First", "No", "");
     first.selected = "Yes";
