@@ -108,7 +108,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         file.SetSection(query.section);
         file.SetKey(query.key);
-        file.SetValue(value);
+        // A key the section lacks may also be appended unsearched, as the project writer does.
+        if (i % 2 == 0 && file.Value() == file.Default()) {
+            file.AppendValue(value);
+        } else {
+            file.SetValue(value);
+        }
         if (ReadsBackAsWritten(value)) {
             Require(file.Value() == value);
         }
