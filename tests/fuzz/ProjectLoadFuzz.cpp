@@ -22,25 +22,20 @@ namespace {
 using namespace pickwell;
 
 // One file per process, rewritten for each input and removed at exit.
-const std::string& ProjectPath() {
-    static const std::string path = [] {
-        std::string name =
-            (std::filesystem::temp_directory_path() / "pickwell-fuzz-XXXXXX").string();
-        const int fd = mkstemp(name.data());
+struct ScratchFile {
+    ScratchFile() {
+        path = (std::filesystem::temp_directory_path() / "pickwell-fuzz-XXXXXX").string();
+        const int fd = mkstemp(path.data());
         if (fd < 0) {
             std::perror("mkstemp");
             std::abort();
         }
         close(fd);
-        return name;
-    }();
-    static const bool removeAtExit = [] {
-        std::atexit([] { std::remove(ProjectPath().c_str()); });
-        return true;
-    }();
-    (void)removeAtExit;
-    return path;
-}
+    }
+    ~ScratchFile() { std::remove(path.c_str()); }
+
+    std::string path;
+};
 
 void Generate(Session& session, OutputMode mode) {
     if (const std::optional<MenuCode> code = session.codeCommands().CheckAndGenerate(mode)) {
@@ -51,7 +46,8 @@ void Generate(Session& session, OutputMode mode) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string& path = ProjectPath();
+    static const ScratchFile file;
+    const std::string& path = file.path;
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
