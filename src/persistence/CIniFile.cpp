@@ -3,6 +3,7 @@
 #include "text/Windows1252.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <numeric>
 
@@ -12,6 +13,8 @@ namespace {
 
 constexpr std::size_t MaxValueLength = 254;
 constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
+// How far a read looks into a deferred section before it indexes the section instead.
+constexpr std::size_t NearTopLines = 64;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -69,6 +72,14 @@ void FileNameInto(std::string& out, std::string_view utf8) {
     }
 }
 
+// A section name as the index holds it.
+std::string FoldedFileName(std::string_view utf8) {
+    std::string out;
+    FileNameInto(out, utf8);
+    std::transform(out.begin(), out.end(), out.begin(), FoldChar);
+    return out;
+}
+
 // A value as its line holds it: without NUL characters, line breaks as blanks, in the code page.
 void AppendFileValue(std::string& out, std::string_view text) {
     const auto unwritable = [](char c) { return c == '\0' || c == '\r' || c == '\n'; };
@@ -121,54 +132,93 @@ std::string_view CIniFile::KeyOf(const Line& line) const {
     return Trim(Text(line).substr(0, line.valueStart - 1));
 }
 
-void CIniFile::Assign(std::string bytes) {
+CIniFile::Line CIniFile::NextLine(std::size_t& start, std::size_t end) const {
+    const auto* newline =
+        static_cast<const char*>(std::memchr(m_text.data() + start, '\n', end - start));
+    const std::size_t begin = start;
+    std::size_t stop = newline ? static_cast<std::size_t>(newline - m_text.data()) : end;
+    start = newline ? stop + 1 : end;
+    if (stop > begin && m_text[stop - 1] == '\r') {
+        --stop;
+    }
+    return {begin, static_cast<std::uint32_t>(stop - begin)};
+}
+
+void CIniFile::AddBodyLine(SectionBlock& block, const Line& bare,
+                           std::vector<std::uint32_t>& hashes) {
+    const Line line = MakeLine(bare.offset, bare.length);
+    // First of its key until InsertKeys finds the key above it.
+    block.lines.emplace_back(line).firstOfKey = line.isValue();
+    hashes.push_back(line.isValue() ? FoldedHash(KeyOf(line)) : 0);
+    if (line.isValue()) {
+        block.valueEnd = block.lines.size();
+    }
+}
+
+void CIniFile::FinishBlock(SectionBlock& block, std::vector<std::uint32_t>& hashes,
+                           std::size_t end) {
+    block.bodyEnd = end;
+    if (!block.deferred) {
+        SizeKeyTable(block, static_cast<std::size_t>(
+                                std::count_if(block.lines.begin(), block.lines.end(),
+                                              [](const Line& line) { return line.isValue(); })));
+        InsertKeys(block, 0, hashes);
+    }
+    hashes.clear();
+}
+
+void CIniFile::Undefer(SectionBlock& block) {
+    block.deferred = false;
+    block.lines.reserve(block.deferredLines);
+    std::vector<std::uint32_t> hashes;
+    hashes.reserve(block.deferredLines);
+    for (std::size_t start = block.bodyBegin; start < block.bodyEnd;) {
+        AddBodyLine(block, NextLine(start, block.bodyEnd), hashes);
+    }
+    block.deferredLines = 0;
+    FinishBlock(block, hashes, block.bodyEnd);
+}
+
+void CIniFile::Assign(std::string bytes, std::initializer_list<std::string_view> readInOrder) {
     m_text = std::move(bytes);
     m_preamble.clear();
     m_sections.clear();
     m_sectionIndex.clear();
+    std::vector<std::string> deferredNames;
+    for (const std::string_view name : readInOrder) {
+        deferredNames.push_back(FoldedFileName(name));
+    }
     // Each line is read once: its key's hash is taken while the line is at hand, and a section's
-    // keys go into its table as soon as the section ends.
+    // keys go into its table as soon as the section ends. A deferred section's lines are only
+    // counted.
     std::vector<std::uint32_t> hashes;
-    std::size_t valueLines = 0;
-    const auto endSection = [&] {
-        if (!m_sections.empty()) {
-            SizeKeyTable(m_sections.back(), valueLines);
-            InsertKeys(m_sections.back(), 0, hashes);
-        }
-        hashes.clear();
-        valueLines = 0;
-    };
     std::size_t start = 0;
     while (start < m_text.size()) {
-        const auto* newline = static_cast<const char*>(
-            std::memchr(m_text.data() + start, '\n', m_text.size() - start));
-        std::size_t end =
-            newline ? static_cast<std::size_t>(newline - m_text.data()) : m_text.size();
-        const std::size_t next = newline ? end + 1 : end;
-        if (end > start && m_text[end - 1] == '\r') {
-            --end;
-        }
-        const Line line = MakeLine(start, end - start);
+        const std::size_t offset = start;
+        const Line bare = NextLine(start, m_text.size());
         std::string_view name;
-        if (SectionName(Text(line), name)) {
-            endSection();
-            m_sectionIndex.try_emplace(Fold(name), m_sections.size());
-            m_sections.emplace_back().header = line;
-        } else if (m_sections.empty()) {
-            m_preamble.push_back(line);
-        } else {
-            SectionBlock& block = m_sections.back();
-            // First of its key until InsertKeys finds the key above it.
-            block.lines.emplace_back(line).firstOfKey = line.isValue();
-            hashes.push_back(line.isValue() ? FoldedHash(KeyOf(line)) : 0);
-            if (line.isValue()) {
-                block.valueEnd = block.lines.size();
-                ++valueLines;
+        if (SectionName(Text(bare), name)) {
+            if (!m_sections.empty()) {
+                FinishBlock(m_sections.back(), hashes, offset);
             }
+            std::string folded = Fold(name);
+            SectionBlock& block = m_sections.emplace_back();
+            block.header = bare;
+            block.bodyBegin = start;
+            block.deferred = std::find(deferredNames.begin(), deferredNames.end(), folded) !=
+                             deferredNames.end();
+            m_sectionIndex.try_emplace(std::move(folded), m_sections.size() - 1);
+        } else if (m_sections.empty()) {
+            m_preamble.push_back(bare);
+        } else if (m_sections.back().deferred) {
+            ++m_sections.back().deferredLines;
+        } else {
+            AddBodyLine(m_sections.back(), bare, hashes);
         }
-        start = next;
     }
-    endSection();
+    if (!m_sections.empty()) {
+        FinishBlock(m_sections.back(), hashes, m_text.size());
+    }
     const auto it = m_sectionIndex.find(m_foldedSection);
     m_current = it == m_sectionIndex.end() ? NoSection : it->second;
 }
@@ -298,9 +348,7 @@ void CIniFile::SetSection(std::string_view name) {
         return;
     }
     m_section = name;
-    FileNameInto(m_foldedSection, name);
-    std::transform(m_foldedSection.begin(), m_foldedSection.end(), m_foldedSection.begin(),
-                   FoldChar);
+    m_foldedSection = FoldedFileName(name);
     const auto it = m_sectionIndex.find(m_foldedSection);
     m_current = it == m_sectionIndex.end() ? NoSection : it->second;
 }
@@ -310,17 +358,23 @@ void CIniFile::SetKey(std::string_view name) {
     FileNameInto(m_fileKey, name);
 }
 
-std::string CIniFile::Value() {
-    if (m_current == NoSection) {
-        return m_default;
+CIniFile::NearTop CIniFile::FindNearTop(const SectionBlock& block, Line& found) const {
+    std::size_t start = block.bodyBegin;
+    for (std::size_t n = 0; start < block.bodyEnd; ++n) {
+        if (n == NearTopLines) {
+            return NearTop::TooFar;
+        }
+        const Line bare = NextLine(start, block.bodyEnd);
+        const Line line = MakeLine(bare.offset, bare.length);
+        if (line.isValue() && FoldedEqual(KeyOf(line), m_fileKey)) {
+            found = line;
+            return NearTop::Found;
+        }
     }
-    SectionBlock& block = m_sections[m_current];
-    const std::size_t at = FindLine(block);
-    if (at == NoLine) {
-        return m_default;
-    }
-    block.nextRead = at + 1;
-    const Line& line = block.lines[at];
+    return NearTop::Absent;
+}
+
+std::string CIniFile::ValueOf(const Line& line) const {
     std::string_view value = Trim(Text(line).substr(line.valueStart));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
@@ -329,7 +383,127 @@ std::string CIniFile::Value() {
     return DecodeWindows1252(value.substr(0, MaxValueLength));
 }
 
+std::string CIniFile::Value() {
+    if (m_current == NoSection) {
+        return m_default;
+    }
+    SectionBlock& block = m_sections[m_current];
+    if (block.deferred) {
+        Line line;
+        switch (FindNearTop(block, line)) {
+        case NearTop::Found:
+            return ValueOf(line);
+        case NearTop::Absent:
+            return m_default;
+        case NearTop::TooFar:
+            Undefer(block);
+            break;
+        }
+    }
+    const std::size_t at = FindLine(block);
+    if (at == NoLine) {
+        return m_default;
+    }
+    block.nextRead = at + 1;
+    return ValueOf(block.lines[at]);
+}
+
+CIniFile::InOrder CIniFile::ReadInOrder(std::string_view section, std::vector<std::string> prefixes,
+                                        std::size_t count) const {
+    InOrder reader;
+    reader.m_file = this;
+    reader.m_count = count;
+    reader.m_total = count * prefixes.size();
+    for (std::string& prefix : prefixes) {
+        std::string name;
+        FileNameInto(name, prefix);
+        reader.m_prefixes.push_back(std::move(name));
+    }
+    const auto it = m_sectionIndex.find(FoldedFileName(section));
+    if (it == m_sectionIndex.end() || !m_sections[it->second].deferred) {
+        reader.m_broken = true;
+    } else {
+        reader.m_at = m_sections[it->second].bodyBegin;
+        reader.m_end = m_sections[it->second].bodyEnd;
+    }
+    return reader;
+}
+
+bool CIniFile::InOrder::IsNext(std::string_view key) const {
+    const std::string& prefix = m_prefixes[m_next % m_prefixes.size()];
+    return key.size() == prefix.size() + m_number.size() && key.starts_with(prefix) &&
+           key.ends_with(m_number);
+}
+
+void CIniFile::InOrder::Advance() {
+    if (++m_next % m_prefixes.size() != 0) {
+        return;
+    }
+    // The next item's number, counted on in its digits.
+    std::size_t digit = m_number.size();
+    while (digit > 0 && m_number[digit - 1] == '9') {
+        m_number[--digit] = '0';
+    }
+    if (digit == 0) {
+        m_number.insert(0, 1, '1');
+    } else {
+        ++m_number[digit - 1];
+    }
+}
+
+bool CIniFile::InOrder::DueLater(std::string_view key) const {
+    for (std::size_t field = 0; field < m_prefixes.size(); ++field) {
+        const std::string& prefix = m_prefixes[field];
+        if (key.size() <= prefix.size() || !FoldedEqual(key.substr(0, prefix.size()), prefix)) {
+            continue;
+        }
+        // Only the number's own spelling names the key: "Item 07" is another key than "Item 7".
+        const std::string_view digits = key.substr(prefix.size());
+        std::size_t number = 0;
+        if (digits.size() > 19 || digits.front() == '0' ||
+            std::from_chars(digits.data(), digits.data() + digits.size(), number).ptr !=
+                digits.data() + digits.size()) {
+            continue;
+        }
+        if (number >= 1 && number <= m_count &&
+            (number - 1) * m_prefixes.size() + field >= m_next) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every line before the one taken holds either an earlier key of the order, an unrelated key
+// or none (a key of the order out of turn breaks it off): so the line taken is its key's first,
+// as Value() would find it.
+bool CIniFile::InOrder::Next(std::string& value) {
+    if (m_broken || m_next == m_total) {
+        return false;
+    }
+    while (m_at < m_end) {
+        const Line bare = m_file->NextLine(m_at, m_end);
+        const Line line = m_file->MakeLine(bare.offset, bare.length);
+        if (!line.isValue()) {
+            continue;
+        }
+        const std::string_view key = m_file->KeyOf(line);
+        if (IsNext(key)) {
+            value = m_file->ValueOf(line);
+            Advance();
+            return true;
+        }
+        if (DueLater(key)) {
+            break;
+        }
+    }
+    m_broken = true;
+    return false;
+}
+
 CIniFile::SectionBlock& CIniFile::SectionForWriting() {
+    if (m_current != NoSection && m_sections[m_current].deferred) {
+        Undefer(m_sections[m_current]);
+    }
     if (m_current == NoSection) {
         m_current = m_sections.size();
         m_sectionIndex.emplace(m_foldedSection, m_current);
@@ -390,6 +564,11 @@ std::string CIniFile::bytes() const {
     for (const SectionBlock& block : m_sections) {
         add(block.header);
         std::for_each(block.lines.begin(), block.lines.end(), add);
+        if (block.deferred) {
+            for (std::size_t start = block.bodyBegin; start < block.bodyEnd;) {
+                add(NextLine(start, block.bodyEnd));
+            }
+        }
     }
     return out;
 }
@@ -397,7 +576,7 @@ std::string CIniFile::bytes() const {
 std::size_t CIniFile::LineCount() const {
     std::size_t count = m_preamble.size();
     for (const SectionBlock& block : m_sections) {
-        count += 1 + block.lines.size();
+        count += 1 + block.lines.size() + block.deferredLines;
     }
     return count;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,8 +21,11 @@ namespace pickwell {
 // Windows-1252 in the file.
 class CIniFile {
 public:
-    // Starts from the given file text.
-    void Assign(std::string bytes);
+    class InOrder;
+
+    // Starts from the given file text. The sections named in `readInOrder` are indexed only
+    // when a read needs it, so that ReadInOrder can take their values in one pass instead.
+    void Assign(std::string bytes, std::initializer_list<std::string_view> readInOrder = {});
 
     const std::string& path() const { return m_path; }
     void SetPath(std::string path) { m_path = std::move(path); }
@@ -44,6 +48,14 @@ public:
     // writer that gives each key of a section once. The key table takes the line when it is
     // next searched.
     void AppendValue(std::string_view text);
+
+    // The values of the keys prefix + "1" to prefix + `count` of a section named in Assign,
+    // for each of the prefixes in turn, item by item: "a1", "b1", "a2", "b2", ... for the
+    // prefixes "a" and "b". Each is the value Value() gives for its key, and the whole run
+    // costs one pass over the section's lines, provided they hold the keys in that order and
+    // no read by key has indexed the section yet. The file must stay unchanged meanwhile.
+    InOrder ReadInOrder(std::string_view section, std::vector<std::string> prefixes,
+                        std::size_t count) const;
 
     // Replaces the file at path() with the text held, atomically.
     WriteResult Save(FileOps& ops = SystemFileOps()) const;
@@ -69,6 +81,12 @@ private:
     };
     struct SectionBlock {
         Line header;
+        // A section to be read in order keeps only the range of its lines until a read or a
+        // write needs them one by one.
+        bool deferred = false;
+        std::size_t bodyBegin = 0;
+        std::size_t bodyEnd = 0;
+        std::size_t deferredLines = 0;
         std::vector<Line> lines;
         std::vector<KeySlot> slots;
         std::size_t keyCount = 0;
@@ -80,7 +98,22 @@ private:
     };
     static constexpr std::size_t NoSection = static_cast<std::size_t>(-1);
 
+    enum class NearTop { Found, Absent, TooFar };
+
     Line MakeLine(std::size_t offset, std::size_t length) const;
+    // The line from `start` on, without its line end and not yet looked into; `start` moves
+    // to the next line.
+    Line NextLine(std::size_t& start, std::size_t end) const;
+    // Takes the next line of a section, noting its key's hash for the key table.
+    void AddBodyLine(SectionBlock& block, const Line& bare, std::vector<std::uint32_t>& hashes);
+    // Ends a section whose lines run up to `end`: its keys go into its table.
+    void FinishBlock(SectionBlock& block, std::vector<std::uint32_t>& hashes, std::size_t end);
+    // Gives a deferred section its lines and its key table.
+    void Undefer(SectionBlock& block);
+    // Looks for Key() among the first lines of a deferred section, which is where a reader
+    // finds the few single keys such a section holds.
+    NearTop FindNearTop(const SectionBlock& block, Line& found) const;
+    std::string ValueOf(const Line& line) const;
     std::string_view Text(const Line& line) const;
     // The key without blanks around it.
     std::string_view KeyOf(const Line& line) const;
@@ -113,6 +146,33 @@ private:
     std::vector<Line> m_preamble; // lines above the first section
     std::vector<SectionBlock> m_sections;
     std::unordered_map<std::string, std::size_t> m_sectionIndex; // folded name -> first block
+};
+
+// The values ReadInOrder promised, one at a time.
+class CIniFile::InOrder {
+public:
+    // The next value in turn; false when all have come, or when the section breaks the order
+    // (a key missing, out of turn or in other case), after which Value() must give the rest:
+    // Complete() tells which.
+    bool Next(std::string& value);
+    bool Complete() const { return m_next == m_total; }
+
+private:
+    friend class CIniFile;
+    // True when the key, in any case, is one still to come: then its first line is out of turn.
+    bool DueLater(std::string_view key) const;
+    bool IsNext(std::string_view key) const;
+    void Advance();
+
+    const CIniFile* m_file = nullptr;
+    std::size_t m_at = 0;
+    std::size_t m_end = 0;
+    std::vector<std::string> m_prefixes;
+    std::size_t m_count = 0;
+    std::size_t m_total = 0;
+    std::size_t m_next = 0;
+    std::string m_number = "1"; // the item number of the key due next, in digits
+    bool m_broken = false;
 };
 
 } // namespace pickwell

@@ -15,8 +15,8 @@
 #include "text/Windows1252.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -192,13 +192,30 @@ Message LoadFailedMessage(const std::string& path) {
     return message;
 }
 
+// A section of item values, and the item field each of its keys (prefix + item number) holds.
+struct ItemSection {
+    const char* name;
+    std::vector<std::pair<const char*, std::string MenuItem::*>> fields;
+};
+
+const std::array<ItemSection, 4> ItemSections{{
+    {"Items", {{"Item ", &MenuItem::text}}},
+    {"Linked", {{"", &MenuItem::linked}}},
+    {"URLS", {{"URL ", &MenuItem::url}}},
+    {"ItemColors",
+     {{"Backcolor ", &MenuItem::backColor},
+      {"Textcolor ", &MenuItem::textColor},
+      {"IsHeading ", &MenuItem::isHeading}}},
+}};
+
 // Reads the file's values into the windows in the order a user would have set them. Any
 // value the windows cannot take ends the reading with false.
 class ProjectReader {
 public:
     ProjectReader(Workspace& workspace, std::string bytes)
         : m_w(workspace) {
-        m_ini.Assign(std::move(bytes));
+        m_ini.Assign(std::move(bytes), {ItemSections[0].name, ItemSections[1].name,
+                                        ItemSections[2].name, ItemSections[3].name});
     }
 
     bool ReadAll() {
@@ -250,9 +267,8 @@ private:
         return NumberToText(*number);
     }
 
-    void
-    ReadItemFields(std::size_t first, std::size_t size, const char* section,
-                   std::initializer_list<std::pair<const char*, std::vector<std::string>*>> fields);
+    // Every value of an item section, each found by its key.
+    void ReadItemFieldsByKey(std::vector<MenuItem>& items, const ItemSection& section);
     bool ReadItems();
     bool ReadMenuOptions();
     bool ReadMenuStyle();
@@ -285,45 +301,53 @@ bool ProjectReader::ReadItems() {
     const std::size_t total = count > 0 ? static_cast<std::size_t>(count) : 0;
     std::vector<MenuItem> items;
     items.reserve(total);
-    // A run of items at a time, few enough to stay in the cache: its values a section at a
-    // time, item by item (the file's order, in which every read finds its line without a
-    // search), then the run's items made from them.
+    std::vector<CIniFile::InOrder> readers;
+    for (const ItemSection& section : ItemSections) {
+        std::vector<std::string> prefixes;
+        for (const auto& field : section.fields) {
+            prefixes.emplace_back(field.first);
+        }
+        readers.push_back(m_ini.ReadInOrder(section.name, std::move(prefixes), total));
+    }
+    // A run of items at a time, few enough to stay in the cache, every section read on from
+    // where it stopped.
     constexpr std::size_t Run = 1024;
-    std::vector<std::string> texts, linked, urls, backColors, textColors, headings;
+    std::string value;
     for (std::size_t first = 0; first < total; first += Run) {
-        const std::size_t size = std::min(Run, total - first);
-        ReadItemFields(first, size, "Items", {{"Item ", &texts}});
-        ReadItemFields(first, size, "Linked", {{"", &linked}});
-        ReadItemFields(first, size, "URLS", {{"URL ", &urls}});
-        ReadItemFields(
-            first, size, "ItemColors",
-            {{"Backcolor ", &backColors}, {"Textcolor ", &textColors}, {"IsHeading ", &headings}});
-        for (std::size_t i = 0; i < size; ++i) {
-            const bool isSelected = *selected == static_cast<double>(first + i + 1);
-            items.push_back({std::move(texts[i]), std::move(linked[i]), std::move(urls[i]),
-                             isSelected ? "Yes" : "No", std::move(backColors[i]),
-                             std::move(textColors[i]), std::move(headings[i])});
+        const std::size_t end = std::min(total, first + Run);
+        items.resize(end);
+        for (std::size_t i = first; i < end; ++i) {
+            if (*selected == static_cast<double>(i + 1)) {
+                items[i].selected = "Yes";
+            }
+        }
+        for (std::size_t s = 0; s < ItemSections.size(); ++s) {
+            const auto& fields = ItemSections[s].fields;
+            for (std::size_t place = first * fields.size();
+                 place < end * fields.size() && readers[s].Next(value); ++place) {
+                items[place / fields.size()].*(fields[place % fields.size()].second) =
+                    std::move(value);
+            }
+        }
+    }
+    for (std::size_t s = 0; s < ItemSections.size(); ++s) {
+        if (!readers[s].Complete()) {
+            ReadItemFieldsByKey(items, ItemSections[s]);
         }
     }
     m_w.main.AppendLoadedItems(std::move(items));
     return true;
 }
 
-// The values of `size` items from item `first` (0-based) on, each field into its column.
-void ProjectReader::ReadItemFields(
-    std::size_t first, std::size_t size, const char* section,
-    std::initializer_list<std::pair<const char*, std::vector<std::string>*>> fields) {
-    m_ini.SetSection(section);
-    for (const auto& field : fields) {
-        field.second->resize(size);
-    }
+void ProjectReader::ReadItemFieldsByKey(std::vector<MenuItem>& items, const ItemSection& section) {
+    m_ini.SetSection(section.name);
     std::string key;
-    for (std::size_t i = 0; i < size; ++i) {
-        const std::string n = std::to_string(first + i + 1);
-        for (const auto& [prefix, column] : fields) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        for (const auto& [prefix, field] : section.fields) {
             key.assign(prefix).append(n);
             m_ini.SetKey(key);
-            (*column)[i] = m_ini.Value();
+            items[i].*field = m_ini.Value();
         }
     }
 }

@@ -1,5 +1,6 @@
-// Any text as an INI file: reading must survive it, and after any writes the text held must
-// read back exactly as the live file reads.
+// Any text as an INI file: reading must survive it, reading sections in order must give what
+// reading key by key gives, and after any writes the text held must read back exactly as the
+// live file reads.
 #include "persistence/CIniFile.h"
 
 #include <cstdint>
@@ -84,13 +85,53 @@ void Require(bool condition) {
     }
 }
 
+// The project file's item sections, read in order as the project reader reads them.
+void CheckReadInOrder(std::string_view text, const std::string& missing) {
+    struct Layout {
+        const char* section;
+        std::vector<std::string> prefixes;
+    };
+    const Layout layouts[] = {{"Items", {"Item "}},
+                              {"Linked", {""}},
+                              {"URLS", {"URL "}},
+                              {"ItemColors", {"Backcolor ", "Textcolor ", "IsHeading "}}};
+    CIniFile indexed;
+    indexed.SetDefault(missing);
+    indexed.Assign(std::string(text));
+    CIniFile deferred;
+    deferred.SetDefault(missing);
+    deferred.Assign(std::string(text), {"Items", "Linked", "URLS", "ItemColors"});
+    for (const std::size_t count : {1, 3, 40}) {
+        for (const Layout& layout : layouts) {
+            CIniFile::InOrder reader = deferred.ReadInOrder(layout.section, layout.prefixes, count);
+            // Every value given, also those before a break in the order, is the key's own.
+            std::string value;
+            std::size_t place = 0;
+            for (; reader.Next(value); ++place) {
+                const std::string& prefix = layout.prefixes[place % layout.prefixes.size()];
+                const std::string key = prefix + std::to_string(place / layout.prefixes.size() + 1);
+                Require(value == ValueOf(indexed, {layout.section, key}));
+            }
+            Require(reader.Complete() == (place == count * layout.prefixes.size()));
+        }
+    }
+    // Deferring the sections changes nothing any other read or the text held sees.
+    for (const Query& query : QueriesFor(text)) {
+        Require(ValueOf(deferred, query) == ValueOf(indexed, query));
+    }
+    Require(deferred.LineCount() == indexed.LineCount());
+    Require(deferred.bytes() == indexed.bytes());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    CIniFile file;
     // Longer than any value read from a file can be, so it tells a missing key for sure.
-    file.SetDefault(std::string(300, '?'));
+    const std::string missing(300, '?');
+    CheckReadInOrder(text, missing);
+    CIniFile file;
+    file.SetDefault(missing);
     file.Assign(std::string(text));
     const std::vector<Query> queries = QueriesFor(text);
     for (const Query& query : queries) {

@@ -86,6 +86,67 @@ TEST(CIniFile, ReadsInAnyOrderGiveTheFirstLineOfEachKey) {
     EXPECT_EQ("6", read("b"));
 }
 
+// The values in turn, and whether the reader vouched for all of them.
+std::pair<std::vector<std::string>, bool>
+InOrder(const std::string& text, std::vector<std::string> prefixes, std::size_t count) {
+    CIniFile ini;
+    ini.Assign(text, {"S"});
+    CIniFile::InOrder reader = ini.ReadInOrder("s", std::move(prefixes), count);
+    std::vector<std::string> values;
+    for (std::string value; reader.Next(value);) {
+        values.push_back(value);
+    }
+    return {values, reader.Complete()};
+}
+
+using Values = std::vector<std::string>;
+
+// Values read in turn are those the keys' first lines hold; where a key's first line is out of
+// turn the reader stops and leaves the rest to reads by key.
+TEST(CIniFile, ReadsASectionInOrderOnlyWhileItsFirstLinesComeInTurn) {
+    const std::string head = "[S]\r\ncount=2\r\n";
+    EXPECT_EQ(std::pair(Values{"1", " q ", "2", ""}, true),
+              InOrder(head + "a1= 1\r\nb1=' q '\r\n\r\na2=2\r\nb2=\r\n", {"a", "b"}, 2));
+    // A later line of a key handed out already, a spelling that is another key, another
+    // section's lines: all passed over.
+    EXPECT_EQ(
+        std::pair(Values{"1", "2"}, true),
+        InOrder(head + "x1=0\r\n1=1\r\nX1=9\r\n01=9\r\n1=9\r\n2=2\r\n[T]\r\n3=3\r\n", {""}, 2));
+    EXPECT_EQ(std::pair(Values{"1"}, false), InOrder(head + "a1=1\r\na3=3\r\na2=2\r\n", {"a"}, 3));
+    EXPECT_EQ(std::pair(Values{}, false), InOrder(head + "A1=1\r\na1=2\r\n", {"a"}, 1));
+    EXPECT_EQ(std::pair(Values{"1"}, false), InOrder(head + "a1=1\r\n", {"a"}, 2));
+    EXPECT_EQ(std::pair(Values{}, true), InOrder(head, {"a"}, 0));
+
+    CIniFile indexed; // a section not named in Assign is read by key
+    indexed.Assign("[S]\r\na1=1\r\n");
+    std::string value;
+    EXPECT_FALSE(indexed.ReadInOrder("S", {"a"}, 1).Next(value));
+}
+
+// A section read in order keeps its lines: reads by key, writes and the text held are as if
+// it had been indexed at once.
+TEST(CIniFile, ADeferredSectionReadsAndWritesAsAnyOther) {
+    const std::string text = "[S]\r\nk=1\r\n" + std::string(100, 'x') + "\r\n";
+    std::string lines;
+    for (int i = 0; i < 100; ++i) {
+        lines += "a" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    }
+    const std::string whole = text + lines + "k=2\r\n[T]\r\nz=0\r\n[s]\r\nk=3\r\n";
+    CIniFile ini;
+    ini.Assign(whole, {"S"});
+    CIniFile indexed;
+    indexed.Assign(whole);
+    EXPECT_EQ(108u, ini.LineCount());
+    EXPECT_EQ(indexed.bytes(), ini.bytes());
+    EXPECT_EQ("1", Read(ini, "S", "K"));    // among the first lines
+    EXPECT_EQ("99", Read(ini, "S", "a99")); // further down
+    EXPECT_EQ("", Read(ini, "S", "absent"));
+    Write(ini, "S", "a50", "new");
+    Write(indexed, "S", "a50", "new");
+    EXPECT_EQ("new", Read(ini, "S", "a50"));
+    EXPECT_EQ(indexed.bytes(), ini.bytes());
+}
+
 TEST(CIniFile, AppendedValuesAreFoundAndReplacedLikeAnyOther) {
     CIniFile ini;
     ini.Assign("[S]\r\nx=0\r\n\r\n");
