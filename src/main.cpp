@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 #include "ui/WindowMode.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,7 +12,13 @@
 int main(int argc, char* argv[]) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (pickwell::CommandLine::Handles(arguments)) {
-        return pickwell::CommandLine(std::move(arguments), std::cout, std::cerr).Run();
+        const int status = pickwell::CommandLine(std::move(arguments), std::cout, std::cerr).Run();
+        // Everything is written and flushed: the libraries' own clean-up at exit would only
+        // add to a run's time.
+        std::cout.flush();
+        std::cerr.flush();
+        std::fflush(nullptr);
+        std::_Exit(status);
     }
     return pickwell::RunWindowMode(argc, argv);
 }

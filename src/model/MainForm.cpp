@@ -7,14 +7,12 @@ namespace pickwell {
 
 namespace {
 
-constexpr const char* Indent = "   ";
-
 bool Ticked(const CheckControl& box) {
     return box.value == 1;
 }
 
 std::string WithoutIndent(const std::string& text) {
-    return text.starts_with(Indent) ? text.substr(3) : text;
+    return text.starts_with(MainForm::Indent) ? text.substr(MainForm::Indent.size()) : text;
 }
 
 } // namespace
@@ -198,7 +196,7 @@ void MainForm::FocusColourField(int index, int selectionStart, int selectionLeng
 std::string MainForm::IndentForHeading(const std::string& text, int position) const {
     for (int row = position - 1; row >= 1; --row) {
         if (m_project.items[row - 1].isHeading == "Yes") {
-            return Indent + text;
+            return std::string(Indent).append(text);
         }
     }
     return text;

@@ -374,13 +374,17 @@ CIniFile::NearTop CIniFile::FindNearTop(const SectionBlock& block, Line& found) 
     return NearTop::Absent;
 }
 
-std::string CIniFile::ValueOf(const Line& line) const {
+std::string_view CIniFile::RawValueOf(const Line& line) const {
     std::string_view value = Trim(Text(line).substr(line.valueStart));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
-    return DecodeWindows1252(value.substr(0, MaxValueLength));
+    return value.substr(0, MaxValueLength);
+}
+
+std::string CIniFile::ValueOf(const Line& line) const {
+    return DecodeWindows1252(RawValueOf(line));
 }
 
 std::string CIniFile::Value() {
@@ -476,7 +480,7 @@ bool CIniFile::InOrder::DueLater(std::string_view key) const {
 // Every line before the one taken holds either an earlier key of the order, an unrelated key
 // or none (a key of the order out of turn breaks it off): so the line taken is its key's first,
 // as Value() would find it.
-bool CIniFile::InOrder::Next(std::string& value) {
+bool CIniFile::InOrder::Next(std::string& value, std::size_t spare) {
     if (m_broken || m_next == m_total) {
         return false;
     }
@@ -488,7 +492,10 @@ bool CIniFile::InOrder::Next(std::string& value) {
         }
         const std::string_view key = m_file->KeyOf(line);
         if (IsNext(key)) {
-            value = m_file->ValueOf(line);
+            const std::string_view raw = m_file->RawValueOf(line);
+            value.clear();
+            value.reserve(raw.size() + spare);
+            AppendDecodedWindows1252(value, raw);
             Advance();
             return true;
         }

@@ -113,6 +113,8 @@ private:
     // Looks for Key() among the first lines of a deferred section, which is where a reader
     // finds the few single keys such a section holds.
     NearTop FindNearTop(const SectionBlock& block, Line& found) const;
+    // The value as the file holds it: trimmed, unquoted and cut, still in the code page.
+    std::string_view RawValueOf(const Line& line) const;
     std::string ValueOf(const Line& line) const;
     std::string_view Text(const Line& line) const;
     // The key without blanks around it.
@@ -154,7 +156,9 @@ public:
     // The next value in turn; false when all have come, or when the section breaks the order
     // (a key missing, out of turn or in other case), after which Value() must give the rest:
     // Complete() tells which.
-    bool Next(std::string& value);
+    // The value replaces what `value` held, in its storage, with room for `spare` characters
+    // more.
+    bool Next(std::string& value, std::size_t spare = 0);
     bool Complete() const { return m_next == m_total; }
 
 private:

@@ -312,7 +312,6 @@ bool ProjectReader::ReadItems() {
     // A run of items at a time, few enough to stay in the cache, every section read on from
     // where it stopped.
     constexpr std::size_t Run = 1024;
-    std::string value;
     for (std::size_t first = 0; first < total; first += Run) {
         const std::size_t end = std::min(total, first + Run);
         items.resize(end);
@@ -323,10 +322,13 @@ bool ProjectReader::ReadItems() {
         }
         for (std::size_t s = 0; s < ItemSections.size(); ++s) {
             const auto& fields = ItemSections[s].fields;
-            for (std::size_t place = first * fields.size();
-                 place < end * fields.size() && readers[s].Next(value); ++place) {
-                items[place / fields.size()].*(fields[place % fields.size()].second) =
-                    std::move(value);
+            for (std::size_t place = first * fields.size(); place < end * fields.size(); ++place) {
+                const auto member = fields[place % fields.size()].second;
+                // A text keeps room for the indent the list may give it.
+                const std::size_t spare = member == &MenuItem::text ? MainForm::Indent.size() : 0;
+                if (!readers[s].Next(items[place / fields.size()].*member, spare)) {
+                    break;
+                }
             }
         }
     }

@@ -68,25 +68,30 @@ void AppendWindows1252(std::string& out, std::string_view utf8, Unmappable polic
 }
 
 std::string DecodeWindows1252(std::string_view bytes) {
+    std::string out;
+    AppendDecodedWindows1252(out, bytes);
+    return out;
+}
+
+void AppendDecodedWindows1252(std::string& out, std::string_view bytes) {
     const auto high = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
     // Most values are ASCII through and through, and are the same bytes in UTF-8.
     const auto firstHigh = std::find_if(bytes.begin(), bytes.end(), high);
-    std::string out(bytes.begin(), firstHigh);
+    out.append(bytes.begin(), firstHigh);
     if (firstHigh == bytes.end()) {
-        return out;
+        return;
     }
-    out.reserve(2 * bytes.size());
-    for (char ch : bytes.substr(out.size())) {
-        const auto b = static_cast<unsigned char>(ch);
+    out.reserve(out.size() + 2 * static_cast<std::size_t>(bytes.end() - firstHigh));
+    for (auto it = firstHigh; it != bytes.end(); ++it) {
+        const auto b = static_cast<unsigned char>(*it);
         if (b < 0x80) {
-            out += ch;
+            out += *it;
         } else if (b < 0xA0) {
             AppendCodePoint(out, HighControls[b - 0x80]);
         } else {
             AppendCodePoint(out, b);
         }
     }
-    return out;
 }
 
 bool FitsWindows1252(std::string_view utf8) {

@@ -17,6 +17,8 @@ std::string EncodeWindows1252(std::string_view utf8, Unmappable policy);
 // As EncodeWindows1252, onto the end of `out`: large texts are built without a copy.
 void AppendWindows1252(std::string& out, std::string_view utf8, Unmappable policy);
 std::string DecodeWindows1252(std::string_view bytes);
+// As DecodeWindows1252, onto the end of `out`.
+void AppendDecodedWindows1252(std::string& out, std::string_view bytes);
 
 // True when every character of the text has a Windows-1252 byte.
 bool FitsWindows1252(std::string_view utf8);
