@@ -25,23 +25,21 @@ void AppendPreviewNote(std::string& out) {
     out += CrLf;
 }
 
-std::vector<CodeRow> BuildRows(const std::vector<MenuItem>& items) {
+CodeRow ToCodeRow(const MenuItem& item) {
     constexpr std::string_view Indent = "   ";
-    std::vector<CodeRow> rows;
-    rows.reserve(items.size());
-    for (const MenuItem& item : items) {
-        std::string_view text = item.text;
-        if (text.starts_with(Indent)) {
-            text.remove_prefix(Indent.size());
-        }
-        // Only the background colour is tested: "Default" there drops both colours.
-        const bool defaultColors = item.backColor == "Default";
-        rows.push_back({text, item.linked == "Yes", item.url, item.selected == "Yes",
-                        defaultColors ? std::string_view{} : std::string_view{item.backColor},
-                        defaultColors ? std::string_view{} : std::string_view{item.textColor},
-                        item.isHeading == "Yes"});
+    std::string_view text = item.text;
+    if (text.starts_with(Indent)) {
+        text.remove_prefix(Indent.size());
     }
-    return rows;
+    // Only the background colour is tested: "Default" there drops both colours.
+    const bool defaultColors = item.backColor == "Default";
+    return {text,
+            item.linked == "Yes",
+            item.url,
+            item.selected == "Yes",
+            defaultColors ? std::string_view{} : std::string_view{item.backColor},
+            defaultColors ? std::string_view{} : std::string_view{item.textColor},
+            item.isHeading == "Yes"};
 }
 
 std::string_view WithoutTrailingBlanks(std::string_view text) {

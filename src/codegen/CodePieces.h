@@ -31,7 +31,7 @@ struct CodeRow {
     std::string_view textColor;
     bool heading;
 };
-std::vector<CodeRow> BuildRows(const std::vector<MenuItem>& items);
+CodeRow ToCodeRow(const MenuItem& item);
 std::string_view WithoutTrailingBlanks(std::string_view text);
 
 struct MenuCode;

@@ -143,18 +143,21 @@ void AppendOptionLine(std::string& out, const CodeRow& row) {
     Line(out, "</OPTION>");
 }
 
-void AppendItemLines(std::string& out, const std::vector<CodeRow>& rows) {
+void AppendItemLines(std::string& out, const std::vector<MenuItem>& items) {
     bool groupOpen = false;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (!rows[i].heading) {
-            AppendOptionLine(out, rows[i]);
-            continue;
+    bool headingAbove = false; // the row just before is a heading
+    for (const MenuItem& item : items) {
+        const CodeRow row = ToCodeRow(item);
+        if (!row.heading) {
+            AppendOptionLine(out, row);
+        } else {
+            if (!headingAbove && groupOpen) {
+                Line(out, "</OPTGROUP>");
+            }
+            AppendGroupLine(out, row);
+            groupOpen = true;
         }
-        if (i > 0 && !rows[i - 1].heading && groupOpen) {
-            Line(out, "</OPTGROUP>");
-        }
-        AppendGroupLine(out, rows[i]);
-        groupOpen = true;
+        headingAbove = row.heading;
     }
     if (groupOpen) {
         Line(out, "</OPTGROUP>");
@@ -262,7 +265,7 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode) {
     }
 
     AppendSelectLine(out, options, project.menuStyle, onButtonClick);
-    AppendItemLines(out, BuildRows(project.items));
+    AppendItemLines(out, project.items);
 
     if (onButtonClick) {
         Line(out, "</td>");

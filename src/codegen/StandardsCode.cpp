@@ -196,7 +196,8 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
     Line(out, ">");
 
     bool groupOpen = false;
-    for (const CodeRow& row : BuildRows(project.items)) {
+    for (const MenuItem& item : project.items) {
+        const CodeRow row = ToCodeRow(item);
         if (row.heading) {
             if (groupOpen) {
                 Line(out, "</optgroup>");
@@ -298,7 +299,8 @@ void AppendNoScriptLinks(std::string& out, const MenuProject& project) {
         }
         group.clear();
     };
-    for (const CodeRow& row : BuildRows(project.items)) {
+    for (const MenuItem& item : project.items) {
+        const CodeRow row = ToCodeRow(item);
         if (row.heading) {
             closeGroup();
             heading = row.text;
