@@ -560,23 +560,26 @@ std::size_t CIniFile::AddValueLine(SectionBlock& block, std::string_view text) {
     return block.valueEnd++;
 }
 
-std::string CIniFile::bytes() const {
-    std::string out;
-    out.reserve(m_text.size() + 2 * LineCount());
-    const auto add = [&](const Line& line) {
-        out += Text(line);
-        out += "\r\n";
-    };
-    std::for_each(m_preamble.begin(), m_preamble.end(), add);
+template <typename Take> void CIniFile::ForEachLine(Take take) const {
+    std::for_each(m_preamble.begin(), m_preamble.end(), take);
     for (const SectionBlock& block : m_sections) {
-        add(block.header);
-        std::for_each(block.lines.begin(), block.lines.end(), add);
+        take(block.header);
+        std::for_each(block.lines.begin(), block.lines.end(), take);
         if (block.deferred) {
             for (std::size_t start = block.bodyBegin; start < block.bodyEnd;) {
-                add(NextLine(start, block.bodyEnd));
+                take(NextLine(start, block.bodyEnd));
             }
         }
     }
+}
+
+std::string CIniFile::bytes() const {
+    std::string out;
+    out.reserve(m_text.size() + 2 * LineCount());
+    ForEachLine([&](const Line& line) {
+        out += Text(line);
+        out += "\r\n";
+    });
     return out;
 }
 
@@ -589,7 +592,28 @@ std::size_t CIniFile::LineCount() const {
 }
 
 WriteResult CIniFile::Save(FileOps& ops) const {
-    return WriteFileAtomically(m_path, bytes(), ops);
+    // A piece at a time, so that a large file is not built a second time in memory.
+    constexpr std::size_t PieceSize = std::size_t{1} << 20;
+    return WriteFileInPieces(
+        m_path,
+        [this](const PieceWriter& write) {
+            std::string piece;
+            piece.reserve(PieceSize + 512);
+            int error = 0;
+            ForEachLine([&](const Line& line) {
+                if (error != 0) {
+                    return;
+                }
+                piece += Text(line);
+                piece += "\r\n";
+                if (piece.size() >= PieceSize) {
+                    error = write(piece);
+                    piece.clear();
+                }
+            });
+            return error != 0 ? error : write(piece);
+        },
+        ops);
 }
 
 } // namespace pickwell

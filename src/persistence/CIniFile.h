@@ -100,6 +100,8 @@ private:
 
     enum class NearTop { Found, Absent, TooFar };
 
+    // Every line of the file in its order, to `take`.
+    template <typename Take> void ForEachLine(Take take) const;
     Line MakeLine(std::size_t offset, std::size_t length) const;
     // The line from `start` on, without its line end and not yet looked into; `start` moves
     // to the next line.

@@ -172,6 +172,14 @@ WriteResult WriteAtomically(const std::string& path, FileOps& ops, Produce produ
 
 } // namespace
 
+WriteResult WriteFileInPieces(const std::string& path,
+                              const std::function<int(const PieceWriter&)>& produce, FileOps& ops) {
+    return WriteAtomically(path, ops, [&produce](const auto& write) {
+        const PieceWriter writer = write;
+        return produce(writer);
+    });
+}
+
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops) {
     return WriteAtomically(path, ops, [bytes](auto write) { return write(bytes); });
 }

@@ -3,6 +3,7 @@
 #include "platform/Prompt.h"
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -48,6 +49,16 @@ FileOps& SystemFileOps();
 // is complete. On failure the old file is untouched and no temporary file stays behind.
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
                                 FileOps& ops = SystemFileOps());
+
+// Hands a piece of a file to its writer; returns 0, or the errno value of a failed write.
+using PieceWriter = std::function<int(std::string_view piece)>;
+
+// As WriteFileAtomically, for a file made a piece at a time, so that a large one need not be
+// held whole: `produce` hands the pieces to the writer it is given and returns the first error
+// that writer reported.
+WriteResult WriteFileInPieces(const std::string& path,
+                              const std::function<int(const PieceWriter&)>& produce,
+                              FileOps& ops = SystemFileOps());
 
 // A code or preview page: the text and one CR LF, in Windows-1252, with characters the code
 // page lacks written as "&#NNNN;".

@@ -1,5 +1,8 @@
 #include "persistence/TextFile.h"
 
+#include "persistence/CIniFile.h"
+#include "text/Windows1252.h"
+
 #include "FailingFileOps.h"
 #include "TempDir.h"
 
@@ -64,6 +67,28 @@ TEST_F(TextFileTest, DocumentsAreWindows1252WithReferencesAndOneLineEnd) {
     // e acute fits the code page; the arrow does not.
     ASSERT_TRUE(WriteDocumentFile(target, "caf\xC3\xA9 \xE2\x86\x92").ok);
     EXPECT_EQ("caf\xE9 &#8594;\r\n", ReadWholeFile(target).bytes);
+}
+
+// Large files go out a piece (1 MiB) at a time: no byte is lost or doubled where pieces meet,
+// and no character is split there.
+TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
+    std::string page(std::size_t{1} << 20, 'a');
+    page.replace(page.size() - 1, 1, "\xC3\xA9\xE2\x86\x92"); // across the first boundary
+    page += std::string(3u << 20, 'b') + "\xE2\x82\xAC";
+    ASSERT_TRUE(WriteDocumentFile(target, page).ok);
+    EXPECT_EQ(EncodeWindows1252(page, Unmappable::CharacterReference) + "\r\n",
+              ReadWholeFile(target).bytes);
+
+    CIniFile ini;
+    ini.Assign("[S]\n");
+    ini.SetSection("S");
+    for (int i = 0; i < 100000; ++i) {
+        ini.SetKey("key " + std::to_string(i));
+        ini.AppendValue(std::string(i % 50, 'v'));
+    }
+    ini.SetPath(dir.File("big.pkw"));
+    ASSERT_TRUE(ini.Save().ok);
+    EXPECT_EQ(ini.bytes(), ReadWholeFile(dir.File("big.pkw")).bytes);
 }
 
 TEST_F(TextFileTest, ReadingRefusesWhatIsNotARegularFile) {
