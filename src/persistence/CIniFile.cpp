@@ -543,6 +543,11 @@ void CIniFile::SetValue(std::string_view text) {
     IndexKey(block, at, hash, AddValueLine(block, text));
 }
 
+void CIniFile::ReserveLines(std::size_t lines) {
+    SectionBlock& block = SectionForWriting();
+    block.lines.reserve(block.lines.size() + lines);
+}
+
 void CIniFile::AppendValue(std::string_view text) {
     SectionBlock& block = SectionForWriting();
     AddValueLine(block, text);

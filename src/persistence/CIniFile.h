@@ -49,6 +49,9 @@ public:
     // next searched.
     void AppendValue(std::string_view text);
 
+    // Room in the section for `lines` lines more, for a writer that knows how many it adds.
+    void ReserveLines(std::size_t lines);
+
     // The values of the keys prefix + "1" to prefix + `count` of a section named in Assign,
     // for each of the prefixes in turn, item by item: "a1", "b1", "a2", "b2", ... for the
     // prefixes "a" and "b". Each is the value Value() gives for its key, and the whole run

@@ -101,6 +101,15 @@ void ProjectWriter::WriteProject(const MenuProject& project) {
         Write("Backcolor " + n, item.backColor);
         Write("Textcolor " + n, item.textColor);
         Write("IsHeading " + n, item.isHeading);
+        if (i == 0) {
+            // The first item made the item sections: each takes room for all its lines now.
+            const std::size_t rest = project.items.size() - 1;
+            for (const auto& [name, perItem] :
+                 {std::pair{"Items", 1}, {"URLS", 1}, {"Linked", 1}, {"ItemColors", 3}}) {
+                Section(name);
+                m_ini.ReserveLines(perItem * rest);
+            }
+        }
     }
 
     const MenuOptions& options = project.menuOptions;
