@@ -34,7 +34,8 @@ void GenerateMenuCode(benchmark::State& state, pickwell::OutputMode mode) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         const pickwell::MenuCode code = pickwell::GenerateMenuCode(project, mode);
-        bytes = code.functionCode.size() + code.htmlCode.size() + code.document.size();
+        bytes = code.functionCode.size() + code.htmlCode.size() + code.documentStart.size() +
+                code.documentMiddle.size() + code.documentEnd.size();
         benchmark::DoNotOptimize(bytes);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -50,7 +50,8 @@ void CodeCommands::SaveCode() {
     if (path.empty()) {
         return;
     }
-    if (const WriteResult written = WriteDocumentFile(path, code->document, m_platform.fileOps);
+    if (const WriteResult written =
+            WriteDocumentFile(path, code->DocumentPieces(), m_platform.fileOps);
         !written.ok) {
         m_platform.prompt.Show(SaveErrorMessage(written.error));
     }

@@ -74,7 +74,7 @@ WriteResult WritePreviewPages(const std::string& folder, const MenuCode& code, F
             return r;
         }
     }
-    return WriteDocumentFile(folder + PreviewPageName, code.document, ops);
+    return WriteDocumentFile(folder + PreviewPageName, code.DocumentPieces(), ops);
 }
 
 PreviewFolder::Result PreviewFolder::Write(const MenuCode& code) {

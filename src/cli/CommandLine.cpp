@@ -196,9 +196,9 @@ int CommandLine::Generate() {
     switch (*mode) {
     case OutputMode::File:
         if (output) {
-            written = WriteDocumentFile(*output, code->document);
+            written = WriteDocumentFile(*output, code->DocumentPieces());
         } else {
-            m_out << EncodeWindows1252(code->document, Unmappable::CharacterReference) << "\r\n";
+            m_out << EncodeWindows1252(code->document(), Unmappable::CharacterReference) << "\r\n";
         }
         break;
     case OutputMode::Clip:

@@ -293,34 +293,22 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode) {
     return out;
 }
 
-std::string FileDocument(const std::string& functionCode, const std::string& htmlCode) {
-    std::string out;
-    out.reserve(functionCode.size() + htmlCode.size() + 64);
-    Line(out, "<HEAD>");
-    out += functionCode;
-    Line(out, "</HEAD>");
-    out += CrLf;
-    Line(out, "<BODY>");
-    out += htmlCode;
-    out += "</BODY>";
-    return out;
+void SetFileDocument(MenuCode& code) {
+    code.documentStart = "<HEAD>\r\n";
+    code.documentMiddle = "</HEAD>\r\n\r\n<BODY>\r\n";
+    code.documentEnd = "</BODY>";
 }
 
-std::string PreviewPage(const std::string& functionCode, const std::string& htmlCode) {
-    std::string out;
-    out.reserve(functionCode.size() + htmlCode.size() + 256);
-    Line(out, "<HTML>");
-    Line(out, "<HEAD>");
-    out += functionCode;
-    out += CrLf;
-    Line(out, "<TITLE>Pickwell - Menu Preview</TITLE>");
-    Line(out, "</HEAD>");
-    out += CrLf;
-    Line(out, "<BODY onload='rs();'><TABLE width=100% height=100% border=0><TR>"
-              "<TD align=\"center\" valign=\"middle\">");
-    out += htmlCode;
-    out += "<TR></TD></TABLE></BODY></HTML>";
-    return out;
+void SetPreviewPage(MenuCode& code) {
+    code.documentStart = "<HTML>\r\n<HEAD>\r\n";
+    std::string& middle = code.documentMiddle;
+    middle = CrLf;
+    Line(middle, "<TITLE>Pickwell - Menu Preview</TITLE>");
+    Line(middle, "</HEAD>");
+    middle += CrLf;
+    Line(middle, "<BODY onload='rs();'><TABLE width=100% height=100% border=0><TR>"
+                 "<TD align=\"center\" valign=\"middle\">");
+    code.documentEnd = "<TR></TD></TABLE></BODY></HTML>";
 }
 
 } // namespace
@@ -338,6 +326,21 @@ std::optional<OutputMode> ParseOutputMode(std::string_view word) {
     return std::nullopt;
 }
 
+std::array<std::string_view, 5> MenuCode::DocumentPieces() const {
+    if (documentStart.empty()) {
+        return {};
+    }
+    return {documentStart, functionCode, documentMiddle, htmlCode, documentEnd};
+}
+
+std::string MenuCode::document() const {
+    std::string out;
+    for (const std::string_view piece : DocumentPieces()) {
+        out += piece;
+    }
+    return out;
+}
+
 MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode) {
     if (project.menuOptions.standardsCode == 1) {
         return GenerateStandardsCode(project, mode);
@@ -347,10 +350,10 @@ MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode) {
     code.htmlCode = HtmlCode(project, mode);
     switch (mode) {
     case OutputMode::File:
-        code.document = FileDocument(code.functionCode, code.htmlCode);
+        SetFileDocument(code);
         break;
     case OutputMode::Preview:
-        code.document = PreviewPage(code.functionCode, code.htmlCode);
+        SetPreviewPage(code);
         AddFramePages(code, project.menuOptions);
         break;
     case OutputMode::Clip:

@@ -2,6 +2,7 @@
 
 #include "model/MenuProject.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,11 +30,20 @@ inline constexpr const char* SecondFramePageName = "pickwell_preview_frame2.html
 struct MenuCode {
     std::string functionCode;
     std::string htmlCode;
-    // The file document in mode file, the preview page in mode preview, empty in mode clip.
-    std::string document;
+    // The file document in mode file, the preview page in mode preview, none in mode clip. It
+    // is held as the texts around the two codes, so that a large menu's code is not held
+    // twice: documentStart + functionCode + documentMiddle + htmlCode + documentEnd. Every
+    // document starts with a text of its own.
+    std::string documentStart;
+    std::string documentMiddle;
+    std::string documentEnd;
     // Only in mode preview with the target "Different frame"; empty otherwise.
     std::string framesetPage;
     std::string secondFramePage;
+
+    // The document's five pieces in order; all empty when there is none.
+    std::array<std::string_view, 5> DocumentPieces() const;
+    std::string document() const;
 };
 
 // Builds the code from the committed styles as they are; committing the style windows first

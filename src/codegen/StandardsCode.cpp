@@ -370,26 +370,26 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode) {
 }
 
 // A whole page around the two texts, in the code page the file is written in.
-std::string Document(std::string_view title, const std::string& functionCode,
-                     std::string_view bodyStart, const std::string& htmlCode,
-                     std::string_view bodyEnd) {
-    std::string out;
-    Line(out, "<!DOCTYPE html>");
-    Line(out, "<html lang=\"en\">");
-    Line(out, "<head>");
-    Line(out, "<meta charset=\"windows-1252\">");
-    out += "<title>";
-    out += EscapeHtml(title);
-    Line(out, "</title>");
-    out += functionCode;
-    Line(out, "</head>");
-    Line(out, "<body>");
-    out += bodyStart;
-    out += htmlCode;
-    out += bodyEnd;
-    Line(out, "</body>");
-    out += "</html>";
-    return out;
+void SetDocument(MenuCode& code, std::string_view title, std::string_view bodyStart,
+                 std::string_view bodyEnd) {
+    std::string& start = code.documentStart;
+    start.clear();
+    Line(start, "<!DOCTYPE html>");
+    Line(start, "<html lang=\"en\">");
+    Line(start, "<head>");
+    Line(start, "<meta charset=\"windows-1252\">");
+    start += "<title>";
+    start += EscapeHtml(title);
+    Line(start, "</title>");
+    std::string& middle = code.documentMiddle;
+    middle.clear();
+    Line(middle, "</head>");
+    Line(middle, "<body>");
+    middle += bodyStart;
+    std::string& end = code.documentEnd;
+    end = bodyEnd;
+    Line(end, "</body>");
+    end += "</html>";
 }
 
 std::string PreviewBodyStart() {
@@ -444,12 +444,10 @@ MenuCode GenerateStandardsCode(const MenuProject& project, OutputMode mode) {
     code.htmlCode = HtmlCode(project, mode);
     switch (mode) {
     case OutputMode::File:
-        code.document =
-            Document(project.menuOptions.menuName, code.functionCode, {}, code.htmlCode, {});
+        SetDocument(code, project.menuOptions.menuName, {}, {});
         break;
     case OutputMode::Preview:
-        code.document = Document("Pickwell - Menu Preview", code.functionCode, PreviewBodyStart(),
-                                 code.htmlCode, PreviewBodyEnd());
+        SetDocument(code, "Pickwell - Menu Preview", PreviewBodyStart(), PreviewBodyEnd());
         AddFramePages(code, project.menuOptions);
         break;
     case OutputMode::Clip:

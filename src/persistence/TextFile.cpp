@@ -118,6 +118,9 @@ FileOps& SystemFileOps() {
 
 namespace {
 
+// How much of a large page is encoded before it is written.
+constexpr std::size_t PartSize = std::size_t{1} << 20;
+
 // All of `bytes`, however few a single write takes.
 int WriteAll(FileOps& ops, int handle, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -185,29 +188,35 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
 }
 
 WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text, FileOps& ops) {
-    // Encoded a piece at a time, so that a large page is not held twice; a piece ends before
-    // a character's first byte, so no character is split.
-    constexpr std::size_t PieceSize = std::size_t{1} << 20;
-    return WriteAtomically(path, ops, [utf8Text](auto write) {
-        std::string piece;
-        std::size_t at = 0;
-        do {
-            std::size_t end = std::min(utf8Text.size(), at + PieceSize);
-            while (end < utf8Text.size() &&
-                   (static_cast<unsigned char>(utf8Text[end]) & 0xC0) == 0x80) {
-                ++end;
+    const std::string_view whole[] = {utf8Text};
+    return WriteDocumentFile(path, whole, ops);
+}
+
+WriteResult WriteDocumentFile(const std::string& path, std::span<const std::string_view> utf8Pieces,
+                              FileOps& ops) {
+    // Encoded a part at a time, so that a large page is not held twice; a part ends before a
+    // character's first byte, so no character is split. Each piece holds whole characters.
+    return WriteAtomically(path, ops, [utf8Pieces](const auto& write) {
+        std::string part;
+        for (std::string_view text : utf8Pieces) {
+            while (!text.empty()) {
+                std::size_t end = std::min(text.size(), PartSize);
+                while (end < text.size() &&
+                       (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+                    ++end;
+                }
+                AppendWindows1252(part, text.substr(0, end), Unmappable::CharacterReference);
+                text.remove_prefix(end);
+                if (part.size() >= PartSize) {
+                    if (const int error = write(part); error != 0) {
+                        return error;
+                    }
+                    part.clear();
+                }
             }
-            piece.clear();
-            AppendWindows1252(piece, utf8Text.substr(at, end - at), Unmappable::CharacterReference);
-            at = end;
-            if (at == utf8Text.size()) {
-                piece += "\r\n";
-            }
-            if (const int error = write(piece); error != 0) {
-                return error;
-            }
-        } while (at < utf8Text.size());
-        return 0;
+        }
+        part += "\r\n";
+        return write(part);
     });
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <limits>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,9 @@ WriteResult WriteFileInPieces(const std::string& path,
 // A code or preview page: the text and one CR LF, in Windows-1252, with characters the code
 // page lacks written as "&#NNNN;".
 WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text,
+                              FileOps& ops = SystemFileOps());
+// As WriteDocumentFile for the text the pieces make one after another.
+WriteResult WriteDocumentFile(const std::string& path, std::span<const std::string_view> utf8Pieces,
                               FileOps& ops = SystemFileOps());
 
 // The "Error" message box for a file that could not be written; `description` is

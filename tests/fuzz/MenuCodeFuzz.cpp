@@ -99,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         project.menuOptions.standardsCode = standards;
         for (const OutputMode mode : {OutputMode::File, OutputMode::Clip, OutputMode::Preview}) {
             const MenuCode code = GenerateMenuCode(project, mode);
-            EncodeWindows1252(code.document, Unmappable::CharacterReference);
-            if (GenerateMenuCode(project, mode).document != code.document) {
+            EncodeWindows1252(code.document(), Unmappable::CharacterReference);
+            if (GenerateMenuCode(project, mode).document() != code.document()) {
                 std::abort(); // the same project must always give the same page
             }
         }

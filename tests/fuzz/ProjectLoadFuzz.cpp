@@ -39,7 +39,7 @@ struct ScratchFile {
 
 void Generate(Session& session, OutputMode mode) {
     if (const std::optional<MenuCode> code = session.codeCommands().CheckAndGenerate(mode)) {
-        EncodeWindows1252(code->document, Unmappable::CharacterReference);
+        EncodeWindows1252(code->document(), Unmappable::CharacterReference);
     }
 }
 

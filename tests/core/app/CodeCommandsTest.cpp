@@ -33,6 +33,9 @@ protected:
     std::string Expected(OutputMode mode, std::string MenuCode::*part) {
         return GenerateMenuCode(session.project(), mode).*part;
     }
+    std::string ExpectedDocument(OutputMode mode) {
+        return GenerateMenuCode(session.project(), mode).document();
+    }
 
     static unsigned Mode(const std::string& path) {
         struct stat info {};
@@ -91,7 +94,7 @@ TEST_F(CodeCommandsTest, SaveCodeReplacesAnExistingFileAndACancelWritesNothing) 
 
     desktop.fileDialogs.saveAnswers.push_back(path);
     commands.SaveCode();
-    EXPECT_EQ(Expected(OutputMode::File, &MenuCode::document) + "\r\n", ReadBytes(path));
+    EXPECT_EQ(ExpectedDocument(OutputMode::File) + "\r\n", ReadBytes(path));
 }
 
 TEST_F(CodeCommandsTest, AFailedCodeFileWriteIsReportedAndChangesNothingElse) {
@@ -166,8 +169,7 @@ TEST_F(CodeCommandsTest, PreviewWritesOnePrivatePageAndOpensIt) {
     EXPECT_EQ(0700u, Mode(folder));
     EXPECT_EQ(0600u, Mode(folder + PreviewPageName));
     EXPECT_EQ((std::vector<std::string>{folder + PreviewPageName}), desktop.shell.opened);
-    EXPECT_EQ(Expected(OutputMode::Preview, &MenuCode::document) + "\r\n",
-              ReadBytes(folder + PreviewPageName));
+    EXPECT_EQ(ExpectedDocument(OutputMode::Preview) + "\r\n", ReadBytes(folder + PreviewPageName));
     EXPECT_EQ("keep", ReadBytes(elsewhere));
     EXPECT_TRUE(fs::is_symlink(planted));
 }

@@ -62,7 +62,7 @@ TEST(GenerateMenuCode, NavigatingOnItemChangeWritesNoTableAndNoButton) {
                   "font-style:Normal;text-decoration:None;width:\">\r\n"));
     EXPECT_NE(std::string::npos, code.htmlCode.find("</select>\r\n</form>\r\n<!--End"));
     EXPECT_EQ(std::string::npos, code.htmlCode.find("<table"));
-    EXPECT_EQ("", code.document);
+    EXPECT_EQ("", code.document());
 }
 
 TEST(GenerateMenuCode, FileDocumentWithGroupsStyledListAndSolidBorderedButton) {
@@ -140,7 +140,7 @@ var thisform = mname;
     EXPECT_EQ(CrLf(functionCode), code.functionCode);
     EXPECT_EQ(CrLf(htmlCode), code.htmlCode);
     EXPECT_EQ(CrLf("<HEAD>\n" + functionCode + "</HEAD>\n\n<BODY>\n" + htmlCode + "</BODY>"),
-              code.document);
+              code.document());
     EXPECT_EQ("", code.framesetPage);
 }
 
@@ -206,7 +206,7 @@ var thisform = mname;
                    "<BODY onload='rs();'><TABLE width=100% height=100% border=0><TR>"
                    "<TD align=\"center\" valign=\"middle\">\n" +
                    htmlCode + "<TR></TD></TABLE></BODY></HTML>"),
-              code.document);
+              code.document());
     EXPECT_EQ(CrLf(R"~(<HTML>
 <FRAMESET ROWS="75%,*">
 <FRAME name="main" SRC="pickwell_preview.html">

@@ -50,10 +50,10 @@ TEST(StandardsCode, TheClassicCodeStaysByteForByteWhenTheOptionIsOff) {
     const MenuCode before = GenerateMenuCode(project, OutputMode::File);
     project.menuOptions.standardsCode = 1;
     project.menuOptions.listLabel = "Pages";
-    EXPECT_NE(before.document, GenerateMenuCode(project, OutputMode::File).document);
+    EXPECT_NE(before.document(), GenerateMenuCode(project, OutputMode::File).document());
     project.menuOptions.standardsCode = 0;
     const MenuCode after = GenerateMenuCode(project, OutputMode::File);
-    EXPECT_EQ(before.document, after.document);
+    EXPECT_EQ(before.document(), after.document());
     EXPECT_NE(std::string::npos, after.htmlCode.find("action=\"javascript:gothere(document.shop)"));
 }
 
@@ -179,22 +179,22 @@ TEST(StandardsCode, DocumentsAreWholeHtml5PagesInTheFilesCodePageWithCrLfLineEnd
     MenuProject project = Standards();
     const MenuCode file = GenerateMenuCode(project, OutputMode::File);
     EXPECT_TRUE(
-        file.document.starts_with("<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n"
-                                  "<meta charset=\"windows-1252\">\r\n<title>shop</title>"));
-    EXPECT_TRUE(file.document.ends_with("</body>\r\n</html>"));
+        file.document().starts_with("<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n"
+                                    "<meta charset=\"windows-1252\">\r\n<title>shop</title>"));
+    EXPECT_TRUE(file.document().ends_with("</body>\r\n</html>"));
 
     project.menuOptions.target = TargetDifferentFrame;
     project.menuOptions.frameName = "lower";
     const MenuCode preview = GenerateMenuCode(project, OutputMode::Preview);
-    EXPECT_NE(std::string::npos, preview.document.find("<title>Pickwell - Menu Preview</title>"));
+    EXPECT_NE(std::string::npos, preview.document().find("<title>Pickwell - Menu Preview</title>"));
     EXPECT_NE(std::string::npos, preview.functionCode.find("Do not use this code in your page"));
     EXPECT_EQ(std::string::npos, preview.functionCode.find("function rs()"));
     EXPECT_NE(std::string::npos, preview.framesetPage.find("<FRAME name=\"lower\""));
     EXPECT_FALSE(preview.secondFramePage.empty());
-    for (const std::string* text : {&file.document, &preview.document}) {
-        for (std::size_t at = text->find('\n'); at != std::string::npos;
-             at = text->find('\n', at + 1)) {
-            ASSERT_EQ('\r', (*text)[at - 1]) << "a bare line feed at " << at;
+    for (const std::string& text : {file.document(), preview.document()}) {
+        for (std::size_t at = text.find('\n'); at != std::string::npos;
+             at = text.find('\n', at + 1)) {
+            ASSERT_EQ('\r', text[at - 1]) << "a bare line feed at " << at;
         }
     }
 }
