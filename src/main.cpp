@@ -12,9 +12,10 @@
 int main(int argc, char* argv[]) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (pickwell::CommandLine::Handles(arguments)) {
-        const int status = pickwell::CommandLine(std::move(arguments), std::cout, std::cerr).Run();
-        // Everything is written and flushed: the libraries' own clean-up at exit would only
-        // add to a run's time.
+        pickwell::CommandLine commandLine(std::move(arguments), std::cout, std::cerr);
+        const int status = commandLine.Run();
+        // Everything is written and flushed: taking the session apart, and the libraries' own
+        // clean-up at exit, would only add to a run's time.
         std::cout.flush();
         std::cerr.flush();
         std::fflush(nullptr);

@@ -84,6 +84,24 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
 
 } // namespace
 
+struct CommandLine::Made {
+    explicit Made(std::ostream& messages)
+        : session(messages, fonts,
+                  WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString())) {}
+
+    HeadlessApplication application;
+    QtFontList fonts;
+    HeadlessSession session;
+    std::optional<MenuCode> code;
+};
+
+CommandLine::CommandLine(std::vector<std::string> arguments, std::ostream& out, std::ostream& err)
+    : m_arguments(std::move(arguments))
+    , m_out(out)
+    , m_err(err) {}
+
+CommandLine::~CommandLine() = default;
+
 const char* CommandLine::UsageText() {
     return UsageMessage;
 }
@@ -175,10 +193,8 @@ int CommandLine::Generate() {
         return UsageError("--mode preview needs --output FOLDER");
     }
 
-    HeadlessApplication application;
-    QtFontList fonts;
-    HeadlessSession headless(
-        m_err, fonts, WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString()));
+    m_made = std::make_unique<Made>(m_err);
+    HeadlessSession& headless = m_made->session;
     Session& session = headless.session();
     // Absolute, so that a message about the file names it even when it was given bare.
     if (!LoadProject(session.workspace(), AbsolutePath(*project))) {
@@ -187,7 +203,8 @@ int CommandLine::Generate() {
     if (codeStyle) {
         session.mainForm().SetStandardsCode(*codeStyle == "standards" ? 1 : 0);
     }
-    const std::optional<MenuCode> code = session.codeCommands().CheckAndGenerate(*mode);
+    const std::optional<MenuCode>& code = m_made->code =
+        session.codeCommands().CheckAndGenerate(*mode);
     if (!code) {
         return ExitStatus::CheckFailed;
     }
@@ -223,9 +240,8 @@ int CommandLine::Generate() {
 }
 
 int CommandLine::Fonts() {
-    HeadlessApplication application;
-    QtFontList fonts;
-    for (const std::string& name : SortFontNames(fonts.InstalledFonts())) {
+    m_made = std::make_unique<Made>(m_err);
+    for (const std::string& name : SortFontNames(m_made->fonts.InstalledFonts())) {
         m_out << name << '\n';
     }
     return m_out.flush() ? ExitStatus::Done : ExitStatus::WriteFailed;

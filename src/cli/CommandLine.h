@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,8 @@ public:
     static bool Handles(const std::vector<std::string>& arguments);
 
     // `arguments` without the program name.
-    CommandLine(std::vector<std::string> arguments, std::ostream& out, std::ostream& err)
-        : m_arguments(std::move(arguments))
-        , m_out(out)
-        , m_err(err) {}
+    CommandLine(std::vector<std::string> arguments, std::ostream& out, std::ostream& err);
+    ~CommandLine();
 
     int Run();
 
@@ -35,9 +34,14 @@ private:
     int Generate();
     int Fonts();
 
+    struct Made;
+
     std::vector<std::string> m_arguments;
     std::ostream& m_out;
     std::ostream& m_err;
+    // What a command made (the toolkit, the session, the code) lives as long as the command
+    // line: a program that exits straight after Run() does not spend time taking it apart.
+    std::unique_ptr<Made> m_made;
 };
 
 } // namespace pickwell

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace pickwell {
 
@@ -14,6 +16,23 @@ constexpr std::array<char32_t, 32> HighControls{
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The length of the text's leading run of ASCII, eight bytes at a time: most texts are ASCII
+// through and through, and a large page is scanned more than once.
+std::size_t AsciiRun(std::string_view text) {
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        if ((word & 0x8080808080808080u) != 0) {
+            break;
+        }
+    }
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) {
+        ++at;
+    }
+    return at;
+}
 
 // The byte for a character, or -1 when the code page lacks it.
 int ByteFor(char32_t cp) {
@@ -41,10 +60,7 @@ void AppendWindows1252(std::string& out, std::string_view utf8, Unmappable polic
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         // Runs of ASCII, by far the common case, are copied without decoding.
-        std::size_t end = pos;
-        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) {
-            ++end;
-        }
+        std::size_t end = pos + AsciiRun(utf8.substr(pos));
         out.append(utf8, pos, end - pos);
         if (end == utf8.size()) {
             break;
@@ -74,9 +90,8 @@ std::string DecodeWindows1252(std::string_view bytes) {
 }
 
 void AppendDecodedWindows1252(std::string& out, std::string_view bytes) {
-    const auto high = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
     // Most values are ASCII through and through, and are the same bytes in UTF-8.
-    const auto firstHigh = std::find_if(bytes.begin(), bytes.end(), high);
+    const auto firstHigh = bytes.begin() + static_cast<std::ptrdiff_t>(AsciiRun(bytes));
     out.append(bytes.begin(), firstHigh);
     if (firstHigh == bytes.end()) {
         return;
@@ -95,8 +110,7 @@ void AppendDecodedWindows1252(std::string& out, std::string_view bytes) {
 }
 
 bool FitsWindows1252(std::string_view utf8) {
-    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-    if (std::all_of(utf8.begin(), utf8.end(), ascii)) {
+    if (AsciiRun(utf8) == utf8.size()) {
         return true;
     }
     const std::u32string codePoints = ToCodePoints(utf8);
