@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <future>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -193,11 +194,14 @@ int CommandLine::Generate() {
         return UsageError("--mode preview needs --output FOLDER");
     }
 
+    // Absolute, so that a message about the file names it even when it was given bare.
+    const std::string path = AbsolutePath(*project);
+    // The file is read while the toolkit starts.
+    std::future<ReadResult> read = std::async(std::launch::async, ReadProjectFile, path);
     m_made = std::make_unique<Made>(m_err);
     HeadlessSession& headless = m_made->session;
     Session& session = headless.session();
-    // Absolute, so that a message about the file names it even when it was given bare.
-    if (!LoadProject(session.workspace(), AbsolutePath(*project))) {
+    if (!LoadProject(session.workspace(), path, read.get())) {
         return ExitStatus::LoadFailed;
     }
     if (codeStyle) {

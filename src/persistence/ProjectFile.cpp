@@ -518,7 +518,11 @@ SaveResult SaveProject(Workspace& w) {
     return SaveResult::Saved;
 }
 
-bool LoadProject(Workspace& w, const std::string& path) {
+ReadResult ReadProjectFile(const std::string& path) {
+    return ReadWholeFile(path, MaxProjectFileSize);
+}
+
+bool LoadProject(Workspace& w, const std::string& path, std::optional<ReadResult> read) {
     MenuProject& project = w.project;
     std::string chosen = path;
     if (chosen.empty()) {
@@ -535,7 +539,7 @@ bool LoadProject(Workspace& w, const std::string& path) {
     ResetProject(w.main, w.menuStyle, w.buttonStyle);
     project.SilentRestore = true;
 
-    ReadResult file = ReadWholeFile(project.ProjectPath, MaxProjectFileSize);
+    ReadResult file = read ? std::move(*read) : ReadProjectFile(project.ProjectPath);
     const bool loaded = file.ok && FirstLine(file.bytes) == ProjectHeaderLine &&
                         ProjectReader(w, std::move(file.bytes)).ReadAll();
     if (!loaded) {

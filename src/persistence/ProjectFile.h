@@ -1,5 +1,8 @@
 #pragma once
 
+#include "persistence/TextFile.h"
+
+#include <optional>
 #include <string>
 
 // Project files (.pkw): an INI-form text with a fixed first line.
@@ -17,9 +20,15 @@ enum class SaveResult { Saved, Cancelled, Failed };
 // write reports it and leaves the old file, the project's path, flags and title as they were.
 SaveResult SaveProject(Workspace& workspace);
 
+// A project file's bytes, read as LoadProject reads them.
+ReadResult ReadProjectFile(const std::string& path);
+
 // Loads the project file at `path`, or the one the user chooses when `path` is empty, setting
 // every value through the windows so that their own handling runs. False when the user
 // cancelled the dialog or the file could not be loaded (reported; the project is then new).
-bool LoadProject(Workspace& workspace, const std::string& path);
+// `read` holds the file at `path` when the caller has read it with ReadProjectFile already,
+// as the command line does while the toolkit starts.
+bool LoadProject(Workspace& workspace, const std::string& path,
+                 std::optional<ReadResult> read = std::nullopt);
 
 } // namespace pickwell
