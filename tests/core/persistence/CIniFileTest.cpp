@@ -126,10 +126,11 @@ TEST(CIniFile, ReadsASectionInOrderOnlyWhileItsFirstLinesComeInTurn) {
 // A section read in order keeps its lines: reads by key, writes and the text held are as if
 // it had been indexed at once.
 TEST(CIniFile, ADeferredSectionReadsAndWritesAsAnyOther) {
-    const std::string text = "[S]\r\nk=1\r\n" + std::string(100, 'x') + "\r\n";
+    const std::string text = "[S]\r\nk=1\r\n" + std::string(100, 'x').append("\r\n");
     std::string lines;
     for (int i = 0; i < 100; ++i) {
-        lines += "a" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+        const std::string n = std::to_string(i);
+        lines.append("a").append(n).append("=").append(n).append("\n");
     }
     const std::string whole = text + lines + "k=2\r\n[T]\r\nz=0\r\n[s]\r\nk=3\r\n";
     CIniFile ini;
