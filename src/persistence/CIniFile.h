@@ -160,9 +160,8 @@ class CIniFile::InOrder {
 public:
     // The next value in turn; false when all have come, or when the section breaks the order
     // (a key missing, out of turn or in other case), after which Value() must give the rest:
-    // Complete() tells which.
-    // The value replaces what `value` held, in its storage, with room for `spare` characters
-    // more.
+    // Complete() tells which. The value replaces what `value` held, in its storage, with room
+    // for `spare` characters more.
     bool Next(std::string& value, std::size_t spare = 0);
     bool Complete() const { return m_next == m_total; }
 

@@ -206,6 +206,23 @@ TEST_F(ProjectFileTest, AListOfThousandsComesBackItemForItem) {
     EXPECT_EQ(items, project.items);
 }
 
+// Item sections edited by hand (keys out of turn, in other case, or given twice) read as
+// their first lines say, whether they are read in one pass or key by key.
+TEST_F(ProjectFileTest, HandEditedItemSectionsReadAsTheirFirstLinesSay) {
+    std::string text = Replace(ThreeItemFile, "Item 2=   Apple\r\nItem 3=   Pear\r\n",
+                               "Item 3=   Pear\r\nItem 2=   Apple\r\n");
+    text = Replace(text, "URL 2=apple.html", "url 2 = apple.html");
+    text = Replace(text, "[Linked]\r\n", "[Linked]\r\n3=Yes\r\n");
+    text = Replace(text, "IsHeading 3=No\r\n", "IsHeading 3=No\r\nBackcolor 2=#000000\r\n");
+    ASSERT_TRUE(LoadText(text));
+    ASSERT_EQ(3u, project.items.size());
+    EXPECT_EQ("   Apple", project.items[1].text);
+    EXPECT_EQ("   Pear", project.items[2].text);
+    EXPECT_EQ("apple.html", project.items[1].url);
+    EXPECT_EQ("Yes", project.items[2].linked);
+    EXPECT_EQ("#FF0000", project.items[1].backColor);
+}
+
 TEST_F(ProjectFileTest, TheSelectedSectionIsWrittenOnlyForASelectedItem) {
     MenuItem first = Item("First", "No", "");
     first.selected = "Yes";
