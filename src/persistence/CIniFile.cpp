@@ -598,25 +598,14 @@ std::size_t CIniFile::LineCount() const {
 
 WriteResult CIniFile::Save(FileOps& ops) const {
     // A piece at a time, so that a large file is not built a second time in memory.
-    constexpr std::size_t PieceSize = std::size_t{1} << 20;
     return WriteFileInPieces(
         m_path,
-        [this](const PieceWriter& write) {
-            std::string piece;
-            piece.reserve(PieceSize + 512);
-            int error = 0;
+        [this](PieceWriter& out) {
             ForEachLine([&](const Line& line) {
-                if (error != 0) {
-                    return;
-                }
-                piece += Text(line);
-                piece += "\r\n";
-                if (piece.size() >= PieceSize) {
-                    error = write(piece);
-                    piece.clear();
-                }
+                out.text() += Text(line);
+                out.text() += "\r\n";
+                out.Pass();
             });
-            return error != 0 ? error : write(piece);
         },
         ops);
 }

@@ -118,9 +118,6 @@ FileOps& SystemFileOps() {
 
 namespace {
 
-// How much of a large page is encoded before it is written.
-constexpr std::size_t PartSize = std::size_t{1} << 20;
-
 // All of `bytes`, however few a single write takes.
 int WriteAll(FileOps& ops, int handle, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -136,8 +133,8 @@ int WriteAll(FileOps& ops, int handle, std::string_view bytes) {
     return 0;
 }
 
-// The file's content comes from `produce`, which hands it piece by piece to the writer it is
-// given and returns the first error that writer reported.
+// The file's content comes from `produce`, which hands it to the writer it is given and
+// returns the first error that writer reported.
 template <typename Produce>
 WriteResult WriteAtomically(const std::string& path, FileOps& ops, Produce produce) {
     const std::string target = FinalTarget(path);
@@ -175,11 +172,29 @@ WriteResult WriteAtomically(const std::string& path, FileOps& ops, Produce produ
 
 } // namespace
 
+PieceWriter::PieceWriter(std::function<int(std::string_view)> write)
+    : m_write(std::move(write)) {
+    m_text.reserve(PieceSize + 4096);
+}
+
+void PieceWriter::Flush() {
+    if (m_error == 0) {
+        m_error = m_write(m_text);
+    }
+    m_text.clear();
+}
+
+int PieceWriter::Finish() {
+    Flush();
+    return m_error;
+}
+
 WriteResult WriteFileInPieces(const std::string& path,
-                              const std::function<int(const PieceWriter&)>& produce, FileOps& ops) {
+                              const std::function<void(PieceWriter&)>& produce, FileOps& ops) {
     return WriteAtomically(path, ops, [&produce](const auto& write) {
-        const PieceWriter writer = write;
-        return produce(writer);
+        PieceWriter writer(write);
+        produce(writer);
+        return writer.Finish();
     });
 }
 
@@ -194,30 +209,27 @@ WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text
 
 WriteResult WriteDocumentFile(const std::string& path, std::span<const std::string_view> utf8Pieces,
                               FileOps& ops) {
-    // Encoded a part at a time, so that a large page is not held twice; a part ends before a
-    // character's first byte, so no character is split. Each piece holds whole characters.
-    return WriteAtomically(path, ops, [utf8Pieces](const auto& write) {
-        std::string part;
-        for (std::string_view text : utf8Pieces) {
-            while (!text.empty()) {
-                std::size_t end = std::min(text.size(), PartSize);
-                while (end < text.size() &&
-                       (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-                    ++end;
-                }
-                AppendWindows1252(part, text.substr(0, end), Unmappable::CharacterReference);
-                text.remove_prefix(end);
-                if (part.size() >= PartSize) {
-                    if (const int error = write(part); error != 0) {
-                        return error;
+    // Encoded a piece at a time, so that a large page is not held twice; a piece of text ends
+    // before a character's first byte, so no character is split.
+    return WriteFileInPieces(
+        path,
+        [utf8Pieces](PieceWriter& out) {
+            for (std::string_view text : utf8Pieces) {
+                while (!text.empty()) {
+                    std::size_t end = std::min(text.size(), PieceWriter::PieceSize);
+                    while (end < text.size() &&
+                           (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+                        ++end;
                     }
-                    part.clear();
+                    AppendWindows1252(out.text(), text.substr(0, end),
+                                      Unmappable::CharacterReference);
+                    text.remove_prefix(end);
+                    out.Pass();
                 }
             }
-        }
-        part += "\r\n";
-        return write(part);
-    });
+            out.text() += "\r\n";
+        },
+        ops);
 }
 
 Message SaveErrorMessage(const std::string& description) {

@@ -51,14 +51,36 @@ FileOps& SystemFileOps();
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
                                 FileOps& ops = SystemFileOps());
 
-// Hands a piece of a file to its writer; returns 0, or the errno value of a failed write.
-using PieceWriter = std::function<int(std::string_view piece)>;
+// A file's bytes on their way out: what is added to text() is written once it fills a piece,
+// so that a large file need not be held whole. After a failed write the rest is dropped.
+class PieceWriter {
+public:
+    static constexpr std::size_t PieceSize = std::size_t{1} << 20;
 
-// As WriteFileAtomically, for a file made a piece at a time, so that a large one need not be
-// held whole: `produce` hands the pieces to the writer it is given and returns the first error
-// that writer reported.
+    // `write` writes all of a piece; it returns 0 or the errno value of the failure.
+    explicit PieceWriter(std::function<int(std::string_view piece)> write);
+
+    std::string& text() { return m_text; }
+    // Writes what text() holds once it fills a piece.
+    void Pass() {
+        if (m_text.size() >= PieceSize) {
+            Flush();
+        }
+    }
+    // Writes the rest; 0, or the errno value of the first failed write.
+    int Finish();
+
+private:
+    void Flush();
+
+    std::function<int(std::string_view)> m_write;
+    std::string m_text;
+    int m_error = 0;
+};
+
+// As WriteFileAtomically, for a file that `produce` makes a piece at a time.
 WriteResult WriteFileInPieces(const std::string& path,
-                              const std::function<int(const PieceWriter&)>& produce,
+                              const std::function<void(PieceWriter&)>& produce,
                               FileOps& ops = SystemFileOps());
 
 // A code or preview page: the text and one CR LF, in Windows-1252, with characters the code
