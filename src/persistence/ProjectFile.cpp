@@ -40,6 +40,22 @@ std::string Flag(int value) {
     return std::to_string(value);
 }
 
+// A section of item values, and the item field each of its keys (prefix + item number) holds.
+struct ItemSection {
+    const char* name;
+    std::vector<std::pair<const char*, std::string MenuItem::*>> fields;
+};
+
+const std::array<ItemSection, 4> ItemSections{{
+    {"Items", {{"Item ", &MenuItem::text}}},
+    {"Linked", {{"", &MenuItem::linked}}},
+    {"URLS", {{"URL ", &MenuItem::url}}},
+    {"ItemColors",
+     {{"Backcolor ", &MenuItem::backColor},
+      {"Textcolor ", &MenuItem::textColor},
+      {"IsHeading ", &MenuItem::isHeading}}},
+}};
+
 // Builds the file in memory in the order the sections and keys are written, noting whether
 // every value fits the file's code page.
 class ProjectWriter {
@@ -104,10 +120,9 @@ void ProjectWriter::WriteProject(const MenuProject& project) {
         if (i == 0) {
             // The first item made the item sections: each takes room for all its lines now.
             const std::size_t rest = project.items.size() - 1;
-            for (const auto& [name, perItem] :
-                 {std::pair{"Items", 1}, {"URLS", 1}, {"Linked", 1}, {"ItemColors", 3}}) {
-                Section(name);
-                m_ini.ReserveLines(perItem * rest);
+            for (const ItemSection& section : ItemSections) {
+                Section(section.name);
+                m_ini.ReserveLines(section.fields.size() * rest);
             }
         }
     }
@@ -200,22 +215,6 @@ Message LoadFailedMessage(const std::string& path) {
     message.icon = MessageIcon::Warning;
     return message;
 }
-
-// A section of item values, and the item field each of its keys (prefix + item number) holds.
-struct ItemSection {
-    const char* name;
-    std::vector<std::pair<const char*, std::string MenuItem::*>> fields;
-};
-
-const std::array<ItemSection, 4> ItemSections{{
-    {"Items", {{"Item ", &MenuItem::text}}},
-    {"Linked", {{"", &MenuItem::linked}}},
-    {"URLS", {{"URL ", &MenuItem::url}}},
-    {"ItemColors",
-     {{"Backcolor ", &MenuItem::backColor},
-      {"Textcolor ", &MenuItem::textColor},
-      {"IsHeading ", &MenuItem::isHeading}}},
-}};
 
 // Reads the file's values into the windows in the order a user would have set them. Any
 // value the windows cannot take ends the reading with false.
