@@ -26,10 +26,9 @@ void AppendPreviewNote(std::string& out) {
 }
 
 CodeRow ToCodeRow(const MenuItem& item) {
-    constexpr std::string_view Indent = "   ";
     std::string_view text = item.text;
-    if (text.starts_with(Indent)) {
-        text.remove_prefix(Indent.size());
+    if (text.starts_with(HeadingIndent)) {
+        text.remove_prefix(HeadingIndent.size());
     }
     // Only the background colour is tested: "Default" there drops both colours.
     const bool defaultColors = item.backColor == "Default";

@@ -12,7 +12,7 @@ bool Ticked(const CheckControl& box) {
 }
 
 std::string WithoutIndent(const std::string& text) {
-    return text.starts_with(MainForm::Indent) ? text.substr(MainForm::Indent.size()) : text;
+    return text.starts_with(HeadingIndent) ? text.substr(HeadingIndent.size()) : text;
 }
 
 } // namespace
@@ -70,7 +70,7 @@ void MainForm::AppendLoadedItems(std::vector<MenuItem> items) {
         if (item.isHeading == "Yes") {
             headingAbove = true;
         } else if (headingAbove) {
-            item.text.insert(0, Indent);
+            item.text.insert(0, HeadingIndent);
         }
     }
     if (m_project.items.empty()) {
@@ -196,7 +196,7 @@ void MainForm::FocusColourField(int index, int selectionStart, int selectionLeng
 std::string MainForm::IndentForHeading(const std::string& text, int position) const {
     for (int row = position - 1; row >= 1; --row) {
         if (m_project.items[row - 1].isHeading == "Yes") {
-            return std::string(Indent).append(text);
+            return std::string(HeadingIndent).append(text);
         }
     }
     return text;

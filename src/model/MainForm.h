@@ -6,7 +6,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace pickwell {
@@ -76,9 +75,6 @@ public:
 // window background), standard button, navigate on button click.
 class MainForm : public FormModel, public ColourFieldOwner {
 public:
-    // What a row under a heading carries in front of its text.
-    static constexpr std::string_view Indent = "   ";
-
     MainForm(MenuProject& project, ColourFieldContext& colours);
     MainForm(const MainForm&) = delete; // the colour fields point back at their form
     MainForm& operator=(const MainForm&) = delete;

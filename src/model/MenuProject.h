@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The one document the user edits. Every field keeps the form the project file stores:
@@ -10,9 +11,12 @@
 // positions, colours as "#RRGGBB" (items may also say "Default").
 namespace pickwell {
 
+// What an item's text carries in front when a heading stands above it.
+inline constexpr std::string_view HeadingIndent = "   ";
+
 // One row of the item list; the fields are the list's seven columns in order.
 struct MenuItem {
-    std::string text; // carries "   " in front when a heading stands above it
+    std::string text; // carries HeadingIndent in front when a heading stands above it
     std::string linked = "No";
     std::string url;
     std::string selected = "No";

@@ -333,7 +333,7 @@ bool ProjectReader::ReadItems() {
             for (std::size_t place = first * fields.size(); place < end * fields.size(); ++place) {
                 const auto member = fields[place % fields.size()].second;
                 // A text keeps room for the indent the list may give it.
-                const std::size_t spare = member == &MenuItem::text ? MainForm::Indent.size() : 0;
+                const std::size_t spare = member == &MenuItem::text ? HeadingIndent.size() : 0;
                 if (!readers[s].Next(items[place / fields.size()].*member, spare)) {
                     break;
                 }
