@@ -17,17 +17,33 @@ CodeCommands::CodeCommands(MainForm& main, MenuStyleForm& menu, ButtonStyleForm&
     , m_platform(platform)
     , m_preview(platform.tempFolder) {}
 
-std::optional<MenuCode> CodeCommands::CheckAndGenerate(OutputMode mode) {
+bool CodeCommands::CheckForCode() {
     const CodeCheck check = ValidateForCode(m_main.project());
     if (!check.passed()) {
         m_platform.prompt.Show(check.message);
         m_main.FocusControl(check.focus.control, check.focus.selectionStart,
                             check.focus.selectionLength);
-        return std::nullopt;
+        return false;
     }
     CommitStyleWindow("mnu", m_menu, m_button);
     CommitStyleWindow("bttn", m_menu, m_button);
+    return true;
+}
+
+std::optional<MenuCode> CodeCommands::CheckAndGenerate(OutputMode mode) {
+    if (!CheckForCode()) {
+        return std::nullopt;
+    }
     return GenerateMenuCode(m_main.project(), mode);
+}
+
+WriteResult CodeCommands::WriteCodeFile(const std::string& path) {
+    return WriteDocumentFile(
+        path,
+        [this](const TextPieces& out) {
+            GenerateMenuDocument(m_main.project(), OutputMode::File, out);
+        },
+        m_platform.fileOps);
 }
 
 void CodeCommands::CopyCode() {
@@ -41,8 +57,7 @@ void CodeCommands::CopyCode() {
 }
 
 void CodeCommands::SaveCode() {
-    const auto code = CheckAndGenerate(OutputMode::File);
-    if (!code) {
+    if (!CheckForCode()) {
         return;
     }
     const std::string path = CutAtNul(ShowSaveDialog(m_platform.fileDialogs, CodeFileFilter,
@@ -50,9 +65,7 @@ void CodeCommands::SaveCode() {
     if (path.empty()) {
         return;
     }
-    if (const WriteResult written =
-            WriteDocumentFile(path, code->DocumentPieces(), m_platform.fileOps);
-        !written.ok) {
+    if (const WriteResult written = WriteCodeFile(path); !written.ok) {
         m_platform.prompt.Show(SaveErrorMessage(written.error));
     }
 }

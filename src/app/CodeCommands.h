@@ -3,8 +3,10 @@
 #include "app/PlatformServices.h"
 #include "app/PreviewFolder.h"
 #include "codegen/MenuCode.h"
+#include "persistence/TextFile.h"
 
 #include <optional>
+#include <string>
 
 namespace pickwell {
 
@@ -25,6 +27,11 @@ public:
 
     // Checks, commits both style windows and generates; nothing when a check failed.
     std::optional<MenuCode> CheckAndGenerate(OutputMode mode);
+    // Checks and commits both style windows; false when a check failed (reported, with the
+    // field to fix focused).
+    bool CheckForCode();
+    // The code file document of the committed project, written to `path` as it is made.
+    WriteResult WriteCodeFile(const std::string& path);
 
     void CopyCode();
     void SaveCode();

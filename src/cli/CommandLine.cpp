@@ -196,8 +196,8 @@ int CommandLine::Generate() {
 
     // Absolute, so that a message about the file names it even when it was given bare.
     const std::string path = AbsolutePath(*project);
-    // The file is read while the toolkit starts.
-    std::future<ReadResult> read = std::async(std::launch::async, ReadProjectFile, path);
+    // The file is read, and its items taken, while the toolkit starts.
+    std::future<ProjectFileRead> read = std::async(std::launch::async, ReadProjectFile, path);
     m_made = std::make_unique<Made>(m_err);
     HeadlessSession& headless = m_made->session;
     Session& session = headless.session();
@@ -207,31 +207,34 @@ int CommandLine::Generate() {
     if (codeStyle) {
         session.mainForm().SetStandardsCode(*codeStyle == "standards" ? 1 : 0);
     }
-    const std::optional<MenuCode>& code = m_made->code =
-        session.codeCommands().CheckAndGenerate(*mode);
-    if (!code) {
-        return ExitStatus::CheckFailed;
-    }
-
+    CodeCommands& commands = session.codeCommands();
     WriteResult written;
-    switch (*mode) {
-    case OutputMode::File:
-        if (output) {
-            written = WriteDocumentFile(*output, code->DocumentPieces());
-        } else {
+    if (*mode == OutputMode::File && output) {
+        // A code file is written as it is made.
+        if (!commands.CheckForCode()) {
+            return ExitStatus::CheckFailed;
+        }
+        written = commands.WriteCodeFile(*output);
+    } else {
+        const std::optional<MenuCode>& code = m_made->code = commands.CheckAndGenerate(*mode);
+        if (!code) {
+            return ExitStatus::CheckFailed;
+        }
+        switch (*mode) {
+        case OutputMode::File:
             m_out << EncodeWindows1252(code->document(), Unmappable::CharacterReference) << "\r\n";
+            break;
+        case OutputMode::Clip:
+            if (output) {
+                written = WriteFileAtomically(*output, code->functionCode + code->htmlCode);
+            } else {
+                m_out << code->functionCode << code->htmlCode;
+            }
+            break;
+        case OutputMode::Preview:
+            written = WritePreviewPages(WithTrailingSlash(*output), *code);
+            break;
         }
-        break;
-    case OutputMode::Clip:
-        if (output) {
-            written = WriteFileAtomically(*output, code->functionCode + code->htmlCode);
-        } else {
-            m_out << code->functionCode << code->htmlCode;
-        }
-        break;
-    case OutputMode::Preview:
-        written = WritePreviewPages(WithTrailingSlash(*output), *code);
-        break;
     }
     if (!output && !m_out.flush()) {
         written = {false, "The output could not be written."};

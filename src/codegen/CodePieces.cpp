@@ -25,6 +25,13 @@ void AppendPreviewNote(std::string& out) {
     out += CrLf;
 }
 
+void SpillIfLong(std::string& out, const CodeSpill& spill) {
+    constexpr std::size_t Long = std::size_t{64} << 10;
+    if (spill && out.size() >= Long) {
+        spill(out);
+    }
+}
+
 CodeRow ToCodeRow(const MenuItem& item) {
     std::string_view text = item.text;
     if (text.starts_with(HeadingIndent)) {

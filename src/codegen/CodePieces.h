@@ -2,6 +2,8 @@
 
 #include "model/MenuProject.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,12 @@
 namespace pickwell {
 
 inline constexpr std::string_view CrLf = "\r\n";
+
+// Takes the code made so far and leaves the text empty, so that a large menu's code need not
+// be held whole. Without one, the code is made whole in its string.
+using CodeSpill = std::function<void(std::string& text)>;
+// Between items: hands the text on once it is long.
+void SpillIfLong(std::string& out, const CodeSpill& spill);
 
 // The piece, then a line end.
 void Line(std::string& out, std::string_view piece);

@@ -3,6 +3,7 @@
 #include "model/MenuProject.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,5 +50,10 @@ struct MenuCode {
 // Builds the code from the committed styles as they are; committing the style windows first
 // is the caller's part. Values go in verbatim: nothing is checked or escaped here.
 MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode);
+
+// The document of GenerateMenuCode(project, mode), handed to `out` a piece at a time in order,
+// so that a large menu's code is never held whole. Nothing in mode clip, which has none.
+void GenerateMenuDocument(const MenuProject& project, OutputMode mode,
+                          const std::function<void(std::string_view piece)>& out);
 
 } // namespace pickwell

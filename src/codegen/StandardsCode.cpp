@@ -176,7 +176,8 @@ std::string FunctionCode(OutputMode mode) {
     return out;
 }
 
-void AppendSelect(std::string& out, const MenuProject& project, const std::string& id) {
+void AppendSelect(std::string& out, const MenuProject& project, const std::string& id,
+                  const CodeSpill& spill) {
     const MenuOptions& options = project.menuOptions;
     const MenuStyle& style = project.menuStyle;
     Declarations list;
@@ -222,6 +223,7 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
         out += '>';
         out += EscapeHtml(WithoutTrailingBlanks(row.text));
         Line(out, "</option>");
+        SpillIfLong(out, spill);
     }
     if (groupOpen) {
         Line(out, "</optgroup>");
@@ -322,7 +324,7 @@ void AppendNoScriptLinks(std::string& out, const MenuProject& project) {
     Line(out, "</noscript>");
 }
 
-std::string HtmlCode(const MenuProject& project, OutputMode mode) {
+std::string HtmlCode(const MenuProject& project, OutputMode mode, const CodeSpill& spill) {
     const MenuOptions& options = project.menuOptions;
     const std::string id = options.menuName + "-list";
     std::string out;
@@ -356,7 +358,7 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode) {
         out += EscapeHtml(options.listLabel);
     }
     Line(out, "</label>");
-    AppendSelect(out, project, id);
+    AppendSelect(out, project, id, spill);
     if (options.navigateMode == 0) {
         AppendButton(out, project);
     }
@@ -438,10 +440,9 @@ std::string EscapeHtml(std::string_view text) {
     return out;
 }
 
-MenuCode GenerateStandardsCode(const MenuProject& project, OutputMode mode) {
-    MenuCode code;
+void GenerateStandardsCode(const MenuProject& project, OutputMode mode, MenuCode& code,
+                           const CodeSpill& spill) {
     code.functionCode = FunctionCode(mode);
-    code.htmlCode = HtmlCode(project, mode);
     switch (mode) {
     case OutputMode::File:
         SetDocument(code, project.menuOptions.menuName, {}, {});
@@ -453,7 +454,7 @@ MenuCode GenerateStandardsCode(const MenuProject& project, OutputMode mode) {
     case OutputMode::Clip:
         break;
     }
-    return code;
+    code.htmlCode = HtmlCode(project, mode, spill);
 }
 
 } // namespace pickwell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/CodePieces.h"
 #include "codegen/MenuCode.h"
 
 // The standards-compliant form of the menu code: HTML5 that is valid in a page with a
@@ -7,7 +8,9 @@
 // unobtrusive script, a label for the list and links for visitors without script.
 namespace pickwell {
 
-MenuCode GenerateStandardsCode(const MenuProject& project, OutputMode mode);
+// Fills `code` as GenerateMenuCode does, the HTML code last, through `spill` when one is given.
+void GenerateStandardsCode(const MenuProject& project, OutputMode mode, MenuCode& code,
+                           const CodeSpill& spill);
 
 // Text made safe for HTML content and double-quoted attribute values.
 std::string EscapeHtml(std::string_view text);

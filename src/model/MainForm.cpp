@@ -299,8 +299,8 @@ void MainForm::EditItem() {
     SetDefaultSelected(row.selected == "Yes" ? 1 : 0);
     if (!row.backColor.empty() && row.backColor != "Default") {
         SetDefaultColor(0);
-        m_txtclr[0].SetText(row.backColor);
-        m_txtclr[1].SetText(row.textColor);
+        m_txtclr[0].SetText(row.backColor.str());
+        m_txtclr[1].SetText(row.textColor.str());
     } else {
         SetDefaultColor(1);
     }

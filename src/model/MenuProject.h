@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ShortText.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -17,12 +19,12 @@ inline constexpr std::string_view HeadingIndent = "   ";
 // One row of the item list; the fields are the list's seven columns in order.
 struct MenuItem {
     std::string text; // carries HeadingIndent in front when a heading stands above it
-    std::string linked = "No";
+    ShortText linked = "No";
     std::string url;
-    std::string selected = "No";
-    std::string backColor = "Default";
-    std::string textColor = "Default";
-    std::string isHeading = "No";
+    ShortText selected = "No";
+    ShortText backColor = "Default";
+    ShortText textColor = "Default";
+    ShortText isHeading = "No";
 
     bool operator==(const MenuItem&) const = default;
 };

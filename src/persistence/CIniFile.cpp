@@ -434,15 +434,17 @@ CIniFile::InOrder CIniFile::ReadInOrder(std::string_view section, std::vector<st
 }
 
 bool CIniFile::InOrder::IsNext(std::string_view key) const {
-    const std::string& prefix = m_prefixes[m_next % m_prefixes.size()];
+    const std::string& prefix = m_prefixes[m_field];
     return key.size() == prefix.size() + m_number.size() && key.starts_with(prefix) &&
            key.ends_with(m_number);
 }
 
 void CIniFile::InOrder::Advance() {
-    if (++m_next % m_prefixes.size() != 0) {
+    ++m_next;
+    if (++m_field < m_prefixes.size()) {
         return;
     }
+    m_field = 0;
     // The next item's number, counted on in its digits.
     std::size_t digit = m_number.size();
     while (digit > 0 && m_number[digit - 1] == '9') {

@@ -179,6 +179,7 @@ private:
     std::size_t m_count = 0;
     std::size_t m_total = 0;
     std::size_t m_next = 0;
+    std::size_t m_field = 0;    // the prefix of the key due next
     std::string m_number = "1"; // the item number of the key due next, in digits
     bool m_broken = false;
 };

@@ -16,7 +16,9 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <future>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -40,20 +42,35 @@ std::string Flag(int value) {
     return std::to_string(value);
 }
 
-// A section of item values, and the item field each of its keys (prefix + item number) holds.
+// An item field and the prefix of its keys (prefix + item number): a free text or a short one.
+struct ItemField {
+    const char* prefix;
+    std::string MenuItem::*text = nullptr;
+    ShortText MenuItem::*shortText = nullptr;
+
+    void Set(MenuItem& item, std::string value) const {
+        if (text != nullptr) {
+            item.*text = std::move(value);
+        } else {
+            item.*shortText = value;
+        }
+    }
+};
+
+// A section of item values, and the item field each of its keys holds.
 struct ItemSection {
     const char* name;
-    std::vector<std::pair<const char*, std::string MenuItem::*>> fields;
+    std::vector<ItemField> fields;
 };
 
 const std::array<ItemSection, 4> ItemSections{{
     {"Items", {{"Item ", &MenuItem::text}}},
-    {"Linked", {{"", &MenuItem::linked}}},
+    {"Linked", {{"", nullptr, &MenuItem::linked}}},
     {"URLS", {{"URL ", &MenuItem::url}}},
     {"ItemColors",
-     {{"Backcolor ", &MenuItem::backColor},
-      {"Textcolor ", &MenuItem::textColor},
-      {"IsHeading ", &MenuItem::isHeading}}},
+     {{"Backcolor ", nullptr, &MenuItem::backColor},
+      {"Textcolor ", nullptr, &MenuItem::textColor},
+      {"IsHeading ", nullptr, &MenuItem::isHeading}}},
 }};
 
 // Builds the file in memory in the order the sections and keys are written, noting whether
@@ -75,13 +92,13 @@ public:
 
     void Section(const char* name) { m_ini.SetSection(name); }
     // Every key but one is written once in its section, so its line is added without a search.
-    void Write(const std::string& key, const std::string& value) {
+    void Write(const std::string& key, std::string_view value) {
         m_ini.SetKey(key);
         m_ini.AppendValue(value);
         m_fits = m_fits && FitsWindows1252(value);
     }
     // The selected item's number comes once for each item marked selected; the last one stays.
-    void Overwrite(const std::string& key, const std::string& value) {
+    void Overwrite(const std::string& key, std::string_view value) {
         m_ini.SetKey(key);
         m_ini.SetValue(value);
         m_fits = m_fits && FitsWindows1252(value);
@@ -216,15 +233,193 @@ Message LoadFailedMessage(const std::string& path) {
     return message;
 }
 
+std::string IniValue(CIniFile& ini, const char* section, const std::string& key) {
+    ini.SetSection(section);
+    ini.SetKey(key);
+    return ini.Value();
+}
+
+// How many items the thread that makes them has made; a second thread waits on it.
+class ItemsMade {
+public:
+    void Publish(std::size_t count) {
+        m_count.store(count, std::memory_order_release);
+        m_count.notify_one();
+    }
+    void Abandon() { Publish(Abandoned); }
+    // False when the maker gave up before making that many.
+    bool WaitFor(std::size_t count) {
+        std::size_t now = m_count.load(std::memory_order_acquire);
+        while (now < count) {
+            m_count.wait(now, std::memory_order_acquire);
+            now = m_count.load(std::memory_order_acquire);
+        }
+        return now != Abandoned;
+    }
+
+private:
+    static constexpr std::size_t Abandoned = std::numeric_limits<std::size_t>::max();
+    std::atomic<std::size_t> m_count{0};
+};
+
+// The values of some item sections, read in order into runs of items.
+class SectionRuns {
+public:
+    SectionRuns(const CIniFile& ini, std::vector<std::size_t> sections, std::size_t count)
+        : m_sections(std::move(sections)) {
+        for (const std::size_t s : m_sections) {
+            std::vector<std::string> prefixes;
+            for (const ItemField& field : ItemSections[s].fields) {
+                prefixes.emplace_back(field.prefix);
+            }
+            m_readers.push_back(ini.ReadInOrder(ItemSections[s].name, std::move(prefixes), count));
+        }
+    }
+
+    void Read(MenuItem* items, std::size_t first, std::size_t end) {
+        for (std::size_t r = 0; r < m_readers.size(); ++r) {
+            ReadSection(m_readers[r], ItemSections[m_sections[r]].fields, items, first, end);
+        }
+    }
+
+    // The sections whose order broke: they have to be read key by key.
+    std::vector<std::size_t> Broken() const {
+        std::vector<std::size_t> broken;
+        for (std::size_t r = 0; r < m_readers.size(); ++r) {
+            if (!m_readers[r].Complete()) {
+                broken.push_back(m_sections[r]);
+            }
+        }
+        return broken;
+    }
+
+private:
+    // Stops where the section's order breaks.
+    void ReadSection(CIniFile::InOrder& reader, const std::vector<ItemField>& fields,
+                     MenuItem* items, std::size_t first, std::size_t end) {
+        for (std::size_t i = first; i < end; ++i) {
+            for (const ItemField& field : fields) {
+                if (field.text != nullptr) {
+                    // A text keeps room for the indent the list may give it.
+                    const std::size_t spare =
+                        field.text == &MenuItem::text ? HeadingIndent.size() : 0;
+                    if (!reader.Next(items[i].*field.text, spare)) {
+                        return;
+                    }
+                } else if (reader.Next(m_value)) {
+                    items[i].*field.shortText = m_value;
+                } else {
+                    return;
+                }
+            }
+        }
+    }
+
+    std::vector<std::size_t> m_sections;
+    std::vector<CIniFile::InOrder> m_readers;
+    std::string m_value; // a short text on its way to its field
+};
+
+// Every value of an item section, each found by its key.
+void ReadItemFieldsByKey(CIniFile& ini, std::vector<MenuItem>& items, const ItemSection& section) {
+    ini.SetSection(section.name);
+    std::string key;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        for (const ItemField& field : section.fields) {
+            key.assign(field.prefix).append(n);
+            ini.SetKey(key);
+            field.Set(items[i], ini.Value());
+        }
+    }
+}
+
+// Below this many items a second thread costs more than it saves.
+constexpr std::size_t TwoThreadsFrom = 4096;
+
+// The file's items, or none when their count or the selected item cannot be read.
+std::optional<std::vector<MenuItem>> TakeItems(CIniFile& ini) {
+    const std::optional<double> parsed = ParseLeadingNumber(IniValue(ini, "Items", "icount"));
+    if (!parsed) {
+        return std::nullopt;
+    }
+    const double count = RoundHalfEven(*parsed);
+    if (count < std::numeric_limits<std::int32_t>::min() ||
+        count > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    // Every item needs lines of its own, so a larger count cannot be genuine.
+    if (count > static_cast<double>(ini.LineCount())) {
+        return std::nullopt;
+    }
+    const std::optional<double> selected =
+        ParseLeadingNumber(IniValue(ini, "Selected", "SelectedItem"));
+    if (count >= 1 && !selected) {
+        return std::nullopt;
+    }
+    const std::size_t total = count > 0 ? static_cast<std::size_t>(count) : 0;
+    std::vector<MenuItem> items;
+    // The room is taken once, so that the items stay in place while a second thread fills them.
+    items.reserve(total);
+    MenuItem* const made = items.data();
+
+    // Items are made a run at a time, few enough to stay in the cache, and given their texts
+    // and addresses; the flags and colours follow a run behind, on a second thread for a
+    // large list. Each section is read on from where it stopped.
+    constexpr std::size_t Run = 1024;
+    SectionRuns leading(ini, {0}, total);
+    SectionRuns following(ini, {1, 2, 3}, total);
+    ItemsMade progress;
+    const auto follow = [&] {
+        for (std::size_t first = 0; first < total; first += Run) {
+            const std::size_t end = std::min(total, first + Run);
+            if (!progress.WaitFor(end)) {
+                return;
+            }
+            following.Read(made, first, end);
+        }
+    };
+    std::future<void> follower;
+    if (total >= TwoThreadsFrom) {
+        follower = std::async(std::launch::async, follow);
+    }
+    try {
+        for (std::size_t first = 0; first < total; first += Run) {
+            const std::size_t end = std::min(total, first + Run);
+            items.resize(end);
+            for (std::size_t i = first; i < end; ++i) {
+                if (*selected == static_cast<double>(i + 1)) {
+                    items[i].selected = "Yes";
+                }
+            }
+            leading.Read(made, first, end);
+            progress.Publish(end);
+        }
+    } catch (...) {
+        progress.Abandon();
+        throw;
+    }
+    if (follower.valid()) {
+        follower.get();
+    } else {
+        follow();
+    }
+    for (const SectionRuns* runs : {&leading, &following}) {
+        for (const std::size_t s : runs->Broken()) {
+            ReadItemFieldsByKey(ini, items, ItemSections[s]);
+        }
+    }
+    return items;
+}
+
 // Reads the file's values into the windows in the order a user would have set them. Any
 // value the windows cannot take ends the reading with false.
 class ProjectReader {
 public:
-    ProjectReader(Workspace& workspace, std::string bytes)
-        : m_w(workspace) {
-        m_ini.Assign(std::move(bytes), {ItemSections[0].name, ItemSections[1].name,
-                                        ItemSections[2].name, ItemSections[3].name});
-    }
+    ProjectReader(Workspace& workspace, ProjectFileRead& read)
+        : m_w(workspace)
+        , m_read(read)
+        , m_ini(read.ini) {}
 
     bool ReadAll() {
         if (!ReadItems() || !ReadMenuOptions() || !ReadMenuStyle()) {
@@ -236,9 +431,7 @@ public:
 
 private:
     std::string Get(const char* section, const std::string& key) {
-        m_ini.SetSection(section);
-        m_ini.SetKey(key);
-        return m_ini.Value();
+        return IniValue(m_ini, section, key);
     }
 
     // As much as the colour field holds.
@@ -275,8 +468,6 @@ private:
         return NumberToText(*number);
     }
 
-    // Every value of an item section, each found by its key.
-    void ReadItemFieldsByKey(std::vector<MenuItem>& items, const ItemSection& section);
     bool ReadItems();
     bool ReadMenuOptions();
     bool ReadMenuStyle();
@@ -285,81 +476,16 @@ private:
     void ChooseFont(bool found);
 
     Workspace& m_w;
-    CIniFile m_ini;
+    ProjectFileRead& m_read;
+    CIniFile& m_ini;
 };
 
 bool ProjectReader::ReadItems() {
-    const std::optional<double> parsed = ParseLeadingNumber(Get("Items", "icount"));
-    if (!parsed) {
+    if (!m_read.items) {
         return false;
     }
-    const double count = RoundHalfEven(*parsed);
-    if (count < std::numeric_limits<std::int32_t>::min() ||
-        count > std::numeric_limits<std::int32_t>::max()) {
-        return false;
-    }
-    // Every item needs lines of its own, so a larger count cannot be genuine.
-    if (count > static_cast<double>(m_ini.LineCount())) {
-        return false;
-    }
-    const std::optional<double> selected = ParseLeadingNumber(Get("Selected", "SelectedItem"));
-    if (count >= 1 && !selected) {
-        return false;
-    }
-    const std::size_t total = count > 0 ? static_cast<std::size_t>(count) : 0;
-    std::vector<MenuItem> items;
-    items.reserve(total);
-    std::vector<CIniFile::InOrder> readers;
-    for (const ItemSection& section : ItemSections) {
-        std::vector<std::string> prefixes;
-        for (const auto& field : section.fields) {
-            prefixes.emplace_back(field.first);
-        }
-        readers.push_back(m_ini.ReadInOrder(section.name, std::move(prefixes), total));
-    }
-    // A run of items at a time, few enough to stay in the cache, every section read on from
-    // where it stopped.
-    constexpr std::size_t Run = 1024;
-    for (std::size_t first = 0; first < total; first += Run) {
-        const std::size_t end = std::min(total, first + Run);
-        items.resize(end);
-        for (std::size_t i = first; i < end; ++i) {
-            if (*selected == static_cast<double>(i + 1)) {
-                items[i].selected = "Yes";
-            }
-        }
-        for (std::size_t s = 0; s < ItemSections.size(); ++s) {
-            const auto& fields = ItemSections[s].fields;
-            for (std::size_t place = first * fields.size(); place < end * fields.size(); ++place) {
-                const auto member = fields[place % fields.size()].second;
-                // A text keeps room for the indent the list may give it.
-                const std::size_t spare = member == &MenuItem::text ? HeadingIndent.size() : 0;
-                if (!readers[s].Next(items[place / fields.size()].*member, spare)) {
-                    break;
-                }
-            }
-        }
-    }
-    for (std::size_t s = 0; s < ItemSections.size(); ++s) {
-        if (!readers[s].Complete()) {
-            ReadItemFieldsByKey(items, ItemSections[s]);
-        }
-    }
-    m_w.main.AppendLoadedItems(std::move(items));
+    m_w.main.AppendLoadedItems(std::move(*m_read.items));
     return true;
-}
-
-void ProjectReader::ReadItemFieldsByKey(std::vector<MenuItem>& items, const ItemSection& section) {
-    m_ini.SetSection(section.name);
-    std::string key;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const std::string n = std::to_string(i + 1);
-        for (const auto& [prefix, field] : section.fields) {
-            key.assign(prefix).append(n);
-            m_ini.SetKey(key);
-            items[i].*field = m_ini.Value();
-        }
-    }
 }
 
 // Hands a value that was accepted to `apply`; false when it was not.
@@ -517,11 +643,19 @@ SaveResult SaveProject(Workspace& w) {
     return SaveResult::Saved;
 }
 
-ReadResult ReadProjectFile(const std::string& path) {
-    return ReadWholeFile(path, MaxProjectFileSize);
+ProjectFileRead ReadProjectFile(const std::string& path) {
+    ProjectFileRead read;
+    ReadResult file = ReadWholeFile(path, MaxProjectFileSize);
+    read.isProject = file.ok && FirstLine(file.bytes) == ProjectHeaderLine;
+    if (read.isProject) {
+        read.ini.Assign(std::move(file.bytes), {ItemSections[0].name, ItemSections[1].name,
+                                                ItemSections[2].name, ItemSections[3].name});
+        read.items = TakeItems(read.ini);
+    }
+    return read;
 }
 
-bool LoadProject(Workspace& w, const std::string& path, std::optional<ReadResult> read) {
+bool LoadProject(Workspace& w, const std::string& path, std::optional<ProjectFileRead> read) {
     MenuProject& project = w.project;
     std::string chosen = path;
     if (chosen.empty()) {
@@ -538,9 +672,8 @@ bool LoadProject(Workspace& w, const std::string& path, std::optional<ReadResult
     ResetProject(w.main, w.menuStyle, w.buttonStyle);
     project.SilentRestore = true;
 
-    ReadResult file = read ? std::move(*read) : ReadProjectFile(project.ProjectPath);
-    const bool loaded = file.ok && FirstLine(file.bytes) == ProjectHeaderLine &&
-                        ProjectReader(w, std::move(file.bytes)).ReadAll();
+    ProjectFileRead file = read ? std::move(*read) : ReadProjectFile(project.ProjectPath);
+    const bool loaded = file.isProject && ProjectReader(w, file).ReadAll();
     if (!loaded) {
         ResetProject(w.main, w.menuStyle, w.buttonStyle);
         w.prompt.Show(LoadFailedMessage(project.ProjectPath));

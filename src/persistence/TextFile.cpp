@@ -177,15 +177,33 @@ PieceWriter::PieceWriter(std::function<int(std::string_view)> write)
     m_text.reserve(PieceSize + 4096);
 }
 
+void PieceWriter::Settle() {
+    if (m_written.valid()) {
+        const int error = m_written.get();
+        if (m_error == 0) {
+            m_error = error;
+        }
+    }
+}
+
 void PieceWriter::Flush() {
+    Settle();
     if (m_error == 0) {
-        m_error = m_write(m_text);
+        if (m_writing.capacity() < m_text.capacity()) {
+            m_writing.reserve(m_text.capacity());
+        }
+        m_text.swap(m_writing);
+        m_written = std::async(std::launch::async, [this] { return m_write(m_writing); });
     }
     m_text.clear();
 }
 
 int PieceWriter::Finish() {
-    Flush();
+    Settle();
+    if (m_error == 0) {
+        m_error = m_write(m_text);
+    }
+    m_text.clear();
     return m_error;
 }
 
@@ -209,12 +227,24 @@ WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text
 
 WriteResult WriteDocumentFile(const std::string& path, std::span<const std::string_view> utf8Pieces,
                               FileOps& ops) {
+    return WriteDocumentFile(
+        path,
+        [utf8Pieces](const TextPieces& out) {
+            for (const std::string_view text : utf8Pieces) {
+                out(text);
+            }
+        },
+        ops);
+}
+
+WriteResult WriteDocumentFile(const std::string& path,
+                              const std::function<void(const TextPieces&)>& produce, FileOps& ops) {
     // Encoded a piece at a time, so that a large page is not held twice; a piece of text ends
     // before a character's first byte, so no character is split.
     return WriteFileInPieces(
         path,
-        [utf8Pieces](PieceWriter& out) {
-            for (std::string_view text : utf8Pieces) {
+        [&produce](PieceWriter& out) {
+            produce([&out](std::string_view text) {
                 while (!text.empty()) {
                     std::size_t end = std::min(text.size(), PieceWriter::PieceSize);
                     while (end < text.size() &&
@@ -226,7 +256,7 @@ WriteResult WriteDocumentFile(const std::string& path, std::span<const std::stri
                     text.remove_prefix(end);
                     out.Pass();
                 }
-            }
+            });
             out.text() += "\r\n";
         },
         ops);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <future>
 #include <limits>
 #include <span>
 #include <string>
@@ -52,7 +53,8 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
                                 FileOps& ops = SystemFileOps());
 
 // A file's bytes on their way out: what is added to text() is written once it fills a piece,
-// so that a large file need not be held whole. After a failed write the rest is dropped.
+// so that a large file need not be held whole. A full piece is written on a second thread
+// while the next one fills. After a failed write the rest is dropped.
 class PieceWriter {
 public:
     static constexpr std::size_t PieceSize = std::size_t{1} << 20;
@@ -72,9 +74,13 @@ public:
 
 private:
     void Flush();
+    // Waits for the piece on its way, keeping its error.
+    void Settle();
 
     std::function<int(std::string_view)> m_write;
     std::string m_text;
+    std::string m_writing;      // the piece the second thread writes
+    std::future<int> m_written; // declared after m_writing: waited for before it goes
     int m_error = 0;
 };
 
@@ -89,6 +95,12 @@ WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text
                               FileOps& ops = SystemFileOps());
 // As WriteDocumentFile for the text the pieces make one after another.
 WriteResult WriteDocumentFile(const std::string& path, std::span<const std::string_view> utf8Pieces,
+                              FileOps& ops = SystemFileOps());
+// Hands on a text a piece at a time.
+using TextPieces = std::function<void(std::string_view utf8Piece)>;
+// As WriteDocumentFile for the text that `produce` hands to its argument, piece after piece.
+WriteResult WriteDocumentFile(const std::string& path,
+                              const std::function<void(const TextPieces&)>& produce,
                               FileOps& ops = SystemFileOps());
 
 // The "Error" message box for a file that could not be written; `description` is

@@ -12,7 +12,7 @@ namespace {
 constexpr std::array<const char*, ItemTableModel::ColumnCount> Headers{
     "Item Text", "Linked?", "Link URL", "Selected?", "Back Color", "Text Color", "Heading"};
 
-const std::string& Cell(const MenuItem& item, int column) {
+std::string_view Cell(const MenuItem& item, int column) {
     switch (column) {
     case 0:
         return item.text;

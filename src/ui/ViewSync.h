@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 class QAbstractButton;
 class QComboBox;
@@ -18,8 +19,8 @@ class QWidget;
 // caret that did not need to move.
 namespace pickwell {
 
-inline QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
+inline QString ToQt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 inline std::string FromQt(const QString& text) {
     return text.toStdString();

@@ -303,6 +303,29 @@ TEST(GenerateMenuCode, ButtonLinesEndByColourBorderAndSizeChoices) {
               ButtonLine(project));
 }
 
+// A large menu's document is handed on in pieces; they must make the document exactly.
+TEST(GenerateMenuDocument, ThePiecesMakeTheDocument) {
+    MenuProject project;
+    for (int i = 1; i <= 5000; ++i) {
+        project.items.push_back(i % 10 == 1 ? Heading("Group " + std::to_string(i))
+                                            : Item("   Page \xC3\xA9 " + std::to_string(i),
+                                                   "page" + std::to_string(i) + ".html"));
+    }
+    for (const int standards : {0, 1}) {
+        project.menuOptions.standardsCode = standards;
+        for (const OutputMode mode : {OutputMode::File, OutputMode::Preview, OutputMode::Clip}) {
+            std::string document;
+            int pieces = 0;
+            GenerateMenuDocument(project, mode, [&](std::string_view piece) {
+                document += piece;
+                ++pieces;
+            });
+            EXPECT_EQ(GenerateMenuCode(project, mode).document(), document);
+            EXPECT_EQ(mode == OutputMode::Clip, pieces == 0);
+        }
+    }
+}
+
 TEST(ParseOutputMode, AcceptsOnlyTheThreeExactWords) {
     EXPECT_EQ(OutputMode::File, ParseOutputMode("file"));
     EXPECT_EQ(OutputMode::Clip, ParseOutputMode("clip"));

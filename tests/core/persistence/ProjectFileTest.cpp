@@ -184,10 +184,11 @@ TEST_F(ProjectFileTest, ItemTextsComeBackTrimmedAndCut) {
     EXPECT_EQ("   Under", project.items[3].text);
 }
 
-// Items are read a run at a time; every item must land in its place across the runs' bounds.
+// Items are read a run at a time, a large list's flags and colours on a second thread; every
+// item must land in its place across the runs' bounds, also when a section's order breaks.
 TEST_F(ProjectFileTest, AListOfThousandsComesBackItemForItem) {
     std::vector<MenuItem> items;
-    for (int i = 1; i <= 2500; ++i) {
+    for (int i = 1; i <= 5000; ++i) {
         const std::string n = std::to_string(i);
         MenuItem item =
             Item(i % 10 == 1 ? "Group " + n : "   Page " + n, i % 10 == 1 ? "No" : "Yes",
@@ -203,6 +204,20 @@ TEST_F(ProjectFileTest, AListOfThousandsComesBackItemForItem) {
     ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("map.pkw")));
     main.RemoveAllItems();
     ASSERT_TRUE(LoadProject(workspace, dir.File("map.pkw")));
+    EXPECT_EQ(items, project.items);
+
+    // Moves the line of one key to just after the line of another.
+    const auto moveLine = [](std::string& text, const std::string& key, const std::string& after) {
+        const auto at = text.find("\n" + key + "=") + 1;
+        const std::string line = text.substr(at, text.find('\n', at) + 1 - at);
+        text.erase(at, line.size());
+        const auto anchor = text.find("\n" + after + "=") + 1;
+        text.insert(text.find('\n', anchor) + 1, line);
+    };
+    std::string text = ReadWholeFile(dir.File("map.pkw")).bytes;
+    moveLine(text, "Item 3000", "Item 3001");
+    moveLine(text, "Backcolor 4000", "IsHeading 4000");
+    ASSERT_TRUE(LoadText(text));
     EXPECT_EQ(items, project.items);
 }
 

@@ -91,6 +91,28 @@ TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
     EXPECT_EQ(ini.bytes(), ReadWholeFile(dir.File("big.pkw")).bytes);
 }
 
+// Pieces are written on a second thread; a failed one still stops the rest and the file.
+TEST_F(TextFileTest, AFailedPieceOfALargeFileLeavesTheOldFile) {
+    dir.Write("page.html", "old bytes\r\n");
+    FailingFileOps failing;
+    failing.pieceSize = std::size_t{1} << 16;
+    failing.failAt = FailingFileOps::Step::Write;
+    failing.failOnCall = 20; // in the second piece
+    const WriteResult result = WriteDocumentFile(
+        target,
+        [](const TextPieces& out) {
+            const std::string block(1000, 'x');
+            for (int i = 0; i < 3000; ++i) {
+                out(block);
+            }
+        },
+        failing);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ("No space left on device", result.error);
+    EXPECT_EQ("old bytes\r\n", ReadWholeFile(target).bytes);
+    EXPECT_EQ(std::vector<std::string>{"page.html"}, dir.Names());
+}
+
 TEST_F(TextFileTest, ReadingRefusesWhatIsNotARegularFile) {
     EXPECT_FALSE(ReadWholeFile(dir.path()).ok);
     EXPECT_FALSE(ReadWholeFile(dir.File("missing")).ok);
