@@ -3,7 +3,9 @@
 #include "text/Windows1252.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <numeric>
 
@@ -97,6 +99,67 @@ void AppendFileValue(std::string& out, std::string_view text) {
         value += (c == '\r' || c == '\n') ? ' ' : c;
     }
     AppendWindows1252(out, value, Unmappable::QuestionMark);
+}
+
+// A value as read from what follows its key's "=".
+std::string_view ValueIn(std::string_view afterEquals) {
+    std::string_view value = Trim(afterEquals);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value.substr(0, MaxValueLength);
+}
+
+// Only a line that starts with a blank or "[" can be a section's header.
+bool MayStartHeader(char c) {
+    return IsBlank(c) || c == '[';
+}
+
+// 0x80 in each byte of `word` that is zero and nothing elsewhere: exact, as counting needs.
+std::uint64_t ZeroBytes(std::uint64_t word) {
+    constexpr std::uint64_t Lows = 0x7F7F7F7F7F7F7F7Fu;
+    return ~(((word & Lows) + Lows) | word | Lows);
+}
+
+std::uint64_t BytesEqualTo(std::uint64_t word, char c) {
+    return ZeroBytes(word ^ (0x0101010101010101u * static_cast<unsigned char>(c)));
+}
+
+// Counts the lines from `at`, where a line starts, that cannot be a header, up to the first
+// that may be one; gives where that line starts, or `end`. Eight bytes are looked at a time,
+// and a line by itself only around a line that may be a header.
+std::size_t SkipPlainLines(const char* text, std::size_t at, std::size_t end, std::size_t& count) {
+    while (at < end) {
+        if (MayStartHeader(text[at])) {
+            return at;
+        }
+        ++count;
+        // From the line's first byte, which may end it; the byte after each byte of a word
+        // must exist to be looked at.
+        for (; at + 8 < end; at += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text + at, 8);
+            const std::uint64_t lineEnds = BytesEqualTo(word, '\n');
+            if (lineEnds == 0) {
+                continue;
+            }
+            std::uint64_t next;
+            std::memcpy(&next, text + at + 1, 8);
+            const std::uint64_t mayStart =
+                BytesEqualTo(next, ' ') | BytesEqualTo(next, '\t') | BytesEqualTo(next, '[');
+            if ((lineEnds & mayStart) != 0) {
+                break;
+            }
+            count += static_cast<std::size_t>(std::popcount(lineEnds));
+        }
+        const auto* lineEnd = static_cast<const char*>(std::memchr(text + at, '\n', end - at));
+        if (lineEnd == nullptr) {
+            return end;
+        }
+        at = static_cast<std::size_t>(lineEnd - text) + 1;
+    }
+    return end;
 }
 
 // The name of a "[Name]" line, or nothing for any other line.
@@ -212,6 +275,8 @@ void CIniFile::Assign(std::string bytes, std::initializer_list<std::string_view>
             m_preamble.push_back(bare);
         } else if (m_sections.back().deferred) {
             ++m_sections.back().deferredLines;
+            start = SkipPlainLines(m_text.data(), start, m_text.size(),
+                                   m_sections.back().deferredLines);
         } else {
             AddBodyLine(m_sections.back(), bare, hashes);
         }
@@ -375,12 +440,7 @@ CIniFile::NearTop CIniFile::FindNearTop(const SectionBlock& block, Line& found) 
 }
 
 std::string_view CIniFile::RawValueOf(const Line& line) const {
-    std::string_view value = Trim(Text(line).substr(line.valueStart));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    return value.substr(0, MaxValueLength);
+    return ValueIn(Text(line).substr(line.valueStart));
 }
 
 std::string CIniFile::ValueOf(const Line& line) const {
@@ -457,6 +517,13 @@ void CIniFile::InOrder::Advance() {
     }
 }
 
+void CIniFile::InOrder::Take(std::string_view raw, std::string& value, std::size_t spare) {
+    value.clear();
+    value.reserve(raw.size() + spare);
+    AppendDecodedWindows1252(value, raw);
+    Advance();
+}
+
 bool CIniFile::InOrder::DueLater(std::string_view key) const {
     for (std::size_t field = 0; field < m_prefixes.size(); ++field) {
         const std::string& prefix = m_prefixes[field];
@@ -488,17 +555,23 @@ bool CIniFile::InOrder::Next(std::string& value, std::size_t spare) {
     }
     while (m_at < m_end) {
         const Line bare = m_file->NextLine(m_at, m_end);
+        // The usual line, the key due with nothing around it, is known at a glance: the
+        // prefix and digits hold no "=", so the one after them is the line's first.
+        const std::string_view text = m_file->Text(bare);
+        const std::string& prefix = m_prefixes[m_field];
+        const std::size_t keyLength = prefix.size() + m_number.size();
+        if (text.size() > keyLength && text[keyLength] == '=' && text.starts_with(prefix) &&
+            text.substr(prefix.size(), m_number.size()) == m_number) {
+            Take(ValueIn(text.substr(keyLength + 1)), value, spare);
+            return true;
+        }
         const Line line = m_file->MakeLine(bare.offset, bare.length);
         if (!line.isValue()) {
             continue;
         }
         const std::string_view key = m_file->KeyOf(line);
         if (IsNext(key)) {
-            const std::string_view raw = m_file->RawValueOf(line);
-            value.clear();
-            value.reserve(raw.size() + spare);
-            AppendDecodedWindows1252(value, raw);
-            Advance();
+            Take(m_file->RawValueOf(line), value, spare);
             return true;
         }
         if (DueLater(key)) {

@@ -170,6 +170,8 @@ private:
     // True when the key, in any case, is one still to come: then its first line is out of turn.
     bool DueLater(std::string_view key) const;
     bool IsNext(std::string_view key) const;
+    // Gives the value of the key due and moves on to the next.
+    void Take(std::string_view raw, std::string& value, std::size_t spare);
     void Advance();
 
     const CIniFile* m_file = nullptr;

@@ -364,11 +364,12 @@ std::optional<std::vector<MenuItem>> TakeItems(CIniFile& ini) {
     MenuItem* const made = items.data();
 
     // Items are made a run at a time, few enough to stay in the cache, and given their texts
-    // and addresses; the flags and colours follow a run behind, on a second thread for a
-    // large list. Each section is read on from where it stopped.
+    // and links; their addresses and colours follow a run behind, on a second thread for a
+    // large list, which splits the work about evenly. Each section is read on from where it
+    // stopped.
     constexpr std::size_t Run = 1024;
-    SectionRuns leading(ini, {0}, total);
-    SectionRuns following(ini, {1, 2, 3}, total);
+    SectionRuns leading(ini, {0, 1}, total);
+    SectionRuns following(ini, {2, 3}, total);
     ItemsMade progress;
     const auto follow = [&] {
         for (std::size_t first = 0; first < total; first += Run) {

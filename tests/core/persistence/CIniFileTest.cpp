@@ -132,12 +132,18 @@ TEST(CIniFile, ADeferredSectionReadsAndWritesAsAnyOther) {
         const std::string n = std::to_string(i);
         lines.append("a").append(n).append("=").append(n).append("\n");
     }
-    const std::string whole = text + lines + "k=2\r\n[T]\r\nz=0\r\n[s]\r\nk=3\r\n";
+    // Lines that are empty, or start with a blank or "[" without being a header, are the
+    // section's own; a header may stand after blanks.
+    lines += "\n\r\n \tb=1\n[no header\n\n";
+    const std::string whole =
+        text + lines + "k=2\r\n\t[T]\r\nz=0\r\n[s]\r\nk=3\r\n\n" + std::string(20, 'y');
     CIniFile ini;
     ini.Assign(whole, {"S"});
     CIniFile indexed;
     indexed.Assign(whole);
-    EXPECT_EQ(108u, ini.LineCount());
+    EXPECT_EQ(115u, ini.LineCount());
+    EXPECT_EQ("1", Read(ini, "S", "b"));
+    EXPECT_EQ("0", Read(ini, "T", "z"));
     EXPECT_EQ(indexed.bytes(), ini.bytes());
     EXPECT_EQ("1", Read(ini, "S", "K"));    // among the first lines
     EXPECT_EQ("99", Read(ini, "S", "a99")); // further down
