@@ -1,8 +1,8 @@
 #include "model/ShortText.h"
 
 #include <cstdint>
-#include <cstring>
 #include <limits>
+#include <new>
 #include <ostream>
 #include <stdexcept>
 
@@ -10,36 +10,38 @@ namespace pickwell {
 
 namespace {
 
-struct HeapText {
-    char* data;
-    std::uint32_t size;
-};
-static_assert(sizeof(char*) + sizeof(std::uint32_t) <= 15);
+// A text on the heap is a block of its length, then its bytes. The block comes from operator
+// new, so its address is aligned and its lowest bit clear.
+using HeapSize = std::uint32_t;
+
+char* BlockAt(const char* place) {
+    char* block = nullptr;
+    std::memcpy(&block, place, sizeof block);
+    return block;
+}
 
 } // namespace
 
 std::string_view ShortText::HeapView() const noexcept {
-    HeapText heap;
-    std::memcpy(&heap.data, m_bytes, sizeof heap.data);
-    std::memcpy(&heap.size, m_bytes + sizeof heap.data, sizeof heap.size);
-    return {heap.data, heap.size};
+    const char* block = BlockAt(m_bytes);
+    HeapSize size = 0;
+    std::memcpy(&size, block, sizeof size);
+    return {block + sizeof size, size};
 }
 
 void ShortText::SetOnHeap(std::string_view text) {
-    if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+    if (text.size() > std::numeric_limits<HeapSize>::max()) {
         throw std::length_error("ShortText");
     }
-    const HeapText heap{new char[text.size()], static_cast<std::uint32_t>(text.size())};
-    std::memcpy(heap.data, text.data(), text.size());
-    std::memcpy(m_bytes, &heap.data, sizeof heap.data);
-    std::memcpy(m_bytes + sizeof heap.data, &heap.size, sizeof heap.size);
-    m_bytes[Last] = static_cast<char>(OnHeap);
+    const auto size = static_cast<HeapSize>(text.size());
+    auto* block = static_cast<char*>(::operator new(sizeof size + text.size()));
+    std::memcpy(block, &size, sizeof size);
+    std::memcpy(block + sizeof size, text.data(), text.size());
+    std::memcpy(m_bytes, &block, sizeof block);
 }
 
 void ShortText::FreeHeap() noexcept {
-    char* data = nullptr;
-    std::memcpy(&data, m_bytes, sizeof data);
-    delete[] data;
+    ::operator delete(BlockAt(m_bytes));
 }
 
 std::ostream& operator<<(std::ostream& out, const ShortText& text) {

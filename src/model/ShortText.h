@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstring>
 #include <iosfwd>
@@ -9,12 +10,12 @@
 namespace pickwell {
 
 // A text that is nearly always short, as an item's flags and colours are ("Yes", "No",
-// "Default", "#RRGGBB"). Up to 15 bytes are kept in place, in half the room a std::string
-// takes, so that a list of 100,000 items stays small and needs no allocation for them. A
-// longer text, which only a hand-edited file gives, goes to the heap.
+// "Default", "#RRGGBB"). Up to 7 bytes are kept in place, in the room of one pointer, so that
+// a list of 100,000 items stays small and needs no allocation for them. A longer text, which
+// only a hand-edited file gives, goes to the heap.
 class ShortText {
 public:
-    ShortText() noexcept { m_bytes[Last] = 0; }
+    ShortText() noexcept { m_bytes[0] = InPlace; }
     ShortText(std::string_view text) { Set(text); }
     ShortText(const char* text)
         : ShortText(std::string_view(text)) {}
@@ -37,7 +38,7 @@ public:
         if (IsOnHeap()) {
             return HeapView();
         }
-        return {m_bytes, static_cast<unsigned char>(m_bytes[Last])};
+        return {m_bytes + 1, static_cast<std::size_t>(static_cast<unsigned char>(m_bytes[0]) >> 1)};
     }
     operator std::string_view() const noexcept { return view(); }
     std::string str() const { return std::string(view()); }
@@ -58,26 +59,27 @@ public:
     }
 
 private:
-    static constexpr std::size_t Capacity = 15;
-    static constexpr std::size_t Last = 15;
-    // In the last byte: the length of a text kept in place, or this for one on the heap,
-    // whose address and length then fill the first bytes.
-    static constexpr unsigned char OnHeap = 0x80;
+    // A text kept in place fills the bytes after the first, which holds its length times two
+    // plus one. A text on the heap leaves the address of its block here instead, whose lowest
+    // bit, in the first byte, is always clear.
+    static_assert(std::endian::native == std::endian::little);
+    static constexpr std::size_t Capacity = 7;
+    static constexpr char InPlace = 1;
 
-    bool IsOnHeap() const noexcept { return static_cast<unsigned char>(m_bytes[Last]) == OnHeap; }
+    bool IsOnHeap() const noexcept { return (m_bytes[0] & InPlace) == 0; }
     void Set(std::string_view text) {
         if (text.size() > Capacity) {
             SetOnHeap(text);
             return;
         }
+        m_bytes[0] = static_cast<char>(text.size() << 1 | InPlace);
         if (!text.empty()) {
-            std::memcpy(m_bytes, text.data(), text.size());
+            std::memcpy(m_bytes + 1, text.data(), text.size());
         }
-        m_bytes[Last] = static_cast<char>(text.size());
     }
     void Take(ShortText& other) noexcept {
         std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
-        other.m_bytes[Last] = 0;
+        other.m_bytes[0] = InPlace;
     }
     void Free() noexcept {
         if (IsOnHeap()) {
@@ -88,7 +90,7 @@ private:
     void SetOnHeap(std::string_view text);
     void FreeHeap() noexcept;
 
-    alignas(8) char m_bytes[16];
+    alignas(8) char m_bytes[8];
 };
 
 std::ostream& operator<<(std::ostream& out, const ShortText& text);
