@@ -243,22 +243,53 @@ void CIniFile::Undefer(SectionBlock& block) {
 }
 
 void CIniFile::Assign(std::string bytes, std::initializer_list<std::string_view> readInOrder) {
-    m_text = std::move(bytes);
+    BeginAssign(readInOrder) = std::move(bytes);
+    EndAssign();
+}
+
+std::string& CIniFile::BeginAssign(std::initializer_list<std::string_view> readInOrder) {
+    m_text.clear();
     m_preamble.clear();
     m_sections.clear();
     m_sectionIndex.clear();
-    std::vector<std::string> deferredNames;
+    m_assigning = {};
     for (const std::string_view name : readInOrder) {
-        deferredNames.push_back(FoldedFileName(name));
+        m_assigning.deferredNames.push_back(FoldedFileName(name));
     }
-    // Each line is read once: its key's hash is taken while the line is at hand, and a section's
-    // keys go into its table as soon as the section ends. A deferred section's lines are only
-    // counted.
-    std::vector<std::uint32_t> hashes;
-    std::size_t start = 0;
-    while (start < m_text.size()) {
+    return m_text;
+}
+
+void CIniFile::TakeLines(std::size_t filled) {
+    const std::size_t from = m_assigning.next;
+    if (filled <= from) {
+        return;
+    }
+    // The last line end is near the piece's end, so it is looked for from there.
+    const std::size_t last = std::string_view(m_text).substr(0, filled).rfind('\n');
+    if (last != std::string_view::npos && last >= from) {
+        ReadLines(last + 1);
+    }
+}
+
+void CIniFile::EndAssign() {
+    ReadLines(m_text.size());
+    if (!m_sections.empty()) {
+        FinishBlock(m_sections.back(), m_assigning.hashes, m_text.size());
+    }
+    m_assigning = {};
+    const auto it = m_sectionIndex.find(m_foldedSection);
+    m_current = it == m_sectionIndex.end() ? NoSection : it->second;
+}
+
+// Each line is read once: its key's hash is taken while the line is at hand, and a section's
+// keys go into its table as soon as the section ends. A deferred section's lines are only
+// counted.
+void CIniFile::ReadLines(std::size_t end) {
+    std::vector<std::uint32_t>& hashes = m_assigning.hashes;
+    std::size_t start = m_assigning.next;
+    while (start < end) {
         const std::size_t offset = start;
-        const Line bare = NextLine(start, m_text.size());
+        const Line bare = NextLine(start, end);
         std::string_view name;
         if (SectionName(Text(bare), name)) {
             if (!m_sections.empty()) {
@@ -268,24 +299,19 @@ void CIniFile::Assign(std::string bytes, std::initializer_list<std::string_view>
             SectionBlock& block = m_sections.emplace_back();
             block.header = bare;
             block.bodyBegin = start;
-            block.deferred = std::find(deferredNames.begin(), deferredNames.end(), folded) !=
-                             deferredNames.end();
+            const std::vector<std::string>& deferred = m_assigning.deferredNames;
+            block.deferred = std::find(deferred.begin(), deferred.end(), folded) != deferred.end();
             m_sectionIndex.try_emplace(std::move(folded), m_sections.size() - 1);
         } else if (m_sections.empty()) {
             m_preamble.push_back(bare);
         } else if (m_sections.back().deferred) {
             ++m_sections.back().deferredLines;
-            start = SkipPlainLines(m_text.data(), start, m_text.size(),
-                                   m_sections.back().deferredLines);
+            start = SkipPlainLines(m_text.data(), start, end, m_sections.back().deferredLines);
         } else {
             AddBodyLine(m_sections.back(), bare, hashes);
         }
     }
-    if (!m_sections.empty()) {
-        FinishBlock(m_sections.back(), hashes, m_text.size());
-    }
-    const auto it = m_sectionIndex.find(m_foldedSection);
-    m_current = it == m_sectionIndex.end() ? NoSection : it->second;
+    m_assigning.next = start;
 }
 
 // The first line of each key goes into the table; a later line of a key it already holds is

@@ -26,6 +26,13 @@ public:
     // Starts from the given file text. The sections named in `readInOrder` are indexed only
     // when a read needs it, so that ReadInOrder can take their values in one pass instead.
     void Assign(std::string bytes, std::initializer_list<std::string_view> readInOrder = {});
+    // As Assign, for a text that comes a piece at a time as a file is read: the text given
+    // back is filled from the front, TakeLines reads the lines the first `filled` bytes hold
+    // whole while they are still in the cache, and EndAssign the rest once the text is all
+    // there.
+    std::string& BeginAssign(std::initializer_list<std::string_view> readInOrder = {});
+    void TakeLines(std::size_t filled);
+    void EndAssign();
 
     const std::string& path() const { return m_path; }
     void SetPath(std::string path) { m_path = std::move(path); }
@@ -149,6 +156,16 @@ private:
     std::string m_fileKey; // matched without regard to case
     std::string m_default;
 
+    // Where an assignment that comes in pieces stands.
+    struct Assigning {
+        std::vector<std::string> deferredNames; // folded
+        std::vector<std::uint32_t> hashes;      // of the open section's lines so far
+        std::size_t next = 0;                   // the first line not read yet
+    };
+    // Reads the lines from m_assigning.next up to `end`, where a line starts.
+    void ReadLines(std::size_t end);
+
+    Assigning m_assigning;
     std::string m_text;           // every line's bytes; a replaced line's old bytes stay unused
     std::vector<Line> m_preamble; // lines above the first section
     std::vector<SectionBlock> m_sections;

@@ -646,12 +646,15 @@ SaveResult SaveProject(Workspace& w) {
 
 ProjectFileRead ReadProjectFile(const std::string& path) {
     ProjectFileRead read;
-    ReadResult file = ReadWholeFile(path, MaxProjectFileSize);
-    read.isProject = file.ok && FirstLine(file.bytes) == ProjectHeaderLine;
+    CIniFile& ini = read.ini;
+    std::string& text = ini.BeginAssign(
+        {ItemSections[0].name, ItemSections[1].name, ItemSections[2].name, ItemSections[3].name});
+    const ReadResult file = ReadFileInPieces(path, MaxProjectFileSize, text,
+                                             [&ini](std::size_t filled) { ini.TakeLines(filled); });
+    read.isProject = file.ok && FirstLine(text) == ProjectHeaderLine;
     if (read.isProject) {
-        read.ini.Assign(std::move(file.bytes), {ItemSections[0].name, ItemSections[1].name,
-                                                ItemSections[2].name, ItemSections[3].name});
-        read.items = TakeItems(read.ini);
+        ini.EndAssign();
+        read.items = TakeItems(ini);
     }
     return read;
 }

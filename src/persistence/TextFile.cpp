@@ -273,6 +273,16 @@ Message SaveErrorMessage(const std::string& description) {
 }
 
 ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    std::string bytes;
+    ReadResult result = ReadFileInPieces(path, maxBytes, bytes, {});
+    if (result.ok) {
+        result.bytes = std::move(bytes);
+    }
+    return result;
+}
+
+ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                            const std::function<void(std::size_t filled)>& filled) {
     // Non-blocking, so that naming a pipe cannot hang the program before the check below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -287,13 +297,17 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
         result = {false, {}, Describe(EFBIG)};
     } else {
-        // Read straight into the text, with one byte of room to see that the file grew.
-        std::string& bytes = result.bytes;
-        bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+        // Read straight into the text, with one byte of room to see that the file grew. The
+        // room is cleared a piece ahead of the reading, so that each piece is still in the
+        // cache when it is read into and taken in.
+        constexpr std::size_t Piece = std::size_t{512} << 10;
+        const std::size_t expected = static_cast<std::size_t>(info.st_size) + 1;
+        bytes.clear();
+        bytes.reserve(expected);
         std::size_t size = 0;
         for (;;) {
             if (size == bytes.size()) {
-                bytes.resize(2 * bytes.size());
+                bytes.resize(size < expected ? std::min(expected, size + Piece) : 2 * bytes.size());
             }
             const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
             if (n < 0 && errno == EINTR) {
@@ -311,6 +325,9 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
             if (size > maxBytes) { // it grew while being read
                 result = {false, {}, Describe(EFBIG)};
                 break;
+            }
+            if (filled) {
+                filled(size);
             }
         }
     }

@@ -111,5 +111,10 @@ Message SaveErrorMessage(const std::string& description);
 // larger than `maxBytes`.
 ReadResult ReadWholeFile(const std::string& path,
                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+// As ReadWholeFile, into `bytes` a piece at a time (the result's own bytes stay empty). After
+// each piece `filled` learns how many bytes have come, so that they can be taken in while they
+// are still in the cache.
+ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                            const std::function<void(std::size_t filled)>& filled);
 
 } // namespace pickwell

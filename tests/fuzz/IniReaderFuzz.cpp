@@ -3,6 +3,7 @@
 // live file reads.
 #include "persistence/CIniFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -101,9 +102,26 @@ void CheckReadInOrder(std::string_view text, const std::string& missing) {
     CIniFile deferred;
     deferred.SetDefault(missing);
     deferred.Assign(std::string(text), {"Items", "Linked", "URLS", "ItemColors"});
+    // The same text coming in pieces, with room cleared ahead of them, as a file is read.
+    CIniFile pieced;
+    pieced.SetDefault(missing);
+    std::string& room = pieced.BeginAssign({"Items", "Linked", "URLS", "ItemColors"});
+    room.assign(text.size() + 8, '\0');
+    const std::size_t piece = text.empty() ? 1 : 1 + static_cast<unsigned char>(text[0]) % 23;
+    for (std::size_t filled = 0; filled < text.size();) {
+        const std::size_t end = std::min(text.size(), filled + piece);
+        room.replace(filled, end - filled, text.substr(filled, end - filled));
+        filled = end;
+        pieced.TakeLines(filled);
+    }
+    room.resize(text.size());
+    pieced.EndAssign();
+    Require(pieced.bytes() == deferred.bytes());
+    Require(pieced.LineCount() == deferred.LineCount());
     for (const std::size_t count : {1, 3, 40}) {
         for (const Layout& layout : layouts) {
-            CIniFile::InOrder reader = deferred.ReadInOrder(layout.section, layout.prefixes, count);
+            CIniFile::InOrder reader = (count == 3 ? pieced : deferred)
+                                           .ReadInOrder(layout.section, layout.prefixes, count);
             // Every value given, also those before a break in the order, is the key's own.
             std::string value;
             std::size_t place = 0;
@@ -118,6 +136,7 @@ void CheckReadInOrder(std::string_view text, const std::string& missing) {
     // Deferring the sections changes nothing any other read or the text held sees.
     for (const Query& query : QueriesFor(text)) {
         Require(ValueOf(deferred, query) == ValueOf(indexed, query));
+        Require(ValueOf(pieced, query) == ValueOf(indexed, query));
     }
     Require(deferred.LineCount() == indexed.LineCount());
     Require(deferred.bytes() == indexed.bytes());

@@ -154,6 +154,31 @@ TEST(CIniFile, ADeferredSectionReadsAndWritesAsAnyOther) {
     EXPECT_EQ(indexed.bytes(), ini.bytes());
 }
 
+// A file is taken in a piece at a time as it is read; wherever the pieces end, within a line,
+// between CR and LF or around a header, the result is that of the whole text.
+TEST(CIniFile, ATextThatComesInPiecesReadsAsTheWholeText) {
+    const std::string text = "Head\r\n[A]\r\nk=1\r\n\r\n[S]\r\nx=2\nlong line of text=3\n"
+                             " [B]\r\nk=4\r\n[S]\r\ny=5";
+    CIniFile whole;
+    whole.Assign(text, {"S"});
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        CIniFile pieced;
+        std::string& room = pieced.BeginAssign({"S"});
+        room = text.substr(0, cut) + std::string(text.size() - cut, '\0');
+        pieced.TakeLines(cut);
+        room.replace(cut, std::string::npos, text.substr(cut));
+        pieced.TakeLines(text.size());
+        pieced.EndAssign();
+        EXPECT_EQ(whole.bytes(), pieced.bytes());
+        EXPECT_EQ(whole.LineCount(), pieced.LineCount());
+        EXPECT_EQ("4", Read(pieced, "B", "k"));
+        EXPECT_EQ(Read(whole, "S", "y"), Read(pieced, "S", "y"));
+        EXPECT_EQ("3", Read(pieced, "S", "long line of text"));
+        EXPECT_EQ("1", Read(pieced, "a", "K"));
+    }
+}
+
 TEST(CIniFile, AppendedValuesAreFoundAndReplacedLikeAnyOther) {
     CIniFile ini;
     ini.Assign("[S]\r\nx=0\r\n\r\n");
