@@ -180,6 +180,8 @@ public:
     // Complete() tells which. The value replaces what `value` held, in its storage, with room
     // for `spare` characters more.
     bool Next(std::string& value, std::size_t spare = 0);
+    // As Next, with the value as the file holds it, in its code page.
+    bool NextRaw(std::string_view& raw);
     bool Complete() const { return m_next == m_total; }
 
 private:
@@ -187,8 +189,6 @@ private:
     // True when the key, in any case, is one still to come: then its first line is out of turn.
     bool DueLater(std::string_view key) const;
     bool IsNext(std::string_view key) const;
-    // Gives the value of the key due and moves on to the next.
-    void Take(std::string_view raw, std::string& value, std::size_t spare);
     void Advance();
 
     const CIniFile* m_file = nullptr;

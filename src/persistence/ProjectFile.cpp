@@ -306,8 +306,10 @@ private:
                     if (!reader.Next(items[i].*field.text, spare)) {
                         return;
                     }
-                } else if (reader.Next(m_value)) {
-                    items[i].*field.shortText = m_value;
+                } else if (std::string_view raw; reader.NextRaw(raw)) {
+                    // Flags and colours are ASCII nearly always, which needs no decoding.
+                    items[i].*field.shortText =
+                        IsAscii(raw) ? ShortText(raw) : ShortText(DecodeWindows1252(raw));
                 } else {
                     return;
                 }
@@ -317,7 +319,6 @@ private:
 
     std::vector<std::size_t> m_sections;
     std::vector<CIniFile::InOrder> m_readers;
-    std::string m_value; // a short text on its way to its field
 };
 
 // Every value of an item section, each found by its key.

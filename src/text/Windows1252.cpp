@@ -109,8 +109,12 @@ void AppendDecodedWindows1252(std::string& out, std::string_view bytes) {
     }
 }
 
+bool IsAscii(std::string_view text) {
+    return AsciiRun(text) == text.size();
+}
+
 bool FitsWindows1252(std::string_view utf8) {
-    if (AsciiRun(utf8) == utf8.size()) {
+    if (IsAscii(utf8)) {
         return true;
     }
     const std::u32string codePoints = ToCodePoints(utf8);

@@ -20,6 +20,9 @@ std::string DecodeWindows1252(std::string_view bytes);
 // As DecodeWindows1252, onto the end of `out`.
 void AppendDecodedWindows1252(std::string& out, std::string_view bytes);
 
+// True when the text is all ASCII, which reads the same in both encodings.
+bool IsAscii(std::string_view text);
+
 // True when every character of the text has a Windows-1252 byte.
 bool FitsWindows1252(std::string_view utf8);
 
