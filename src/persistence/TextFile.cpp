@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
+#include <future>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -281,6 +283,23 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     return result;
 }
 
+namespace {
+
+constexpr std::size_t ReadyAheadFrom = std::size_t{8} << 20;
+
+// Has the kernel give the whole pages of [start, start + size) their memory now, as writing
+// to them would; only a hint, which older kernels refuse.
+void MakeMemoryReady(char* start, std::size_t size) {
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<std::uintptr_t>(start) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(start) + size) & ~(page - 1);
+    if (begin < end) {
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+    }
+}
+
+} // namespace
+
 ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::string& bytes,
                             const std::function<void(std::size_t filled)>& filled) {
     // Non-blocking, so that naming a pipe cannot hang the program before the check below.
@@ -304,9 +323,19 @@ ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::
         const std::size_t expected = static_cast<std::size_t>(info.st_size) + 1;
         bytes.clear();
         bytes.reserve(expected);
+        // Fresh memory costs most of a large read: a second thread has the kernel make the
+        // second half ready while this one reads the first.
+        std::future<void> ready;
+        if (expected >= ReadyAheadFrom) {
+            ready = std::async(std::launch::async, MakeMemoryReady, bytes.data() + expected / 2,
+                               expected - expected / 2);
+        }
         std::size_t size = 0;
         for (;;) {
             if (size == bytes.size()) {
+                if (size >= expected && ready.valid()) {
+                    ready.wait(); // before the text moves
+                }
                 bytes.resize(size < expected ? std::min(expected, size + Piece) : 2 * bytes.size());
             }
             const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);

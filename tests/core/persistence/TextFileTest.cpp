@@ -79,6 +79,14 @@ TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
     EXPECT_EQ(EncodeWindows1252(page, Unmappable::CharacterReference) + "\r\n",
               ReadWholeFile(target).bytes);
 
+    // Large enough for its memory to be made ready on a second thread while it is read.
+    std::string big(9u << 20, 'x');
+    for (std::size_t at = 0; at < big.size(); at += 4093) {
+        big[at] = static_cast<char>('a' + at % 26);
+    }
+    dir.Write("big.txt", big);
+    EXPECT_EQ(big, ReadWholeFile(dir.File("big.txt")).bytes);
+
     CIniFile ini;
     ini.Assign("[S]\n");
     ini.SetSection("S");
