@@ -65,8 +65,7 @@ bool FoldedEqual(std::string_view a, std::string_view b) {
 // A name given in UTF-8 as the file holds it. Names are ASCII nearly always, and then need no
 // conversion; `out` keeps its storage from name to name.
 void FileNameInto(std::string& out, std::string_view utf8) {
-    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-    if (std::all_of(utf8.begin(), utf8.end(), ascii)) {
+    if (IsAscii(utf8)) {
         out.assign(utf8);
     } else {
         out = EncodeWindows1252(utf8, Unmappable::QuestionMark);
@@ -570,9 +569,6 @@ bool CIniFile::InOrder::DueLater(std::string_view key) const {
     return false;
 }
 
-// Every line before the one taken holds either an earlier key of the order, an unrelated key
-// or none (a key of the order out of turn breaks it off): so the line taken is its key's first,
-// as Value() would find it.
 bool CIniFile::InOrder::Next(std::string& value, std::size_t spare) {
     std::string_view raw;
     if (!NextRaw(raw)) {
@@ -584,6 +580,9 @@ bool CIniFile::InOrder::Next(std::string& value, std::size_t spare) {
     return true;
 }
 
+// Every line before the one taken holds either an earlier key of the order, an unrelated key
+// or none (a key of the order out of turn breaks it off): so the line taken is its key's first,
+// as Value() would find it.
 bool CIniFile::InOrder::NextRaw(std::string_view& raw) {
     if (m_broken || m_next == m_total) {
         return false;
@@ -593,10 +592,9 @@ bool CIniFile::InOrder::NextRaw(std::string_view& raw) {
         // The usual line, the key due with nothing around it, is known at a glance: the
         // prefix and digits hold no "=", so the one after them is the line's first.
         const std::string_view text = m_file->Text(bare);
-        const std::string& prefix = m_prefixes[m_field];
-        const std::size_t keyLength = prefix.size() + m_number.size();
-        if (text.size() > keyLength && text[keyLength] == '=' && text.starts_with(prefix) &&
-            text.substr(prefix.size(), m_number.size()) == m_number) {
+        const std::size_t keyLength = m_prefixes[m_field].size() + m_number.size();
+        if (text.size() > keyLength && text[keyLength] == '=' &&
+            IsNext(text.substr(0, keyLength))) {
             raw = ValueIn(text.substr(keyLength + 1));
             Advance();
             return true;

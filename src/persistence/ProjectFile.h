@@ -2,7 +2,6 @@
 
 #include "model/MenuProject.h"
 #include "persistence/CIniFile.h"
-#include "persistence/TextFile.h"
 
 #include <optional>
 #include <string>
