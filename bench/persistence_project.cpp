@@ -1,10 +1,10 @@
+#include "BenchFontList.h"
 #include "colour/ColourField.h"
 #include "model/MainForm.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/RecentFiles.h"
 #include "persistence/Workspace.h"
 #include "platform/FileDialogs.h"
-#include "platform/FontList.h"
 #include "platform/NoticeDialog.h"
 #include "platform/SettingsStore.h"
 #include "style/ButtonStyleForm.h"
@@ -70,7 +70,7 @@ private:
     std::string m_path;
 };
 
-class FixedFonts : public FontList {
+class FixedFonts : public BenchFontList {
 public:
     std::vector<std::string> InstalledFonts() override { return {"Arial", "MS Sans Serif"}; }
 };

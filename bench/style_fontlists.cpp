@@ -1,5 +1,5 @@
+#include "BenchFontList.h"
 #include "colour/ColourField.h"
-#include "platform/FontList.h"
 #include "platform/NoticeDialog.h"
 #include "platform/SettingsStore.h"
 #include "style/ButtonStyleForm.h"
@@ -14,7 +14,7 @@ namespace pickwell {
 namespace {
 
 // A desktop's worth of font families in no particular order, mixed in case.
-class ManyFonts : public FontList {
+class ManyFonts : public BenchFontList {
 public:
     explicit ManyFonts(int count) {
         std::mt19937 random(7);

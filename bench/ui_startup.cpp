@@ -1,3 +1,4 @@
+#include "BenchFontList.h"
 #include "app/Session.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
@@ -16,7 +17,7 @@ namespace pickwell {
 namespace {
 
 // A desktop with this many font families, in no particular order and mixed in case.
-class ManyFonts : public FontList {
+class ManyFonts : public BenchFontList {
 public:
     explicit ManyFonts(int count) {
         std::mt19937 random(11);

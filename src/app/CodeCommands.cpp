@@ -30,18 +30,24 @@ bool CodeCommands::CheckForCode() {
     return true;
 }
 
+GenericFamilyOf CodeCommands::GenericFamily() const {
+    return [&fonts = m_platform.fonts](const std::string& family) {
+        return fonts.GenericFamily(family);
+    };
+}
+
 std::optional<MenuCode> CodeCommands::CheckAndGenerate(OutputMode mode) {
     if (!CheckForCode()) {
         return std::nullopt;
     }
-    return GenerateMenuCode(m_main.project(), mode);
+    return GenerateMenuCode(m_main.project(), mode, GenericFamily());
 }
 
 WriteResult CodeCommands::WriteCodeFile(const std::string& path) {
     return WriteDocumentFile(
         path,
         [this](const TextPieces& out) {
-            GenerateMenuDocument(m_main.project(), OutputMode::File, out);
+            GenerateMenuDocument(m_main.project(), OutputMode::File, out, GenericFamily());
         },
         m_platform.fileOps);
 }

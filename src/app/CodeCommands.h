@@ -42,6 +42,9 @@ public:
     const PreviewFolder& previewFolder() const { return m_preview; }
 
 private:
+    // The desktop's generic family of a font, for the standards form's font lists.
+    GenericFamilyOf GenericFamily() const;
+
     MainForm& m_main;
     MenuStyleForm& m_menu;
     ButtonStyleForm& m_button;

@@ -64,6 +64,7 @@ void Session::StartUp(const std::string& argument) {
     const bool opened = !argument.empty() && OpenCommandLineProject(argument);
     if (!opened) {
         m_main.SetTarget(0);
+        m_main.SetStandardsCode(1);
     }
 
     // MainForm starts with its colour fields taken from their first swatches and the

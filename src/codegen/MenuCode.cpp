@@ -348,10 +348,10 @@ std::string MenuCode::document() const {
 namespace {
 
 // Fills `code`, the HTML code last: a spill then finds every piece before it made.
-void FillMenuCode(const MenuProject& project, OutputMode mode, MenuCode& code,
-                  const CodeSpill& spill) {
+void FillMenuCode(const MenuProject& project, OutputMode mode, const GenericFamilyOf& genericFamily,
+                  MenuCode& code, const CodeSpill& spill) {
     if (project.menuOptions.standardsCode == 1) {
-        GenerateStandardsCode(project, mode, code, spill);
+        GenerateStandardsCode(project, mode, genericFamily, code, spill);
         return;
     }
     code.functionCode = FunctionCode(project, mode);
@@ -371,14 +371,16 @@ void FillMenuCode(const MenuProject& project, OutputMode mode, MenuCode& code,
 
 } // namespace
 
-MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode) {
+MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode,
+                          const GenericFamilyOf& genericFamily) {
     MenuCode code;
-    FillMenuCode(project, mode, code, {});
+    FillMenuCode(project, mode, genericFamily, code, {});
     return code;
 }
 
 void GenerateMenuDocument(const MenuProject& project, OutputMode mode,
-                          const std::function<void(std::string_view)>& out) {
+                          const std::function<void(std::string_view)>& out,
+                          const GenericFamilyOf& genericFamily) {
     if (mode == OutputMode::Clip) {
         return; // no document
     }
@@ -392,7 +394,7 @@ void GenerateMenuDocument(const MenuProject& project, OutputMode mode,
             begun = true;
         }
     };
-    FillMenuCode(project, mode, code, [&](std::string& text) {
+    FillMenuCode(project, mode, genericFamily, code, [&](std::string& text) {
         begin();
         out(text);
         text.clear();

@@ -47,13 +47,20 @@ struct MenuCode {
     std::string document() const;
 };
 
+// The generic CSS family ("serif", "sans-serif" or "monospace") that stands in for a font in
+// a browser that lacks it. The desktop's font configuration knows it; without a lookup every
+// font is taken for a sans-serif face, as the default fonts are.
+using GenericFamilyOf = std::function<std::string(const std::string& family)>;
+
 // Builds the code from the committed styles as they are; committing the style windows first
 // is the caller's part. Values go in verbatim: nothing is checked or escaped here.
-MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode);
+MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode,
+                          const GenericFamilyOf& genericFamily = {});
 
 // The document of GenerateMenuCode(project, mode), handed to `out` a piece at a time in order,
 // so that a large menu's code is never held whole. Nothing in mode clip, which has none.
 void GenerateMenuDocument(const MenuProject& project, OutputMode mode,
-                          const std::function<void(std::string_view piece)>& out);
+                          const std::function<void(std::string_view piece)>& out,
+                          const GenericFamilyOf& genericFamily = {});
 
 } // namespace pickwell

@@ -117,10 +117,11 @@ public:
         m_text += value;
         m_text += unit;
     }
-    void AddFont(const std::string& size, const std::string& name, const std::string& weight,
-                 int italic, int underline) {
+    // `generic` ends the family list, so that a visitor without the font gets a face like it.
+    void AddFont(const std::string& size, const std::string& name, const std::string& generic,
+                 const std::string& weight, int italic, int underline) {
         Add("font-size", size, "px");
-        Add("font-family", name.empty() ? std::string() : CssString(name));
+        Add("font-family", name.empty() ? std::string() : CssString(name) + ',' + generic);
         Add("font-weight", weight);
         Add("font-style", italic != 0 ? "italic" : "normal");
         Add("text-decoration", underline != 0 ? "underline" : "none");
@@ -133,6 +134,12 @@ public:
 private:
     std::string m_text;
 };
+
+// Only the three generic names that every browser knows reach the page.
+std::string Generic(const GenericFamilyOf& genericFamily, const std::string& font) {
+    std::string generic = genericFamily ? genericFamily(font) : std::string();
+    return generic == "serif" || generic == "monospace" ? generic : "sans-serif";
+}
 
 std::string_view VerticalAlign(int position) {
     switch (position) {
@@ -177,11 +184,12 @@ std::string FunctionCode(OutputMode mode) {
 }
 
 void AppendSelect(std::string& out, const MenuProject& project, const std::string& id,
-                  const CodeSpill& spill) {
+                  const GenericFamilyOf& genericFamily, const CodeSpill& spill) {
     const MenuOptions& options = project.menuOptions;
     const MenuStyle& style = project.menuStyle;
     Declarations list;
-    list.AddFont(style.fontSize, style.fontName, style.fontWeight, style.italic, style.underline);
+    list.AddFont(style.fontSize, style.fontName, Generic(genericFamily, style.fontName),
+                 style.fontWeight, style.italic, style.underline);
     list.Add("width", style.width, "px");
     if (style.useSystemColors == 0) {
         list.Add("background-color", style.bgColor);
@@ -231,7 +239,8 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
     Line(out, "</select>");
 }
 
-void AppendButton(std::string& out, const MenuProject& project) {
+void AppendButton(std::string& out, const MenuProject& project,
+                  const GenericFamilyOf& genericFamily) {
     const ButtonOptions& options = project.buttonOptions;
     if (options.buttonType != 0) {
         out += "<input type=\"image\" src=\"";
@@ -257,7 +266,8 @@ void AppendButton(std::string& out, const MenuProject& project) {
     }
     const ButtonStyle& style = project.buttonStyle;
     Declarations button;
-    button.AddFont(style.fontSize, style.fontName, style.fontWeight, style.italic, style.underline);
+    button.AddFont(style.fontSize, style.fontName, Generic(genericFamily, style.fontName),
+                   style.fontWeight, style.italic, style.underline);
     button.Add("width", style.width, "px");
     button.Add("height", style.height, "px");
     if (style.useSystemColors == 0) {
@@ -324,7 +334,8 @@ void AppendNoScriptLinks(std::string& out, const MenuProject& project) {
     Line(out, "</noscript>");
 }
 
-std::string HtmlCode(const MenuProject& project, OutputMode mode, const CodeSpill& spill) {
+std::string HtmlCode(const MenuProject& project, OutputMode mode,
+                     const GenericFamilyOf& genericFamily, const CodeSpill& spill) {
     const MenuOptions& options = project.menuOptions;
     const std::string id = options.menuName + "-list";
     std::string out;
@@ -358,9 +369,9 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode, const CodeSpil
         out += EscapeHtml(options.listLabel);
     }
     Line(out, "</label>");
-    AppendSelect(out, project, id, spill);
+    AppendSelect(out, project, id, genericFamily, spill);
     if (options.navigateMode == 0) {
-        AppendButton(out, project);
+        AppendButton(out, project, genericFamily);
     }
     Line(out, "</form>");
     AppendNoScriptLinks(out, project);
@@ -440,7 +451,8 @@ std::string EscapeHtml(std::string_view text) {
     return out;
 }
 
-void GenerateStandardsCode(const MenuProject& project, OutputMode mode, MenuCode& code,
+void GenerateStandardsCode(const MenuProject& project, OutputMode mode,
+                           const GenericFamilyOf& genericFamily, MenuCode& code,
                            const CodeSpill& spill) {
     code.functionCode = FunctionCode(mode);
     switch (mode) {
@@ -454,7 +466,7 @@ void GenerateStandardsCode(const MenuProject& project, OutputMode mode, MenuCode
     case OutputMode::Clip:
         break;
     }
-    code.htmlCode = HtmlCode(project, mode, spill);
+    code.htmlCode = HtmlCode(project, mode, genericFamily, spill);
 }
 
 } // namespace pickwell

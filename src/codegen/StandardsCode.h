@@ -9,7 +9,8 @@
 namespace pickwell {
 
 // Fills `code` as GenerateMenuCode does, the HTML code last, through `spill` when one is given.
-void GenerateStandardsCode(const MenuProject& project, OutputMode mode, MenuCode& code,
+void GenerateStandardsCode(const MenuProject& project, OutputMode mode,
+                           const GenericFamilyOf& genericFamily, MenuCode& code,
                            const CodeSpill& spill);
 
 // Text made safe for HTML content and double-quoted attribute values.

@@ -8,8 +8,9 @@ FontControls::FontControls() {
     m_size.items = {"8", "9", "10", "11", "12", "13", "14", "15", "16"};
 }
 
-void FontControls::SetFontItems(std::vector<std::string> items) {
+void FontControls::SetFontItems(std::vector<std::string> items, int defaultIndex) {
     m_font.items = std::move(items);
+    m_defaultFont = defaultIndex;
     m_font.index = -1;
     m_font.text.clear();
 }
@@ -32,9 +33,7 @@ bool FontControls::SelectFont(const std::string& name) {
 }
 
 void FontControls::SelectDefaultFont() {
-    if (!SelectFont(DefaultFontName)) {
-        SelectFontIndex(0);
-    }
+    SelectFontIndex(m_defaultFont);
 }
 
 bool FontControls::SetSizeText(const std::string& text) {

@@ -26,12 +26,13 @@ public:
     int Slider1() const { return m_weight; }
     const std::string& Label16() const { return m_weightLabel; }
 
-    // Replaces the font list; its items are already in list order.
-    void SetFontItems(std::vector<std::string> items);
+    // Replaces the font list; its items are already in list order. `defaultIndex` is the
+    // font that Restore Defaults selects.
+    void SetFontItems(std::vector<std::string> items, int defaultIndex);
     void SelectFontIndex(int index);
     // Selects the first item equal to `name`; false, with nothing changed, when there is none.
     bool SelectFont(const std::string& name);
-    // The first "MS Sans Serif", else the first item; an empty list is left alone.
+    // The font SetFontItems named; an empty list is left alone.
     void SelectDefaultFont();
 
     bool SetSizeText(const std::string& text);
@@ -48,6 +49,7 @@ public:
 
 private:
     ListControl m_font;
+    int m_defaultFont = -1;
     ListControl m_size;
     int m_weight = DefaultWeight;
     std::string m_weightLabel;

@@ -14,7 +14,8 @@ class MenuStyleForm;
 std::vector<std::string> SortFontNames(std::vector<std::string> names);
 
 // Start-up filling of both windows' font lists in one pass: runs both windows' first loads,
-// selects "MS Sans Serif" (or the second font when it is missing) and font size "13".
+// selects "MS Sans Serif" (where it is missing, the desktop's sans-serif face, else the second
+// font that shows Latin letters) and font size "13".
 void FillFontLists(FontList& fonts, MenuStyleForm& menu, ButtonStyleForm& button);
 
 } // namespace pickwell

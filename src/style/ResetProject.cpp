@@ -31,7 +31,8 @@ void ResetProject(MainForm& main, MenuStyleForm& menu, ButtonStyleForm& button) 
     main.SetAltText("");
     main.SetGraphicHeight("");
     main.SetGraphicWidth("");
-    main.SetStandardsCode(0);
+    // A new menu is for a page written today; classic code is for pages that already use it.
+    main.SetStandardsCode(1);
     main.SetListLabel("");
 
     main.RemoveAllItems();

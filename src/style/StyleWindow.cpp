@@ -79,9 +79,9 @@ void StyleWindow::PickColour(int index) {
     Colour(index).Pick();
 }
 
-void StyleWindow::SetFontItems(std::vector<std::string> items) {
+void StyleWindow::SetFontItems(std::vector<std::string> items, int defaultIndex) {
     ChangeScope scope(*this);
-    m_font.SetFontItems(std::move(items));
+    m_font.SetFontItems(std::move(items), defaultIndex);
 }
 
 void StyleWindow::SelectFontIndex(int index) {

@@ -41,7 +41,7 @@ public:
     void ColourLostFocus(int index);
     void PickColour(int index);
 
-    void SetFontItems(std::vector<std::string> items);
+    void SetFontItems(std::vector<std::string> items, int defaultIndex);
     void SelectFontIndex(int index);
     // False when `name` is not in the font list; the selection then stays as it was.
     bool SelectFont(const std::string& name);

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <set>
 
 namespace pickwell {
@@ -64,6 +65,22 @@ TEST(QtFontList, NamesFamiliesOnceAndWithoutFoundries) {
     for (const std::string& font : fonts) {
         EXPECT_EQ(std::string::npos, font.find(" [")) << font;
     }
+}
+
+// The test machine has the DejaVu core fonts and the URW fonts, whose D050000L is a dingbat
+// font that fontconfig credits with Latin coverage.
+TEST(QtFontList, KnowsTheDesktopsSansSerifSymbolFontsAndGenericFamilies) {
+    App();
+    QtFontList fonts;
+    const std::vector<std::string> installed = fonts.InstalledFonts();
+    const std::string sansSerif = fonts.SansSerifFamily();
+    EXPECT_NE(installed.end(), std::find(installed.begin(), installed.end(), sansSerif));
+    EXPECT_TRUE(fonts.ShowsLatin(sansSerif));
+    EXPECT_FALSE(fonts.ShowsLatin("D050000L"));
+    EXPECT_EQ("serif", fonts.GenericFamily("DejaVu Serif"));
+    EXPECT_EQ("monospace", fonts.GenericFamily("DejaVu Sans Mono"));
+    EXPECT_EQ("sans-serif", fonts.GenericFamily("DejaVu Sans"));
+    EXPECT_EQ("serif", fonts.GenericFamily("C059"));
 }
 
 TEST(QtTempFolder, FollowsTmpdirAndEndsInASlash) {

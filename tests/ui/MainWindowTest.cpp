@@ -157,10 +157,10 @@ TEST_F(MainWindowTest, NavigatingOnItemChangeMakesTheButtonPageUnavailable) {
     EXPECT_TRUE(Find<QLineEdit>("buttngrurl")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>("cmdBttnAdv")->isEnabled());
 
-    EXPECT_FALSE(Find<QLineEdit>("txtlistlbl")->isEnabled());
-    Find<QCheckBox>("chkstdcode")->click();
-    EXPECT_EQ(1, session.project().menuOptions.standardsCode);
     EXPECT_TRUE(Find<QLineEdit>("txtlistlbl")->isEnabled());
+    Find<QCheckBox>("chkstdcode")->click();
+    EXPECT_EQ(0, session.project().menuOptions.standardsCode);
+    EXPECT_FALSE(Find<QLineEdit>("txtlistlbl")->isEnabled());
 
     Find<QComboBox>("targetcombo")->setCurrentIndex(2);
     emit Find<QComboBox>("targetcombo")->activated(2);

@@ -3,9 +3,38 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
+#include <memory>
 #include <unordered_set>
 
 namespace pickwell {
+namespace {
+
+struct PatternDeleter {
+    void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
+};
+using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
+
+// The pattern fontconfig makes of a family name before it looks for a font: the name, then
+// the names its configuration adds, the generic family among them.
+Pattern Substituted(const std::string& family) {
+    Pattern pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    return pattern;
+}
+
+std::string FamilyAt(const FcPattern* pattern, int index) {
+    FcChar8* name = nullptr;
+    if (FcPatternGetString(pattern, FC_FAMILY, index, &name) != FcResultMatch) {
+        return {};
+    }
+    return reinterpret_cast<const char*>(name);
+}
+
+} // namespace
 
 std::vector<std::string> QtFontList::WithoutFoundries(const std::vector<std::string>& families) {
     std::vector<std::string> names;
@@ -32,6 +61,42 @@ std::vector<std::string> QtFontList::InstalledFonts() {
         }
     }
     return WithoutFoundries(families);
+}
+
+std::string QtFontList::SansSerifFamily() {
+    const Pattern pattern = Substituted("sans-serif");
+    FcResult result = FcResultNoMatch;
+    const Pattern match(FcFontMatch(nullptr, pattern.get(), &result));
+    return match ? FamilyAt(match.get(), 0) : std::string();
+}
+
+bool QtFontList::ShowsLatin(const std::string& family) {
+    // The font database marks fonts whose letters are symbols, although fontconfig credits
+    // some of them with Latin coverage.
+    const QList<QFontDatabase::WritingSystem> systems =
+        QFontDatabase::writingSystems(QString::fromStdString(family));
+    return systems.contains(QFontDatabase::Latin) && !systems.contains(QFontDatabase::Symbol);
+}
+
+std::string QtFontList::GenericFamily(const std::string& family) {
+    if (QFontDatabase::isFixedPitch(QString::fromStdString(family))) {
+        return "monospace";
+    }
+    // fontconfig's configuration files give the fonts they know their generic family, but the
+    // file that adds "sans-serif" to every font still without one runs before some of them; so
+    // "sans-serif" counts only when neither of the others is named.
+    const Pattern pattern = Substituted(family);
+    bool serif = false;
+    for (int i = 1;; ++i) {
+        const std::string name = FamilyAt(pattern.get(), i);
+        if (name.empty()) {
+            return serif ? "serif" : "sans-serif";
+        }
+        if (name == "monospace") {
+            return name;
+        }
+        serif = serif || name == "serif";
+    }
 }
 
 } // namespace pickwell

@@ -19,8 +19,10 @@ namespace fs = std::filesystem;
 
 class CodeCommandsTest : public ::testing::Test {
 protected:
+    // The classic form, whose bytes these tests know; a new project starts in the other.
     CodeCommandsTest() {
         session.StartUp("");
+        main.SetStandardsCode(0);
         main.SetDefaultSelected(0);
     }
 

@@ -20,6 +20,7 @@ TEST(Session, StartsWithTheDefaultProjectCommittedStylesAndTheRecentFiles) {
     EXPECT_EQ(0, project.menuOptions.target);
     EXPECT_EQ(1, project.menuOptions.alignToButton);
     EXPECT_EQ("MyMenu", project.menuOptions.menuName);
+    EXPECT_EQ(1, project.menuOptions.standardsCode) << "a new menu is for a page written today";
     EXPECT_EQ("MS Sans Serif", project.menuStyle.fontName);
     EXPECT_EQ("MS Sans Serif", project.buttonStyle.fontName);
     EXPECT_EQ("13", session.buttonStyle().combofontsize().text);

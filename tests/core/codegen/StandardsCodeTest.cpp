@@ -65,7 +65,7 @@ TEST(StandardsCode, StylesAreCssDeclarationsWithUnitsAndOnlyThoseThatHaveAValue)
     list.fontWeight = "700";
     list.italic = 1;
     list.width = "";
-    EXPECT_EQ("font-size:17px;font-family:'Bob\\'s &quot;Font&quot;';font-weight:700;"
+    EXPECT_EQ("font-size:17px;font-family:'Bob\\'s &quot;Font&quot;',sans-serif;font-weight:700;"
               "font-style:italic;text-decoration:none;vertical-align:middle",
               AttributeAfter(Html(project), "<select", "style"));
 
@@ -80,12 +80,26 @@ TEST(StandardsCode, StylesAreCssDeclarationsWithUnitsAndOnlyThoseThatHaveAValue)
         << style;
 }
 
+TEST(StandardsCode, EveryFontListEndsWithTheGenericFamilyTheDesktopNames) {
+    MenuProject project = Standards();
+    project.menuStyle.fontName = "DejaVu Serif";
+    project.buttonStyle.fontName = "Z003";
+    const GenericFamilyOf generic = [](const std::string& family) {
+        return family == "DejaVu Serif" ? std::string("serif") : std::string("cursive");
+    };
+    const std::string html = GenerateMenuCode(project, OutputMode::Clip, generic).htmlCode;
+    EXPECT_NE(std::string::npos, html.find("font-family:'DejaVu Serif',serif;"));
+    EXPECT_NE(std::string::npos, html.find("font-family:'Z003',sans-serif;"))
+        << "only the generic families every browser knows";
+}
+
 TEST(StandardsCode, TheButtonShowsItsColoursBorderAndSizeAsTheStyleWindowDoes) {
     MenuProject project = Standards();
     ButtonStyle& button = project.buttonStyle;
-    EXPECT_EQ("font-size:13px;font-family:'MS Sans Serif';font-weight:500;font-style:normal;"
-              "text-decoration:none;vertical-align:middle",
-              AttributeAfter(Html(project), "type=\"submit\"", "style"))
+    EXPECT_EQ(
+        "font-size:13px;font-family:'MS Sans Serif',sans-serif;font-weight:500;font-style:normal;"
+        "text-decoration:none;vertical-align:middle",
+        AttributeAfter(Html(project), "type=\"submit\"", "style"))
         << "system colours leave the browser's own button";
 
     button.useSystemColors = 0;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace pickwell {
 namespace {
 
@@ -39,6 +41,69 @@ TEST(FillFontLists, WithoutMsSansSerifStartsOnTheSecondFontAndRestoresTheFirst) 
     EXPECT_EQ("Arial", w.menu.combofont().text);
     EXPECT_EQ("Arial", w.button.combofont().text);
 }
+
+// Which font start-up and Restore Defaults choose on a desktop without "MS Sans Serif".
+struct AutomaticFontCase {
+    const char* name;
+    Names installed;
+    std::string sansSerif; // the desktop's sans-serif match
+    std::set<std::string> symbolFonts;
+    std::string startup;
+    std::string restored;
+};
+
+class AutomaticFont : public ::testing::TestWithParam<AutomaticFontCase> {};
+
+TEST_P(AutomaticFont, IsTheDesktopsSansSerifElseALatinFontAtTheOldPlace) {
+    const AutomaticFontCase& c = GetParam();
+    FakeFontList fonts(c.installed);
+    fonts.sansSerif = c.sansSerif;
+    fonts.symbolFonts = c.symbolFonts;
+    StyleWindows w(std::move(fonts));
+    EXPECT_EQ(c.startup, w.menu.combofont().text);
+    EXPECT_EQ(c.startup, w.project.buttonStyle.fontName);
+
+    w.settings.values[{"Messages", "Show Restore Defaults Message"}] = "no";
+    w.menu.SelectFontIndex(0);
+    w.menu.RestoreDefaults();
+    w.button.RestoreDefaults();
+    EXPECT_EQ(c.restored, w.menu.combofont().text);
+    EXPECT_EQ(c.restored, w.button.combofont().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FillFontLists, AutomaticFont,
+    ::testing::Values(AutomaticFontCase{"SansSerifMatch",
+                                        {"C059", "D050000L", "DejaVu Sans", "DejaVu Serif"},
+                                        "DejaVu Sans",
+                                        {"D050000L"},
+                                        "DejaVu Sans",
+                                        "DejaVu Sans"},
+                      AutomaticFontCase{"MsSansSerifBeforeTheMatch",
+                                        {"DejaVu Sans", "MS Sans Serif", "Verdana"},
+                                        "DejaVu Sans",
+                                        {},
+                                        "MS Sans Serif",
+                                        "MS Sans Serif"},
+                      AutomaticFontCase{"MatchNotInTheList",
+                                        {"C059", "D050000L", "Nimbus Sans"},
+                                        "Helvetica",
+                                        {"D050000L"},
+                                        "Nimbus Sans",
+                                        "C059"},
+                      AutomaticFontCase{"SymbolFontsFirstAndLast",
+                                        {"Dingbats", "Garamond", "Symbol"},
+                                        "",
+                                        {"Dingbats", "Symbol"},
+                                        "Garamond",
+                                        "Garamond"},
+                      AutomaticFontCase{"NoLatinFontAtAll",
+                                        {"Dingbats", "Symbol"},
+                                        "",
+                                        {"Dingbats", "Symbol"},
+                                        "Symbol",
+                                        "Dingbats"}),
+    [](const ::testing::TestParamInfo<AutomaticFontCase>& info) { return info.param.name; });
 
 TEST(FillFontLists, CopesWithOneFontOrNone) {
     StyleWindows single({"Only"});

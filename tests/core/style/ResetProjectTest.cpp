@@ -40,7 +40,7 @@ TEST_F(Reset, GivesANewProjectWithTheRestoredStyles) {
     EXPECT_TRUE(p.items.empty());
     EXPECT_EQ("", p.menuOptions.menuName);
     EXPECT_EQ("", p.menuOptions.frameName);
-    EXPECT_EQ(0, p.menuOptions.standardsCode);
+    EXPECT_EQ(1, p.menuOptions.standardsCode);
     EXPECT_EQ("", p.menuOptions.listLabel);
     EXPECT_EQ(1, p.menuOptions.alignToButton);
     EXPECT_EQ(0, p.menuOptions.target);

@@ -20,8 +20,10 @@ namespace pickwell {
 // Both style windows as the program has them after start-up: fonts filled, both committed.
 struct StyleWindows {
     explicit StyleWindows(std::vector<std::string> installed = {"Arial", "MS Sans Serif",
-                                                                "Courier New", "Verdana"}) {
-        FakeFontList fonts(std::move(installed));
+                                                                "Courier New", "Verdana"})
+        : StyleWindows(FakeFontList(std::move(installed))) {}
+
+    explicit StyleWindows(FakeFontList fonts) {
         FillFontLists(fonts, menu, button);
         CommitStyleWindow("mnu", menu, button);
         CommitStyleWindow("bttn", menu, button);
