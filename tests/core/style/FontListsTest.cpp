@@ -52,6 +52,10 @@ struct AutomaticFontCase {
     std::string restored;
 };
 
+void PrintTo(const AutomaticFontCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class AutomaticFont : public ::testing::TestWithParam<AutomaticFontCase> {};
 
 TEST_P(AutomaticFont, IsTheDesktopsSansSerifElseALatinFontAtTheOldPlace) {
