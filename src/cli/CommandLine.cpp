@@ -103,10 +103,6 @@ CommandLine::CommandLine(std::vector<std::string> arguments, std::ostream& out, 
 
 CommandLine::~CommandLine() = default;
 
-const char* CommandLine::UsageText() {
-    return UsageMessage;
-}
-
 bool CommandLine::Handles(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         return false;

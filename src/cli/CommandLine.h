@@ -19,7 +19,6 @@ public:
         Usage = 64,
     };
 
-    static const char* UsageText();
     // True when the arguments ask for the command-line mode rather than the windows.
     static bool Handles(const std::vector<std::string>& arguments);
 
