@@ -43,7 +43,7 @@ WriteResult CodeCommands::WriteCodeFile(const std::string& path) {
         [this](const TextPieces& out) {
             GenerateMenuDocument(m_main.project(), OutputMode::File, out);
         },
-        m_platform.fileOps);
+        PageEncodingOf(m_main.project()), m_platform.fileOps);
 }
 
 void CodeCommands::CopyCode() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MenuProject.h"
+#include "text/PageEncoding.h"
 
 #include <array>
 #include <functional>
@@ -41,11 +42,16 @@ struct MenuCode {
     // Only in mode preview with the target "Different frame"; empty otherwise.
     std::string framesetPage;
     std::string secondFramePage;
+    // What the documents are written in: they declare it.
+    PageEncoding encoding = PageEncoding::Windows1252;
 
     // The document's five pieces in order; all empty when there is none.
     std::array<std::string_view, 5> DocumentPieces() const;
     std::string document() const;
 };
+
+// The encoding of the project's documents: UTF-8 for the standards form, else Windows-1252.
+PageEncoding PageEncodingOf(const MenuProject& project);
 
 // Builds the code from the committed styles as they are; committing the style windows first
 // is the caller's part. Values go in verbatim: nothing is checked or escaped here.

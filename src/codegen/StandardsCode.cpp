@@ -10,6 +10,13 @@ namespace {
 
 constexpr std::string_view NoLink = "nolink";
 
+// The standards form's pages are UTF-8 (PageEncodingOf), so that a text in any script reads
+// the same when the code is placed into a page of today.
+constexpr std::string_view CharsetMeta = "<meta charset=\"utf-8\">";
+
+// A page opened in a new window gets no window.opener, so it cannot redirect the menu's page.
+constexpr std::string_view NewWindowRel = " rel=\"noopener\"";
+
 // The label stays for screen readers when the author wants no visible text.
 constexpr std::string_view VisuallyHidden =
     "position:absolute;width:1px;height:1px;margin:-1px;padding:0;overflow:hidden;"
@@ -28,7 +35,7 @@ return;
 }
 var target = form.getAttribute("data-pickwell-target");
 if (target === "new") {
-window.open(choice.value);
+window.open(choice.value, "_blank", "noopener");
 } else if (target === "frame") {
 window.parent[form.getAttribute("data-pickwell-frame")].location.href = choice.value;
 } else {
@@ -176,6 +183,14 @@ std::string FunctionCode(OutputMode mode) {
     return out;
 }
 
+// A colour left "Default" is no colour of the item's own.
+std::string ColourAttribute(const CodeRow& row) {
+    Declarations colours;
+    colours.Add("background-color", row.backColor);
+    colours.Add("color", row.textColor == "Default" ? std::string_view{} : row.textColor);
+    return colours.Attribute();
+}
+
 void AppendSelect(std::string& out, const MenuProject& project, const std::string& id,
                   const CodeSpill& spill) {
     const MenuOptions& options = project.menuOptions;
@@ -205,7 +220,9 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
             }
             out += "<optgroup label=\"";
             out += EscapeHtml(row.text);
-            Line(out, "\">");
+            out += '"';
+            out += ColourAttribute(row);
+            Line(out, ">");
             groupOpen = true;
             continue;
         }
@@ -215,11 +232,7 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
         if (row.selected) {
             out += " selected";
         }
-        // A colour left "Default" is no colour of the item's own.
-        Declarations colours;
-        colours.Add("background-color", row.backColor);
-        colours.Add("color", row.textColor == "Default" ? std::string_view{} : row.textColor);
-        out += colours.Attribute();
+        out += ColourAttribute(row);
         out += '>';
         out += EscapeHtml(WithoutTrailingBlanks(row.text));
         Line(out, "</option>");
@@ -287,7 +300,7 @@ void AppendNoScriptLinks(std::string& out, const MenuProject& project) {
     const MenuOptions& options = project.menuOptions;
     std::string target;
     if (options.target == 1) {
-        target = " target=\"_blank\"";
+        target = " target=\"_blank\"" + std::string(NewWindowRel);
     } else if (options.target == TargetDifferentFrame) {
         target = " target=\"" + EscapeHtml(options.frameName) + "\"";
     }
@@ -352,7 +365,7 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode, const CodeSpil
         out += " style=\"";
         out += VisuallyHidden;
         out += "\">";
-        out += EscapeHtml(options.menuName);
+        out += HiddenListLabel;
     } else {
         out += '>';
         out += EscapeHtml(options.listLabel);
@@ -371,7 +384,7 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode, const CodeSpil
     return out;
 }
 
-// A whole page around the two texts, in the code page the file is written in.
+// A whole page around the two texts.
 void SetDocument(MenuCode& code, std::string_view title, std::string_view bodyStart,
                  std::string_view bodyEnd) {
     std::string& start = code.documentStart;
@@ -379,7 +392,7 @@ void SetDocument(MenuCode& code, std::string_view title, std::string_view bodySt
     Line(start, "<!DOCTYPE html>");
     Line(start, "<html lang=\"en\">");
     Line(start, "<head>");
-    Line(start, "<meta charset=\"windows-1252\">");
+    Line(start, CharsetMeta);
     start += "<title>";
     start += EscapeHtml(title);
     Line(start, "</title>");
@@ -409,7 +422,9 @@ std::string PreviewBodyEnd() {
     Line(out, "</div>");
     out += "<p style=\"font:bold 10px Arial,sans-serif;text-align:center\"><a href=\"";
     out += MakerWebAddress;
-    Line(out, "\" target=\"_blank\">Click for more great software titles and free webmaster "
+    out += '"';
+    out += NewWindowRel;
+    Line(out, " target=\"_blank\">Click for more great software titles and free webmaster "
               "resources from Brackenfield Software</a></p>");
     return out;
 }
@@ -449,7 +464,7 @@ void GenerateStandardsCode(const MenuProject& project, OutputMode mode, MenuCode
         break;
     case OutputMode::Preview:
         SetDocument(code, "Pickwell - Menu Preview", PreviewBodyStart(), PreviewBodyEnd());
-        AddFramePages(code, project.menuOptions);
+        AddFramePages(code, project.menuOptions, "<HEAD>" + std::string(CharsetMeta) + "</HEAD>");
         break;
     case OutputMode::Clip:
         break;
