@@ -407,8 +407,10 @@ void SetDocument(MenuCode& code, std::string_view title, std::string_view bodySt
     end += "</html>";
 }
 
+// Landmarks hold every part of the preview, so that it is a page a screen reader can walk.
 std::string PreviewBodyStart() {
     std::string out;
+    Line(out, "<main>");
     Line(out, "<h1 style=\"font:bold 16px Arial,sans-serif;text-align:center\">Menu Preview</h1>");
     Line(out, "<div style=\"background:#C0C0C0;width:468px;margin:0 auto;padding:10px;"
               "text-align:center\">");
@@ -420,12 +422,13 @@ std::string PreviewBodyStart() {
 std::string PreviewBodyEnd() {
     std::string out;
     Line(out, "</div>");
-    out += "<p style=\"font:bold 10px Arial,sans-serif;text-align:center\"><a href=\"";
+    Line(out, "</main>");
+    out += "<footer><p style=\"font:bold 10px Arial,sans-serif;text-align:center\"><a href=\"";
     out += MakerWebAddress;
     out += '"';
     out += NewWindowRel;
     Line(out, " target=\"_blank\">Click for more great software titles and free webmaster "
-              "resources from Brackenfield Software</a></p>");
+              "resources from Brackenfield Software</a></p></footer>");
     return out;
 }
 
