@@ -49,7 +49,7 @@ WriteResult CodeCommands::WriteCodeFile(const std::string& path) {
         [this](const TextPieces& out) {
             GenerateMenuDocument(m_main.project(), OutputMode::File, out, GenericFamily());
         },
-        m_platform.fileOps);
+        PageEncodingOf(m_main.project()), m_platform.fileOps);
 }
 
 void CodeCommands::CopyCode() {

@@ -64,17 +64,18 @@ std::string WithTrailingSlash(std::string folder) {
 
 WriteResult WritePreviewPages(const std::string& folder, const MenuCode& code, FileOps& ops) {
     if (!code.framesetPage.empty()) {
-        if (WriteResult r =
-                WriteDocumentFile(folder + SecondFramePageName, code.secondFramePage, ops);
+        if (WriteResult r = WriteDocumentFile(folder + SecondFramePageName, code.secondFramePage,
+                                              code.encoding, ops);
             !r.ok) {
             return r;
         }
-        if (WriteResult r = WriteDocumentFile(folder + FramesetPageName, code.framesetPage, ops);
+        if (WriteResult r =
+                WriteDocumentFile(folder + FramesetPageName, code.framesetPage, code.encoding, ops);
             !r.ok) {
             return r;
         }
     }
-    return WriteDocumentFile(folder + PreviewPageName, code.DocumentPieces(), ops);
+    return WriteDocumentFile(folder + PreviewPageName, code.DocumentPieces(), code.encoding, ops);
 }
 
 PreviewFolder::Result PreviewFolder::Write(const MenuCode& code) {

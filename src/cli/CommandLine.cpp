@@ -7,7 +7,7 @@
 #include "persistence/TextFile.h"
 #include "platform/qt/QtFontList.h"
 #include "style/FontLists.h"
-#include "text/Windows1252.h"
+#include "text/PageEncoding.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -29,8 +29,8 @@ constexpr const char* UsageMessage =
     "\n"
     "Commands:\n"
     "  generate  Write the menu code of a project file.\n"
-    "              --mode file     the code file page in Windows-1252, to PATH or standard "
-    "output\n"
+    "              --mode file     the code file page, to PATH or standard output (classic\n"
+    "                              code in Windows-1252, standards-compliant code in UTF-8)\n"
     "              --mode clip     the function code, then the HTML code, in UTF-8, to PATH or\n"
     "                              standard output\n"
     "              --mode preview  the preview pages into the existing folder PATH\n"
@@ -217,9 +217,12 @@ int CommandLine::Generate() {
             return ExitStatus::CheckFailed;
         }
         switch (*mode) {
-        case OutputMode::File:
-            m_out << EncodeWindows1252(code->document(), Unmappable::CharacterReference) << "\r\n";
+        case OutputMode::File: {
+            std::string bytes;
+            AppendPageText(bytes, code->document(), code->encoding);
+            m_out << bytes << "\r\n";
             break;
+        }
         case OutputMode::Clip:
             if (output) {
                 written = WriteFileAtomically(*output, code->functionCode + code->htmlCode);

@@ -55,9 +55,12 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
 
 namespace {
 
-std::string FramesetPage(const std::string& frameName) {
+std::string FramesetPage(const std::string& frameName, std::string_view head) {
     std::string out;
     Line(out, "<HTML>");
+    if (!head.empty()) {
+        Line(out, head);
+    }
     Line(out, "<FRAMESET ROWS=\"75%,*\">");
     out += "<FRAME name=\"main\" SRC=\"";
     out += PreviewPageName;
@@ -75,9 +78,10 @@ std::string FramesetPage(const std::string& frameName) {
     return out;
 }
 
-std::string SecondFramePage() {
-    std::string out;
-    Line(out, "<HTML><BODY><TABLE width=100% border=0 height=100%><TR>"
+std::string SecondFramePage(std::string_view head) {
+    std::string out = "<HTML>";
+    out += head;
+    Line(out, "<BODY><TABLE width=100% border=0 height=100%><TR>"
               "<TD align=\"center\" valign=\"center\">");
     Line(out, "<font color=\"blue\" face=\"verdana\" size=3>You selected the target of the menu "
               "links to be another frame. Linked urls will be displayed in this frame.</font>");
@@ -87,10 +91,10 @@ std::string SecondFramePage() {
 
 } // namespace
 
-void AddFramePages(MenuCode& code, const MenuOptions& options) {
+void AddFramePages(MenuCode& code, const MenuOptions& options, std::string_view head) {
     if (options.target == TargetDifferentFrame) {
-        code.framesetPage = FramesetPage(options.frameName);
-        code.secondFramePage = SecondFramePage();
+        code.framesetPage = FramesetPage(options.frameName, head);
+        code.secondFramePage = SecondFramePage(head);
     }
 }
 

@@ -44,6 +44,7 @@ std::string_view WithoutTrailingBlanks(std::string_view text);
 
 struct MenuCode;
 // A preview for a frame target is shown in a frameset whose lower frame bears the frame name.
-void AddFramePages(MenuCode& code, const MenuOptions& options);
+// `head` goes right after each page's <HTML> tag; without it the pages are the classic ones.
+void AddFramePages(MenuCode& code, const MenuOptions& options, std::string_view head = {});
 
 } // namespace pickwell

@@ -350,6 +350,7 @@ namespace {
 // Fills `code`, the HTML code last: a spill then finds every piece before it made.
 void FillMenuCode(const MenuProject& project, OutputMode mode, const GenericFamilyOf& genericFamily,
                   MenuCode& code, const CodeSpill& spill) {
+    code.encoding = PageEncodingOf(project);
     if (project.menuOptions.standardsCode == 1) {
         GenerateStandardsCode(project, mode, genericFamily, code, spill);
         return;
@@ -370,6 +371,10 @@ void FillMenuCode(const MenuProject& project, OutputMode mode, const GenericFami
 }
 
 } // namespace
+
+PageEncoding PageEncodingOf(const MenuProject& project) {
+    return project.menuOptions.standardsCode == 1 ? PageEncoding::Utf8 : PageEncoding::Windows1252;
+}
 
 MenuCode GenerateMenuCode(const MenuProject& project, OutputMode mode,
                           const GenericFamilyOf& genericFamily) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MenuProject.h"
+#include "text/PageEncoding.h"
 
 #include <array>
 #include <functional>
@@ -41,11 +42,16 @@ struct MenuCode {
     // Only in mode preview with the target "Different frame"; empty otherwise.
     std::string framesetPage;
     std::string secondFramePage;
+    // What the documents are written in: they declare it.
+    PageEncoding encoding = PageEncoding::Windows1252;
 
     // The document's five pieces in order; all empty when there is none.
     std::array<std::string_view, 5> DocumentPieces() const;
     std::string document() const;
 };
+
+// The encoding of the project's documents: UTF-8 for the standards form, else Windows-1252.
+PageEncoding PageEncodingOf(const MenuProject& project);
 
 // The generic CSS family ("serif", "sans-serif" or "monospace") that stands in for a font in
 // a browser that lacks it. The desktop's font configuration knows it; without a lookup every

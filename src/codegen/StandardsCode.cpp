@@ -10,6 +10,13 @@ namespace {
 
 constexpr std::string_view NoLink = "nolink";
 
+// The standards form's pages are UTF-8 (PageEncodingOf), so that a text in any script reads
+// the same when the code is placed into a page of today.
+constexpr std::string_view CharsetMeta = "<meta charset=\"utf-8\">";
+
+// A page opened in a new window gets no window.opener, so it cannot redirect the menu's page.
+constexpr std::string_view NewWindowRel = " rel=\"noopener\"";
+
 // The label stays for screen readers when the author wants no visible text.
 constexpr std::string_view VisuallyHidden =
     "position:absolute;width:1px;height:1px;margin:-1px;padding:0;overflow:hidden;"
@@ -28,7 +35,7 @@ return;
 }
 var target = form.getAttribute("data-pickwell-target");
 if (target === "new") {
-window.open(choice.value);
+window.open(choice.value, "_blank", "noopener");
 } else if (target === "frame") {
 window.parent[form.getAttribute("data-pickwell-frame")].location.href = choice.value;
 } else {
@@ -183,6 +190,14 @@ std::string FunctionCode(OutputMode mode) {
     return out;
 }
 
+// A colour left "Default" is no colour of the item's own.
+std::string ColourAttribute(const CodeRow& row) {
+    Declarations colours;
+    colours.Add("background-color", row.backColor);
+    colours.Add("color", row.textColor == "Default" ? std::string_view{} : row.textColor);
+    return colours.Attribute();
+}
+
 void AppendSelect(std::string& out, const MenuProject& project, const std::string& id,
                   const GenericFamilyOf& genericFamily, const CodeSpill& spill) {
     const MenuOptions& options = project.menuOptions;
@@ -213,7 +228,9 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
             }
             out += "<optgroup label=\"";
             out += EscapeHtml(row.text);
-            Line(out, "\">");
+            out += '"';
+            out += ColourAttribute(row);
+            Line(out, ">");
             groupOpen = true;
             continue;
         }
@@ -223,11 +240,7 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
         if (row.selected) {
             out += " selected";
         }
-        // A colour left "Default" is no colour of the item's own.
-        Declarations colours;
-        colours.Add("background-color", row.backColor);
-        colours.Add("color", row.textColor == "Default" ? std::string_view{} : row.textColor);
-        out += colours.Attribute();
+        out += ColourAttribute(row);
         out += '>';
         out += EscapeHtml(WithoutTrailingBlanks(row.text));
         Line(out, "</option>");
@@ -297,7 +310,7 @@ void AppendNoScriptLinks(std::string& out, const MenuProject& project) {
     const MenuOptions& options = project.menuOptions;
     std::string target;
     if (options.target == 1) {
-        target = " target=\"_blank\"";
+        target = " target=\"_blank\"" + std::string(NewWindowRel);
     } else if (options.target == TargetDifferentFrame) {
         target = " target=\"" + EscapeHtml(options.frameName) + "\"";
     }
@@ -363,7 +376,7 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode,
         out += " style=\"";
         out += VisuallyHidden;
         out += "\">";
-        out += EscapeHtml(options.menuName);
+        out += HiddenListLabel;
     } else {
         out += '>';
         out += EscapeHtml(options.listLabel);
@@ -382,7 +395,7 @@ std::string HtmlCode(const MenuProject& project, OutputMode mode,
     return out;
 }
 
-// A whole page around the two texts, in the code page the file is written in.
+// A whole page around the two texts.
 void SetDocument(MenuCode& code, std::string_view title, std::string_view bodyStart,
                  std::string_view bodyEnd) {
     std::string& start = code.documentStart;
@@ -390,7 +403,7 @@ void SetDocument(MenuCode& code, std::string_view title, std::string_view bodySt
     Line(start, "<!DOCTYPE html>");
     Line(start, "<html lang=\"en\">");
     Line(start, "<head>");
-    Line(start, "<meta charset=\"windows-1252\">");
+    Line(start, CharsetMeta);
     start += "<title>";
     start += EscapeHtml(title);
     Line(start, "</title>");
@@ -405,8 +418,10 @@ void SetDocument(MenuCode& code, std::string_view title, std::string_view bodySt
     end += "</html>";
 }
 
+// Landmarks hold every part of the preview, so that it is a page a screen reader can walk.
 std::string PreviewBodyStart() {
     std::string out;
+    Line(out, "<main>");
     Line(out, "<h1 style=\"font:bold 16px Arial,sans-serif;text-align:center\">Menu Preview</h1>");
     Line(out, "<div style=\"background:#C0C0C0;width:468px;margin:0 auto;padding:10px;"
               "text-align:center\">");
@@ -418,10 +433,13 @@ std::string PreviewBodyStart() {
 std::string PreviewBodyEnd() {
     std::string out;
     Line(out, "</div>");
-    out += "<p style=\"font:bold 10px Arial,sans-serif;text-align:center\"><a href=\"";
+    Line(out, "</main>");
+    out += "<footer><p style=\"font:bold 10px Arial,sans-serif;text-align:center\"><a href=\"";
     out += MakerWebAddress;
-    Line(out, "\" target=\"_blank\">Click for more great software titles and free webmaster "
-              "resources from Brackenfield Software</a></p>");
+    out += '"';
+    out += NewWindowRel;
+    Line(out, " target=\"_blank\">Click for more great software titles and free webmaster "
+              "resources from Brackenfield Software</a></p></footer>");
     return out;
 }
 
@@ -461,7 +479,7 @@ void GenerateStandardsCode(const MenuProject& project, OutputMode mode,
         break;
     case OutputMode::Preview:
         SetDocument(code, "Pickwell - Menu Preview", PreviewBodyStart(), PreviewBodyEnd());
-        AddFramePages(code, project.menuOptions);
+        AddFramePages(code, project.menuOptions, "<HEAD>" + std::string(CharsetMeta) + "</HEAD>");
         break;
     case OutputMode::Clip:
         break;

@@ -8,6 +8,9 @@
 // unobtrusive script, a label for the list and links for visitors without script.
 namespace pickwell {
 
+// What a screen reader announces for the list when the author gave it no label.
+inline constexpr std::string_view HiddenListLabel = "Choose a page";
+
 // Fills `code` as GenerateMenuCode does, the HTML code last, through `spill` when one is given.
 void GenerateStandardsCode(const MenuProject& project, OutputMode mode,
                            const GenericFamilyOf& genericFamily, MenuCode& code,

@@ -1,7 +1,5 @@
 #include "persistence/TextFile.h"
 
-#include "text/Windows1252.h"
-
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -222,13 +220,14 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
     return WriteAtomically(path, ops, [bytes](auto write) { return write(bytes); });
 }
 
-WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text, FileOps& ops) {
+WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text,
+                              PageEncoding encoding, FileOps& ops) {
     const std::string_view whole[] = {utf8Text};
-    return WriteDocumentFile(path, whole, ops);
+    return WriteDocumentFile(path, whole, encoding, ops);
 }
 
 WriteResult WriteDocumentFile(const std::string& path, std::span<const std::string_view> utf8Pieces,
-                              FileOps& ops) {
+                              PageEncoding encoding, FileOps& ops) {
     return WriteDocumentFile(
         path,
         [utf8Pieces](const TextPieces& out) {
@@ -236,25 +235,25 @@ WriteResult WriteDocumentFile(const std::string& path, std::span<const std::stri
                 out(text);
             }
         },
-        ops);
+        encoding, ops);
 }
 
 WriteResult WriteDocumentFile(const std::string& path,
-                              const std::function<void(const TextPieces&)>& produce, FileOps& ops) {
+                              const std::function<void(const TextPieces&)>& produce,
+                              PageEncoding encoding, FileOps& ops) {
     // Encoded a piece at a time, so that a large page is not held twice; a piece of text ends
     // before a character's first byte, so no character is split.
     return WriteFileInPieces(
         path,
-        [&produce](PieceWriter& out) {
-            produce([&out](std::string_view text) {
+        [&produce, encoding](PieceWriter& out) {
+            produce([&out, encoding](std::string_view text) {
                 while (!text.empty()) {
                     std::size_t end = std::min(text.size(), PieceWriter::PieceSize);
                     while (end < text.size() &&
                            (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
                         ++end;
                     }
-                    AppendWindows1252(out.text(), text.substr(0, end),
-                                      Unmappable::CharacterReference);
+                    AppendPageText(out.text(), text.substr(0, end), encoding);
                     text.remove_prefix(end);
                     out.Pass();
                 }

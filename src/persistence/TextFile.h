@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Prompt.h"
+#include "text/PageEncoding.h"
 
 #include <cstddef>
 #include <functional>
@@ -89,19 +90,18 @@ WriteResult WriteFileInPieces(const std::string& path,
                               const std::function<void(PieceWriter&)>& produce,
                               FileOps& ops = SystemFileOps());
 
-// A code or preview page: the text and one CR LF, in Windows-1252, with characters the code
-// page lacks written as "&#NNNN;".
+// A code or preview page: the text and one CR LF, in the page's encoding.
 WriteResult WriteDocumentFile(const std::string& path, std::string_view utf8Text,
-                              FileOps& ops = SystemFileOps());
+                              PageEncoding encoding, FileOps& ops = SystemFileOps());
 // As WriteDocumentFile for the text the pieces make one after another.
 WriteResult WriteDocumentFile(const std::string& path, std::span<const std::string_view> utf8Pieces,
-                              FileOps& ops = SystemFileOps());
+                              PageEncoding encoding, FileOps& ops = SystemFileOps());
 // Hands on a text a piece at a time.
 using TextPieces = std::function<void(std::string_view utf8Piece)>;
 // As WriteDocumentFile for the text that `produce` hands to its argument, piece after piece.
 WriteResult WriteDocumentFile(const std::string& path,
                               const std::function<void(const TextPieces&)>& produce,
-                              FileOps& ops = SystemFileOps());
+                              PageEncoding encoding, FileOps& ops = SystemFileOps());
 
 // The "Error" message box for a file that could not be written; `description` is
 // WriteResult::error.

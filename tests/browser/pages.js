@@ -8,6 +8,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const {pathToFileURL} = require('node:url');
+const {HtmlValidate} = require('html-validate');
 const {chromium} = require('playwright-core');
 
 const PICKWELL = process.env.PICKWELL_EXECUTABLE;
@@ -21,6 +22,8 @@ const TARGETS = {
     'cafe.html' : 'Café',
     'menu.html' : 'Menu'
 };
+// What the standards code's list is labelled when its project gives no label.
+const HIDDEN_LABEL = 'Choose a page';
 // A 1x1 PNG, so that an image button has a picture to show.
 const PIXEL = Buffer.from(
     'iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==',
@@ -191,7 +194,9 @@ async function appliedStyles(context, url) {
         const computed =
             await page.locator(selectors[element]).first().evaluate((node, properties) => {
                 const style = getComputedStyle(node);
-                return Object.fromEntries(properties.map((p) => [p, style[p].replaceAll('"', '')]));
+                // The family the author chose comes first; a generic fallback may follow it.
+                const value = (p) => p === 'fontFamily' ? style[p].split(',')[0] : style[p];
+                return Object.fromEntries(properties.map((p) => [p, value(p).replaceAll('"', '')]));
             }, Object.keys(chosen));
         console.log(`${url.split('/').pop()} ${element}: ${JSON.stringify(computed)}`);
         applied[element] = Object.keys(chosen).filter((p) => computed[p] === chosen[p]);
@@ -201,9 +206,33 @@ async function appliedStyles(context, url) {
     return {applied, mode, errors};
 }
 
+// html-validate with the presets every page is held to. A menu that navigates on item change
+// has no button by the author's choice (the Enter key takes the choice instead), so its form is
+// spared the rule that asks every form for one.
+function htmlValidator(project) {
+    const presets = [ 'html-validate:standard', 'html-validate:a11y' ];
+    const withoutButton =
+        /Navigate=1\r\n/.test(fs.readFileSync(path.join(DATA, project), 'latin1'));
+    return new HtmlValidate({extends : presets, rules : withoutButton ? {'wcag/h32' : 'off'} : {}});
+}
+
+// What axe reports for the page at `url`, or for the part of it that `include` selects.
+async function axeViolations(context, url, include) {
+    const page = await context.newPage();
+    await page.goto(url);
+    await page.addScriptTag({path : require.resolve('axe-core')});
+    const {violations} =
+        await page.evaluate((part) => globalThis.axe.run(part ?? document), include);
+    await page.close();
+    return violations.map((v) => `${v.id}: ${v.help}`);
+}
+
 module.exports = {
     CHOSEN_STYLES,
+    HIDDEN_LABEL,
     appliedStyles,
+    axeViolations,
+    htmlValidator,
     makeFolder,
     removeFolders,
     generate,

@@ -3,6 +3,7 @@
 #include "Desktop.h"
 #include "app/Session.h"
 #include "persistence/TextFile.h"
+#include "text/Windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,49 @@ TEST_F(CodeCommandsTest, TheCodeWindowCopiesEachPaneAndSavesTheFileDocument) {
     EXPECT_TRUE(bytes.ends_with("</BODY>\r\n"));
     // Windows-1252, with a character reference for what the code page lacks.
     EXPECT_NE(std::string::npos, bytes.find(">Caf\xE9 \x80 &#10003;</OPTION>"));
+}
+
+// Greek, Chinese and an emoji: Windows-1252 has none of them.
+constexpr const char* EveryScript = "Ελληνικά 中文 😀";
+
+TEST_F(CodeCommandsTest, StandardsPagesHoldEveryScriptAsItselfInUtf8) {
+    main.SetStandardsCode(1);
+    main.SetTarget(TargetDifferentFrame);
+    main.SetFrameName("lower");
+    AddLinkedItem(EveryScript, "page.html");
+    const std::string path = desktop.temp.path() + "menu.html";
+    desktop.fileDialogs.saveAnswers.push_back(path);
+
+    commands.SaveCode();
+    commands.Preview();
+
+    const std::string file = ReadBytes(path);
+    EXPECT_EQ(ExpectedDocument(OutputMode::File) + "\r\n", file);
+    EXPECT_NE(std::string::npos, file.find(std::string(">") + EveryScript + "</option>"));
+    const std::string folder = commands.previewFolder().path();
+    EXPECT_EQ(ExpectedDocument(OutputMode::Preview) + "\r\n", ReadBytes(folder + PreviewPageName));
+    for (const char* page : {PreviewPageName, FramesetPageName, SecondFramePageName}) {
+        EXPECT_NE(std::string::npos, ReadBytes(folder + page).find("<meta charset=\"utf-8\">"))
+            << page;
+    }
+}
+
+TEST_F(CodeCommandsTest, ClassicFilesStayWindows1252WithReferencesForWhatItLacks) {
+    main.SetStandardsCode(0);
+    AddLinkedItem(EveryScript, "page.html");
+    const std::string path = desktop.temp.path() + "menu.html";
+    desktop.fileDialogs.saveAnswers.push_back(path);
+
+    commands.SaveCode();
+
+    const std::string file = ReadBytes(path);
+    EXPECT_EQ(
+        EncodeWindows1252(ExpectedDocument(OutputMode::File), Unmappable::CharacterReference) +
+            "\r\n",
+        file);
+    EXPECT_NE(std::string::npos, file.find(">&#917;&#955;&#955;&#951;&#957;&#953;&#954;&#940; "
+                                           "&#20013;&#25991; &#128512;</OPTION>"));
+    EXPECT_EQ(std::string::npos, file.find("charset"));
 }
 
 TEST_F(CodeCommandsTest, SaveCodeReplacesAnExistingFileAndACancelWritesNothing) {

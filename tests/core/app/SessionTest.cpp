@@ -3,7 +3,9 @@
 #include "Desktop.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace pickwell {
 namespace {
@@ -27,6 +29,37 @@ TEST(Session, StartsWithTheDefaultProjectCommittedStylesAndTheRecentFiles) {
     EXPECT_EQ("#FFFFFF", session.mainForm().txtclr(0).text());
     EXPECT_FALSE(project.DirtyFlag);
     EXPECT_EQ((RecentFileEntry{true, "&1. shop.pkw"}), session.recentFiles().entries()[0]);
+}
+
+// The browser tests open the menu of tests/data/browser_defaults.pkw as a new author's first
+// menu: the start-up defaults on a desktop whose sans-serif face is DejaVu Sans, and three items.
+TEST(Session, TheStartUpDefaultsAreTheBrowserTestsFirstMenu) {
+    Desktop desktop;
+    desktop.fonts.fonts = {"C059", "D050000L", "DejaVu Sans", "DejaVu Serif"};
+    desktop.fonts.sansSerif = "DejaVu Sans";
+    desktop.fonts.symbolFonts = {"D050000L"};
+    Session session(desktop.services);
+    session.StartUp("");
+    MainForm& main = session.mainForm();
+    main.SetItemText("Pick one");
+    main.SetNotLinked(1);
+    main.SetDefaultSelected(1);
+    main.AddItem();
+    for (const auto& [text, url] :
+         {std::pair{"Novels", "novels.html"}, std::pair{"Caf\xC3\xA9", "cafe.html"}}) {
+        main.SetItemText(text);
+        main.SetLinkText(url);
+        main.AddItem();
+    }
+    const std::string path = desktop.temp.path() + "first.pkw";
+    desktop.fileDialogs.saveAnswers.push_back(path);
+    session.projectCommands().Save();
+
+    const auto bytes = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(bytes(PICKWELL_TEST_DATA "browser_defaults.pkw"), bytes(path));
 }
 
 TEST(Session, AnArgumentThatIsNoProjectFileIsReportedAndIgnored) {

@@ -54,6 +54,7 @@ TEST(StandardsCode, TheClassicCodeStaysByteForByteWhenTheOptionIsOff) {
     project.menuOptions.standardsCode = 0;
     const MenuCode after = GenerateMenuCode(project, OutputMode::File);
     EXPECT_EQ(before.document(), after.document());
+    EXPECT_EQ(PageEncoding::Windows1252, after.encoding);
     EXPECT_NE(std::string::npos, after.htmlCode.find("action=\"javascript:gothere(document.shop)"));
 }
 
@@ -159,7 +160,9 @@ TEST(StandardsCode, TheListHasALabelThatIsHiddenWhenTheAuthorGaveNoText) {
     EXPECT_EQ("shop-list", AttributeAfter(html, "<label", "for"));
     EXPECT_EQ("shop-list", AttributeAfter(html, "<select", "id"));
     EXPECT_NE(std::string::npos, AttributeAfter(html, "<label", "style").find("position:absolute"));
-    EXPECT_NE(std::string::npos, html.find(">shop</label>"));
+    // Words a listener understands, not the menu's code name.
+    EXPECT_NE(std::string::npos, html.find(">Choose a page</label>"));
+    EXPECT_EQ(std::string::npos, html.find(">shop</label>"));
 
     project.menuOptions.listLabel = "Our pages";
     html = Html(project);
@@ -172,30 +175,38 @@ TEST(StandardsCode, ItemsKeepTheirGroupsColoursAndSelectionAndVisitorsWithoutScr
     cafe.selected = "Yes";
     cafe.backColor = "#FFFFCC";
     cafe.textColor = "#800000";
-    project.items = {Item("Choose"), Heading("A"), Heading("B"), cafe};
+    MenuItem coloured = Heading("B");
+    coloured.backColor = "#003366";
+    coloured.textColor = "#FFFFFF";
+    project.items = {Item("Choose"), Heading("A"), coloured, cafe};
     project.menuOptions.target = 1;
     const std::string html = Html(project);
     EXPECT_NE(std::string::npos,
               html.find("<option value=\"nolink\">Choose</option>\r\n"
-                        "<optgroup label=\"A\">\r\n</optgroup>\r\n<optgroup label=\"B\">\r\n"
+                        "<optgroup label=\"A\">\r\n</optgroup>\r\n<optgroup label=\"B\" "
+                        "style=\"background-color:#003366;color:#FFFFFF\">\r\n"
                         "<option value=\"cafe.html\" selected style=\"background-color:#FFFFCC;"
                         "color:#800000\">Café</option>\r\n</optgroup>\r\n</select>"));
+    // A page opened in a new window gets no window.opener, with script or without.
     EXPECT_NE(std::string::npos,
               html.find("<noscript>\r\n<ul>\r\n<li>B\r\n<ul>\r\n<li><a href=\"cafe.html\" "
-                        "target=\"_blank\">Café</a></li>\r\n</ul>\r\n</li>\r\n</ul>\r\n"
-                        "</noscript>"));
+                        "target=\"_blank\" rel=\"noopener\">Café</a></li>\r\n</ul>\r\n</li>\r\n"
+                        "</ul>\r\n</noscript>"));
+    EXPECT_NE(std::string::npos, GenerateMenuCode(project, OutputMode::Clip)
+                                     .functionCode.find("window.open(choice.value, \"_blank\", "
+                                                        "\"noopener\");"));
 
     project.items = {Item("Choose")};
     EXPECT_EQ(std::string::npos, Html(project).find("<noscript>"));
 }
 
-TEST(StandardsCode, DocumentsAreWholeHtml5PagesInTheFilesCodePageWithCrLfLineEnds) {
+TEST(StandardsCode, DocumentsAreWholeUtf8Html5PagesWithCrLfLineEnds) {
     MenuProject project = Standards();
     const MenuCode file = GenerateMenuCode(project, OutputMode::File);
-    EXPECT_TRUE(
-        file.document().starts_with("<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n"
-                                    "<meta charset=\"windows-1252\">\r\n<title>shop</title>"));
+    EXPECT_TRUE(file.document().starts_with("<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n"
+                                            "<meta charset=\"utf-8\">\r\n<title>shop</title>"));
     EXPECT_TRUE(file.document().ends_with("</body>\r\n</html>"));
+    EXPECT_EQ(PageEncoding::Utf8, file.encoding);
 
     project.menuOptions.target = TargetDifferentFrame;
     project.menuOptions.frameName = "lower";
@@ -203,8 +214,11 @@ TEST(StandardsCode, DocumentsAreWholeHtml5PagesInTheFilesCodePageWithCrLfLineEnd
     EXPECT_NE(std::string::npos, preview.document().find("<title>Pickwell - Menu Preview</title>"));
     EXPECT_NE(std::string::npos, preview.functionCode.find("Do not use this code in your page"));
     EXPECT_EQ(std::string::npos, preview.functionCode.find("function rs()"));
+    EXPECT_TRUE(preview.framesetPage.starts_with(
+        "<HTML>\r\n<HEAD><meta charset=\"utf-8\"></HEAD>\r\n<FRAMESET"));
     EXPECT_NE(std::string::npos, preview.framesetPage.find("<FRAME name=\"lower\""));
-    EXPECT_FALSE(preview.secondFramePage.empty());
+    EXPECT_TRUE(
+        preview.secondFramePage.starts_with("<HTML><HEAD><meta charset=\"utf-8\"></HEAD><BODY>"));
     for (const std::string& text : {file.document(), preview.document()}) {
         for (std::size_t at = text.find('\n'); at != std::string::npos;
              at = text.find('\n', at + 1)) {

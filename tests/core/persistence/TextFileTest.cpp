@@ -65,7 +65,8 @@ TEST_F(TextFileTest, KeepsTheOldFilesPermissionsAndWritesThroughALink) {
 
 TEST_F(TextFileTest, DocumentsAreWindows1252WithReferencesAndOneLineEnd) {
     // e acute fits the code page; the arrow does not.
-    ASSERT_TRUE(WriteDocumentFile(target, "caf\xC3\xA9 \xE2\x86\x92").ok);
+    ASSERT_TRUE(
+        WriteDocumentFile(target, "caf\xC3\xA9 \xE2\x86\x92", PageEncoding::Windows1252).ok);
     EXPECT_EQ("caf\xE9 &#8594;\r\n", ReadWholeFile(target).bytes);
 }
 
@@ -75,7 +76,7 @@ TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
     std::string page(std::size_t{1} << 20, 'a');
     page.replace(page.size() - 1, 1, "\xC3\xA9\xE2\x86\x92"); // across the first boundary
     page += std::string(3u << 20, 'b') + "\xE2\x82\xAC";
-    ASSERT_TRUE(WriteDocumentFile(target, page).ok);
+    ASSERT_TRUE(WriteDocumentFile(target, page, PageEncoding::Windows1252).ok);
     EXPECT_EQ(EncodeWindows1252(page, Unmappable::CharacterReference) + "\r\n",
               ReadWholeFile(target).bytes);
 
@@ -114,7 +115,7 @@ TEST_F(TextFileTest, AFailedPieceOfALargeFileLeavesTheOldFile) {
                 out(block);
             }
         },
-        failing);
+        PageEncoding::Windows1252, failing);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ("No space left on device", result.error);
     EXPECT_EQ("old bytes\r\n", ReadWholeFile(target).bytes);
