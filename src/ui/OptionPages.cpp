@@ -102,7 +102,8 @@ QWidget* OptionPages::BuildMenuPage() {
            "styles take effect also in pages that begin with <!DOCTYPE html>, texts and "
            "addresses are escaped, the script needs no javascript: action, the list gets a "
            "label, keyboard users can move through a list that navigates on change, and "
-           "visitors without script get plain links. Leave it off for the classic code.");
+           "visitors without script get plain links. New projects start with it ticked. Untick it "
+           "for the classic code, for pages that already use the old code.");
     m_chkstdcode->setToolTip(tr("Write HTML5 and CSS that current browsers apply"));
     m_chkstdcode->setWhatsThis(standards);
     grid->addWidget(m_chkstdcode, 7, 0, 1, 2);
