@@ -111,7 +111,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     session.recentFiles().SetChangedCallback([this] { ShowRecentFiles(); });
     Refresh();
     ShowRecentFiles();
-    // Opens at the size its contents ask for; showing fits it into the screen.
+    // Opens at the size its contents ask for; the window mode's screen fitter makes it fit.
     ensurePolished();
     resize(sizeHint());
 }
