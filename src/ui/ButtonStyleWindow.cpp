@@ -94,16 +94,11 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     layout->addLayout(buttons, 2, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_systemColors, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetSystemColors(checked ? 1 : 0); });
-    connect(m_constrainSize, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetConstrainSize(checked ? 1 : 0); });
-    connect(m_syncTopLeft, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetSyncTopLeft(checked ? 1 : 0); });
-    connect(m_syncRightBottom, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetSyncRightBottom(checked ? 1 : 0); });
-    connect(m_noBorder, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetNoBorder(checked ? 1 : 0); });
+    OnToggled(m_systemColors, this, [this](int value) { m_form.SetSystemColors(value); });
+    OnToggled(m_constrainSize, this, [this](int value) { m_form.SetConstrainSize(value); });
+    OnToggled(m_syncTopLeft, this, [this](int value) { m_form.SetSyncTopLeft(value); });
+    OnToggled(m_syncRightBottom, this, [this](int value) { m_form.SetSyncRightBottom(value); });
+    OnToggled(m_noBorder, this, [this](int value) { m_form.SetNoBorder(value); });
     connect(m_width, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetWidthText(FromQt(text)); });
     connect(m_height, &QLineEdit::textEdited, this,

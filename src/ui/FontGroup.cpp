@@ -89,10 +89,8 @@ FontGroup::FontGroup(StyleWindow& form, const QString& title, const QString& und
             [this](int value) { m_form.SetFontWeight(value); });
     connect(m_weight, &QSlider::sliderMoved, this,
             [this](int value) { m_form.ScrollFontWeight(value); });
-    connect(m_underline, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetUnderline(checked ? 1 : 0); });
-    connect(m_italic, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetItalic(checked ? 1 : 0); });
+    OnToggled(m_underline, this, [this](int value) { m_form.SetUnderline(value); });
+    OnToggled(m_italic, this, [this](int value) { m_form.SetItalic(value); });
 }
 
 void FontGroup::Show(const CheckControl& underline, const CheckControl& italic) {

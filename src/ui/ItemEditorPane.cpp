@@ -17,13 +17,6 @@
 #include <QVBoxLayout>
 
 namespace pickwell {
-namespace {
-
-int Ticked(bool checked) {
-    return checked ? 1 : 0;
-}
-
-} // namespace
 
 ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     : QGroupBox(tr("Item Properties:"), parent)
@@ -92,14 +85,10 @@ ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     // Enter in either text field adds the item, as the Add button would when it is available.
     connect(m_itemtexttext, &QLineEdit::returnPressed, m_additemcmd, &QPushButton::click);
     connect(m_linktext, &QLineEdit::returnPressed, m_additemcmd, &QPushButton::click);
-    connect(m_notlinkchk, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetNotLinked(Ticked(checked)); });
-    connect(m_grheadchk, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetGroupHeading(Ticked(checked)); });
-    connect(m_chksel, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetDefaultSelected(Ticked(checked)); });
-    connect(m_chkdefitmclr, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetDefaultColor(Ticked(checked)); });
+    OnToggled(m_notlinkchk, this, [this](int value) { m_form.SetNotLinked(value); });
+    OnToggled(m_grheadchk, this, [this](int value) { m_form.SetGroupHeading(value); });
+    OnToggled(m_chksel, this, [this](int value) { m_form.SetDefaultSelected(value); });
+    OnToggled(m_chkdefitmclr, this, [this](int value) { m_form.SetDefaultColor(value); });
     connect(m_additemcmd, &QPushButton::clicked, this, [this] { m_form.AddItem(); });
     connect(m_cmdup, &QPushButton::clicked, this, [this] { m_form.UpdateItem(); });
 }

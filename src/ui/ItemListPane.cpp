@@ -8,11 +8,14 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace pickwell {
@@ -25,6 +28,13 @@ public:
     ItemListView(std::function<void(int row, const QPoint& globalPosition)> popup, QWidget* parent)
         : QTreeView(parent)
         , m_popup(std::move(popup)) {}
+
+    // Asks for room for every column; it can still be made narrower on a small screen.
+    void SetPreferredWidth(int width) {
+        m_preferredWidth = width;
+        updateGeometry();
+    }
+    QSize sizeHint() const override { return {m_preferredWidth, QTreeView::sizeHint().height()}; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override {
@@ -41,7 +51,22 @@ protected:
 
 private:
     std::function<void(int row, const QPoint& globalPosition)> m_popup;
+    int m_preferredWidth = 0;
 };
+
+// How wide the widest text of a short column is: "Yes" or "No", or "Default" or a colour.
+int WidestValue(int column, const QFontMetrics& metrics) {
+    if (column != ItemTableModel::BackColorColumn && column != ItemTableModel::TextColorColumn) {
+        return std::max(metrics.horizontalAdvance(QStringLiteral("Yes")),
+                        metrics.horizontalAdvance(QStringLiteral("No")));
+    }
+    int digit = 0;
+    for (const QChar hex : QStringLiteral("0123456789ABCDEF")) {
+        digit = std::max(digit, metrics.horizontalAdvance(hex));
+    }
+    return std::max(metrics.horizontalAdvance(QStringLiteral("Default")),
+                    metrics.horizontalAdvance(QLatin1Char('#')) + 6 * digit);
+}
 
 } // namespace
 
@@ -51,12 +76,13 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
     , m_model(new ItemTableModel(form, this))
     , m_tb2(new QToolBar(this))
     , m_mnuListPop(new QMenu(this)) {
-    m_lv = new ItemListView(
+    auto* view = new ItemListView(
         [this](int row, const QPoint& at) {
             m_form.SetCurrentRow(row);
             ShowPopup(at);
         },
         this);
+    m_lv = view;
     m_lv->setObjectName(QStringLiteral("lv"));
     m_lv->setAccessibleName(tr("Currently Added Menu Items"));
     m_lv->setModel(m_model);
@@ -67,18 +93,7 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
     m_lv->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lv->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lv->header()->setStretchLastSection(false);
-    m_lv->header()->setSectionsMovable(false);
-    // Wide enough for a typical item text and link; the other columns fit their headers.
-    const QFontMetrics metrics = m_lv->fontMetrics();
-    for (int column = 0; column < ItemTableModel::ColumnCount; ++column) {
-        const QString header =
-            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        m_lv->header()->resizeSection(column, metrics.horizontalAdvance(header) + 24);
-    }
-    m_lv->header()->resizeSection(0, metrics.averageCharWidth() * 22);
-    m_lv->header()->resizeSection(2, metrics.averageCharWidth() * 26);
-    m_lv->setMinimumWidth(metrics.averageCharWidth() * 56);
+    view->SetPreferredWidth(SizeColumns());
 
     m_tb2->setObjectName(QStringLiteral("tb2"));
     m_tb2->setAccessibleName(tr("Item list tools"));
@@ -111,6 +126,34 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
     connect(m_lv, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         m_form.RowReleasedAfterDoubleClick(index.isValid() ? index.row() + 1 : 0);
     });
+}
+
+int ItemListPane::SizeColumns() {
+    QHeaderView* header = m_lv->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    // Heading rows are bold, so the short columns are measured in bold.
+    QFont bold = m_lv->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int padding =
+        2 * (m_lv->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_lv) + 1);
+    int width = 2 * m_lv->frameWidth() + m_lv->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < ItemTableModel::ColumnCount; ++column) {
+        if (column == ItemTableModel::TextColumn || column == ItemTableModel::LinkColumn) {
+            // The item text and the link share what the short columns leave.
+            header->setSectionResizeMode(column, QHeaderView::Stretch);
+            width += std::max(header->sectionSizeHint(column),
+                              m_lv->fontMetrics().averageCharWidth() * TextColumnCharacters);
+        } else {
+            header->setSectionResizeMode(column, QHeaderView::Fixed);
+            const int size =
+                std::max(header->sectionSizeHint(column), WidestValue(column, metrics) + padding);
+            header->resizeSection(column, size);
+            width += size;
+        }
+    }
+    return width;
 }
 
 QAction* ItemListPane::ToolbarButton(const char* key, const char* icon, const QString& tip) {

@@ -23,6 +23,11 @@ public:
     void Show();
 
 private:
+    // Characters of the item text and of the link that show at the start-up size.
+    static constexpr int TextColumnCharacters = 28;
+
+    // Sets how each column sizes itself; returns the width that shows every column.
+    int SizeColumns();
     QAction* ToolbarButton(const char* key, const char* icon, const QString& tip);
     QAction* PopupEntry(const QString& caption, const char* name, const QKeySequence& keys,
                         std::function<void()> command);

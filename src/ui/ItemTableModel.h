@@ -12,6 +12,10 @@ namespace pickwell {
 class ItemTableModel : public QAbstractTableModel, private ItemRowsObserver {
 public:
     static constexpr int ColumnCount = 7;
+    static constexpr int TextColumn = 0;
+    static constexpr int LinkColumn = 2;
+    static constexpr int BackColorColumn = 4;
+    static constexpr int TextColorColumn = 5;
 
     explicit ItemTableModel(MainForm& form, QObject* parent = nullptr);
     ~ItemTableModel() override;

@@ -13,12 +13,43 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace pickwell {
+namespace {
+
+// A column that scrolls its contents vertically when the window is lower than they are, and
+// asks for their full size otherwise (a plain scroll area asks for much less). It keeps room
+// for its scroll bar, so its contents never need to scroll sideways.
+class ColumnScrollArea : public QScrollArea {
+public:
+    ColumnScrollArea(QWidget* contents, QWidget* parent)
+        : QScrollArea(parent) {
+        setObjectName(QStringLiteral("leftColumn"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(contents);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    }
+
+    QSize sizeHint() const override {
+        // At a fractional scale the window's size is rounded in device pixels; the slack keeps
+        // a pixel lost that way from making the column scroll.
+        constexpr int RoundingSlack = 2;
+        return widget()->sizeHint() + QSize(verticalScrollBar()->sizeHint().width(), RoundingSlack);
+    }
+    QSize minimumSizeHint() const override {
+        return {sizeHint().width(), QScrollArea::minimumSizeHint().height()};
+    }
+};
+
+} // namespace
 
 MainWindow::MainWindow(Session& session, QWidget* parent)
     : QMainWindow(parent)
@@ -35,26 +66,33 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
         central);
     m_list = new ItemListPane(form, central);
 
-    // The left column keeps its size; only the item list pane grows with the window.
-    auto* leftColumn = new QWidget(central);
+    // The left column keeps its width, and its option tabs take any extra height, so a tall
+    // window leaves no empty space under them. It scrolls only when the screen is too small
+    // for it. The item list pane takes every extra pixel of width.
+    auto* leftColumn = new QWidget;
     auto* left = new QVBoxLayout(leftColumn);
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(m_editor);
-    left->addWidget(m_options);
+    left->addWidget(m_options, 1);
+    auto* leftScroll = new ColumnScrollArea(leftColumn, central);
+
     HelpCommands& help = session.helpCommands();
     auto* graphics = NamedButton(tr("Free Button Graphics from Brackenfield"), "Command1", central);
     auto* offer = NamedButton(tr("Get a Totally Free 8GB Ipod Nano"), "Command2", central);
     connect(graphics, &QPushButton::clicked, this, [&help] { help.ButtonGraphics(); });
     connect(offer, &QPushButton::clicked, this, [&help] { help.FreeOffer(); });
+    // The two links sit under the list, which has height to spare, not under the tabs.
     auto* links = new QHBoxLayout;
+    links->addStretch();
     links->addWidget(graphics);
     links->addWidget(offer);
-    left->addLayout(links);
-    left->addStretch();
-    leftColumn->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_list, 1);
+    right->addLayout(links);
+
     auto* columns = new QHBoxLayout(central);
-    columns->addWidget(leftColumn, 0);
-    columns->addWidget(m_list, 1);
+    columns->addWidget(leftScroll, 0);
+    columns->addLayout(right, 1);
     setCentralWidget(central);
 
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
@@ -73,6 +111,9 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     session.recentFiles().SetChangedCallback([this] { ShowRecentFiles(); });
     Refresh();
     ShowRecentFiles();
+    // Opens at the size its contents ask for; the window mode's screen fitter makes it fit.
+    ensurePolished();
+    resize(sizeHint());
 }
 
 QAction* MainWindow::Command(QMenu* menu, const QString& caption, const char* name,
@@ -207,7 +248,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The window never gets smaller than it first showed itself.
+    // The window never gets smaller than it first showed itself, which is no larger than the
+    // screen.
     if (!m_minimumSet) {
         m_minimumSet = true;
         setMinimumSize(size());

@@ -17,8 +17,8 @@ class OptionPages;
 class Session;
 
 // The main window Form1: menus, the main toolbar, the item editor and option tabs in a left
-// column that keeps its size, and the item list pane that takes every extra pixel. A toolbar
-// button and its menu entry are one action, so they run the same command.
+// column that keeps its width, and the item list pane that takes every extra pixel of width. A
+// toolbar button and its menu entry are one action, so they run the same command.
 class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(Session& session, QWidget* parent = nullptr);

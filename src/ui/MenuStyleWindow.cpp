@@ -70,10 +70,8 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_systemColors, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetSystemColors(checked ? 1 : 0); });
-    connect(m_constrainWidth, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetConstrainWidth(checked ? 1 : 0); });
+    OnToggled(m_systemColors, this, [this](int value) { m_form.SetSystemColors(value); });
+    OnToggled(m_constrainWidth, this, [this](int value) { m_form.SetConstrainWidth(value); });
     connect(m_width, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetWidthText(FromQt(text)); });
 

@@ -54,8 +54,7 @@ NoticeWindow::NoticeWindow(NoticeForm& notice, QWidget* owner)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_showAgain, &QCheckBox::clicked, this,
-            [this](bool checked) { m_notice.SetShowAgain(checked ? 1 : 0); });
+    OnToggled(m_showAgain, this, [this](int value) { m_notice.SetShowAgain(value); });
     if (notice.asksYesNo()) {
         auto* yes = NamedButton(tr("&Yes"), "Command1", this);
         auto* no = NamedButton(tr("&No"), "Command2", this);

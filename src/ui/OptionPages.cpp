@@ -102,7 +102,8 @@ QWidget* OptionPages::BuildMenuPage() {
            "styles take effect also in pages that begin with <!DOCTYPE html>, texts and "
            "addresses are escaped, the script needs no javascript: action, the list gets a "
            "label, keyboard users can move through a list that navigates on change, and "
-           "visitors without script get plain links. Leave it off for the classic code.");
+           "visitors without script get plain links. New projects start with it ticked. Untick it "
+           "for the classic code, for pages that already use the old code.");
     m_chkstdcode->setToolTip(tr("Write HTML5 and CSS that current browsers apply"));
     m_chkstdcode->setWhatsThis(standards);
     grid->addWidget(m_chkstdcode, 7, 0, 1, 2);
@@ -117,16 +118,16 @@ QWidget* OptionPages::BuildMenuPage() {
 
     connect(m_txtmnm, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetMenuName(FromQt(text)); });
-    connect(behaviour, &QButtonGroup::idClicked, this,
-            [this](int id) { m_form.SetNavigateMode(id); });
+    for (int i = 0; i < 2; ++i) {
+        OnChosen(m_menubehavopt[i], this, [this, i] { m_form.SetNavigateMode(i); });
+    }
     connect(m_cmbbttnaln, &QComboBox::activated, this,
             [this](int index) { m_form.SetAlignToButton(index); });
     connect(m_targetcombo, &QComboBox::activated, this,
             [this](int index) { m_form.SetTarget(index); });
     connect(m_txtfrm, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetFrameName(FromQt(text)); });
-    connect(m_chkstdcode, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetStandardsCode(checked ? 1 : 0); });
+    OnToggled(m_chkstdcode, this, [this](int value) { m_form.SetStandardsCode(value); });
     connect(m_txtlistlbl, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetListLabel(FromQt(text)); });
     connect(cmdAdvMnu, &QPushButton::clicked, this, [this] { m_openMenuStyle(); });
@@ -165,7 +166,9 @@ QWidget* OptionPages::BuildButtonPage() {
     m_txtalt = AddField(sizes, 2, tr("Alt Text:"), "lblalt", "txtalt", &m_lblalt);
     layout->addStretch();
 
-    connect(kind, &QButtonGroup::idClicked, this, [this](int id) { m_form.SetButtonType(id); });
+    for (int i = 0; i < 2; ++i) {
+        OnChosen(m_buttonpropopt[i], this, [this, i] { m_form.SetButtonType(i); });
+    }
     connect(m_buttontxttxt, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetButtonText(FromQt(text)); });
     connect(m_cmdBttnAdv, &QPushButton::clicked, this, [this] { m_openButtonStyle(); });

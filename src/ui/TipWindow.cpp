@@ -61,8 +61,7 @@ TipWindow::TipWindow(TipForm& form, QWidget* owner)
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
-    connect(m_showAtStartup, &QCheckBox::clicked, this,
-            [this](bool checked) { m_form.SetShowAtStartup(checked ? 1 : 0); });
+    OnToggled(m_showAtStartup, this, [this](int value) { m_form.SetShowAtStartup(value); });
     connect(next, &QPushButton::clicked, this, [this] { m_form.NextTip(); });
     connect(ok, &QPushButton::clicked, this, [this] { m_form.Ok(); });
     m_form.SetChangedCallback([this] { Refresh(); });

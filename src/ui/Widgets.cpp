@@ -2,6 +2,7 @@
 
 #include "ui/ViewSync.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,6 +41,20 @@ QLabel* CaptionFor(QWidget* control, const QString& caption, const QString& name
     label->setBuddy(control);
     control->setAccessibleName(WithoutMnemonic(caption));
     return label;
+}
+
+void OnToggled(QAbstractButton* box, QObject* context, std::function<void(int)> handler) {
+    QObject::connect(box, &QAbstractButton::toggled, context,
+                     [handler = std::move(handler)](bool checked) { handler(checked ? 1 : 0); });
+}
+
+void OnChosen(QAbstractButton* option, QObject* context, std::function<void()> handler) {
+    QObject::connect(option, &QAbstractButton::toggled, context,
+                     [handler = std::move(handler)](bool checked) {
+                         if (checked) {
+                             handler();
+                         }
+                     });
 }
 
 } // namespace pickwell

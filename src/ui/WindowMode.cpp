@@ -7,6 +7,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"
 #include "ui/QtDesktop.h"
+#include "ui/ScreenFit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,6 +97,10 @@ int RunWindowMode(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Brackenfield"));
     // Installed, the theme has the program's icon; a build goes without it.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.brackenfield.Pickwell")));
+
+    // Every window, the help window and the dialogs included, opens inside its screen.
+    ScreenFitter screenFitter;
+    application.installEventFilter(&screenFitter);
 
     QtDesktop desktop(ProgramFolder());
     Session session(desktop.services);

@@ -4,6 +4,7 @@
 #include "FindChild.h"
 #include "app/Session.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -113,6 +114,21 @@ TEST_F(ButtonStyleWindowTest, LabelsAndRowsFollowTheirFields) {
     ExpectEnabled({"lbldesc0", "txtclr0", "lblclr0", "cmdclr0", "Label18", "txtBT"}, true);
     ExpectEnabled({"lbldesc2", "txtclr2", "lblclr2", "cmdclr2"}, true);
     ExpectEnabled({"lbldesc3", "txtclr3", "lblclr3", "cmdclr3"}, false);
+}
+
+TEST_F(ButtonStyleWindowTest, AnAssistiveToolsToggleRunsTheBoxsHandling) {
+    auto* systemColors = Find<QCheckBox>("chksysbttnclr");
+    const auto toggle = [&] {
+        QAccessible::queryAccessibleInterface(systemColors)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    toggle();
+    EXPECT_FALSE(systemColors->isChecked());
+    ExpectEnabled({"lbldesc0", "txtclr0", "cmdclr0", "lbldesc1", "txtclr1", "cmdclr1"}, true);
+    toggle();
+    EXPECT_TRUE(systemColors->isChecked());
+    ExpectEnabled({"lbldesc0", "txtclr0", "cmdclr0", "lbldesc1", "txtclr1", "cmdclr1"}, false);
 }
 
 TEST_F(ButtonStyleWindowTest, ASyncedBorderFieldFollowsTheTopField) {

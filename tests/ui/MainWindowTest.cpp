@@ -167,6 +167,14 @@ TEST_F(MainWindowTest, NavigatingOnItemChangeMakesTheButtonPageUnavailable) {
     EXPECT_TRUE(Find<QLineEdit>("txtfrm")->isEnabled());
 }
 
+TEST_F(MainWindowTest, AnOptionChosenByAnAssistiveToolRunsItsHandling) {
+    auto* onChange = Find<QRadioButton>("menubehavopt1");
+    QAccessible::queryAccessibleInterface(onChange)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(1, session.project().menuOptions.navigateMode);
+    EXPECT_FALSE(Find<QTabWidget>("SSTab1")->isTabEnabled(1));
+}
+
 TEST_F(MainWindowTest, AFailedCheckFocusesTheFieldToFixOnItsPage) {
     AddItem("Books", "books.html");
     window.show();
