@@ -611,7 +611,7 @@ SaveResult SaveProject(Workspace& w) {
     }
 
     const std::string folder =
-        w.settings.GetSetting(FoldersSection, LastFolderKey, w.programFolder);
+        w.settings.GetSetting(FoldersSection, LastFolderKey, w.documentsFolder);
     const std::string chosen =
         ShowSaveDialog(w.dialogs, ProjectFileFilter, "Save Menu Project as...", folder,
                        FileNamePart(project.ProjectPath));
@@ -665,7 +665,7 @@ bool LoadProject(Workspace& w, const std::string& path, std::optional<ProjectFil
     std::string chosen = path;
     if (chosen.empty()) {
         const std::string folder =
-            w.settings.GetSetting(FoldersSection, LastFolderKey, w.programFolder);
+            w.settings.GetSetting(FoldersSection, LastFolderKey, w.documentsFolder);
         chosen = ShowOpenDialog(w.dialogs, ProjectFileFilter, "Load Menu Project...", folder);
         if (chosen.empty()) {
             return false;

@@ -260,6 +260,7 @@ protected:
                               desktop.help,
                               desktop.help,
                               "/opt/pickwell/",
+                              DocumentsFolderPath,
                               desktop.fileOps};
 };
 

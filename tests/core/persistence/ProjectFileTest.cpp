@@ -364,7 +364,7 @@ TEST_F(ProjectFileTest, TheSaveDialogProposesTheLastNameInTheLastFolder) {
     EXPECT_EQ("Save Menu Project as...", first.title);
     EXPECT_EQ("Pickwell Project File (*.pkw)", first.filterDescription);
     EXPECT_EQ("*.pkw", first.filterPattern);
-    EXPECT_EQ("/opt/pickwell/", first.initialFolder);
+    EXPECT_EQ("/home/ann/Documents/", first.initialFolder);
     EXPECT_EQ("", first.proposedName);
     EXPECT_TRUE(project.SaveCancelled);
     EXPECT_TRUE(project.DirtyFlag);
@@ -431,7 +431,7 @@ TEST_F(ProjectFileTest, ACancelledOpenDialogChangesNothing) {
     main.AppendLoadedItems({Item("Stays", "No", "")});
     EXPECT_FALSE(LoadProject(workspace, ""));
     EXPECT_EQ("Load Menu Project...", dialogs.openRequests.at(0).title);
-    EXPECT_EQ("/opt/pickwell/", dialogs.openRequests.at(0).initialFolder);
+    EXPECT_EQ("/home/ann/Documents/", dialogs.openRequests.at(0).initialFolder);
     EXPECT_EQ(1u, project.items.size());
     EXPECT_TRUE(settings.values.empty());
 }
