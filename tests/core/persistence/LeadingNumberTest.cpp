@@ -43,6 +43,7 @@ struct ReadCase {
     const char* name;
     const char* text;
     std::optional<double> value;
+    friend void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.text; }
 };
 
 class LeadingNumberRead : public testing::TestWithParam<ReadCase> {};
@@ -79,6 +80,7 @@ struct WriteCase {
     const char* name;
     double value;
     const char* text;
+    friend void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.text; }
 };
 
 class LeadingNumberWrite : public testing::TestWithParam<WriteCase> {};
