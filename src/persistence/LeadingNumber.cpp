@@ -83,17 +83,20 @@ std::optional<double> ParseLeadingNumber(std::string_view text) {
         }
     }
     // from_chars reads the C locale's form whatever the user's locale is; it takes no "+".
-    const std::string_view digitsOn =
-        number.front() == '+' ? std::string_view(number).substr(1) : std::string_view(number);
+    std::string_view gathered = number;
+    if (gathered.front() == '+') {
+        gathered.remove_prefix(1);
+    }
+    const bool negative = gathered.front() == '-';
     double value = 0;
-    const auto [end, error] =
-        std::from_chars(digitsOn.data(), digitsOn.data() + digitsOn.size(), value);
+    const std::errc error =
+        std::from_chars(gathered.data(), gathered.data() + gathered.size(), value).ec;
     if (error == std::errc::result_out_of_range) {
         // Beyond the range of a double; too small a number reads as a zero of its sign.
-        if (IsTooLarge(digitsOn.substr(digitsOn.front() == '-' ? 1 : 0))) {
+        if (IsTooLarge(gathered.substr(negative ? 1 : 0))) {
             return std::nullopt;
         }
-        return digitsOn.front() == '-' ? -0.0 : 0.0;
+        return negative ? -0.0 : 0.0;
     }
     return value;
 }
