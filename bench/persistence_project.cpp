@@ -112,8 +112,8 @@ struct Program {
     MenuStyleForm menuStyle{project, colours, settings, notices};
     ButtonStyleForm buttonStyle{project, colours, settings, notices};
     RecentFiles recent{settings};
-    Workspace workspace{project,  main,    menuStyle, buttonStyle,     prompt,
-                        settings, dialogs, recent,    "/opt/pickwell/"};
+    Workspace workspace{project,  main,    menuStyle, buttonStyle, prompt,
+                        settings, dialogs, recent,    "/tmp/"};
 };
 
 void SaveProjectOfItems(benchmark::State& state) {

@@ -98,7 +98,8 @@ private:
                                 m_desktop.codeWindow,
                                 m_desktop.help,
                                 m_desktop.helpWindows,
-                                "/usr/bin/"};
+                                "/usr/bin/",
+                                "/tmp/"};
     Session m_session{m_services};
     MainWindow m_window{m_session};
     MenuStyleWindow m_menuStyle{m_session.menuStyle(), &m_window};

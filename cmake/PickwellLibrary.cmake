@@ -21,6 +21,14 @@ function(pickwell_test name)
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    pickwell_discover_tests(${name})
+endfunction()
+
+# Registers a test program's cases with CTest. The cases of the suite CommaLocale run under
+# de_DE.UTF-8, which the fixture CommaLocale makes first where the machine lacks it.
+function(pickwell_discover_tests target)
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "-CommaLocale.*"
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "CommaLocale.*"
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" FIXTURES_REQUIRED CommaLocale)
 endfunction()

@@ -66,8 +66,8 @@ void CodeCommands::SaveCode() {
     if (!CheckForCode()) {
         return;
     }
-    const std::string path = CutAtNul(ShowSaveDialog(m_platform.fileDialogs, CodeFileFilter,
-                                                     CodeFileTitle, m_platform.programFolder, ""));
+    const std::string path = CutAtNul(ShowSaveDialog(
+        m_platform.fileDialogs, CodeFileFilter, CodeFileTitle, m_platform.documentsFolder, ""));
     if (path.empty()) {
         return;
     }

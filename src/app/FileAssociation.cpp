@@ -136,6 +136,7 @@ XdgFolders XdgFoldersFromEnvironment() {
     if (folders.configHome.empty()) {
         folders.configHome = home + "/.config";
     }
+    folders.home = home;
     return folders;
 }
 

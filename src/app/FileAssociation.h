@@ -16,6 +16,7 @@ struct XdgFolders {
     std::string dataHome;              // $XDG_DATA_HOME, else ~/.local/share
     std::vector<std::string> dataDirs; // $XDG_DATA_DIRS, else /usr/local/share and /usr/share
     std::string configHome;            // $XDG_CONFIG_HOME, else ~/.config
+    std::string home;                  // $HOME
 };
 XdgFolders XdgFoldersFromEnvironment();
 

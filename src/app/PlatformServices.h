@@ -33,8 +33,10 @@ struct PlatformServices {
     CodeWindowDialog& codeWindow;
     HelpViewer& help;
     HelpWindowsDialog& helpWindows;
-    // The program file's folder, ending in "/": where the code file dialog opens.
+    // The program file's folder, ending in "/": where the help and tips files are found.
     std::string programFolder;
+    // The user's documents folder, ending in "/": where the file dialogs open first.
+    std::string documentsFolder;
     // How project and code files are written; tests make a step fail here.
     FileOps& fileOps = SystemFileOps();
 };

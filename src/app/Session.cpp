@@ -45,7 +45,7 @@ Session::Session(PlatformServices& platform)
                   platform.settings,
                   platform.fileDialogs,
                   m_recentFiles,
-                  platform.programFolder,
+                  platform.documentsFolder,
                   platform.fileOps}
     , m_projectCommands(m_workspace)
     , m_code(m_main, m_menuStyle, m_buttonStyle, platform)

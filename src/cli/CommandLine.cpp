@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "app/DocumentsFolder.h"
 #include "app/PreviewFolder.h"
 #include "app/Session.h"
 #include "cli/HeadlessSession.h"
@@ -88,7 +89,8 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
 struct CommandLine::Made {
     explicit Made(std::ostream& messages)
         : session(messages, fonts,
-                  WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString())) {}
+                  WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString()),
+                  DocumentsFolder(XdgFoldersFromEnvironment())) {}
 
     HeadlessApplication application;
     QtFontList fonts;

@@ -4,7 +4,8 @@
 
 namespace pickwell {
 
-HeadlessSession::HeadlessSession(std::ostream& messages, FontList& fonts, std::string programFolder)
+HeadlessSession::HeadlessSession(std::ostream& messages, FontList& fonts, std::string programFolder,
+                                 std::string documentsFolder)
     : m_prompt(messages)
     , m_services{m_prompt,
                  m_desktop,
@@ -18,7 +19,8 @@ HeadlessSession::HeadlessSession(std::ostream& messages, FontList& fonts, std::s
                  m_desktop,
                  m_desktop,
                  m_desktop,
-                 std::move(programFolder)}
+                 std::move(programFolder),
+                 std::move(documentsFolder)}
     , m_session(m_services) {
     m_session.StartUp("");
 }

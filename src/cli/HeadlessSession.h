@@ -16,8 +16,9 @@ namespace pickwell {
 // fuzz targets load through the very same set-up.
 class HeadlessSession {
 public:
-    // `programFolder` ends in "/".
-    HeadlessSession(std::ostream& messages, FontList& fonts, std::string programFolder);
+    // Both folders end in "/".
+    HeadlessSession(std::ostream& messages, FontList& fonts, std::string programFolder,
+                    std::string documentsFolder);
     HeadlessSession(const HeadlessSession&) = delete;
     HeadlessSession& operator=(const HeadlessSession&) = delete;
 

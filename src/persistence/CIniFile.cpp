@@ -68,7 +68,7 @@ void FileNameInto(std::string& out, std::string_view utf8) {
     if (IsAscii(utf8)) {
         out.assign(utf8);
     } else {
-        out = EncodeWindows1252(utf8, Unmappable::QuestionMark);
+        out = EncodeWindows1252(utf8, Unmappable::CharacterReference);
     }
 }
 
@@ -80,11 +80,12 @@ std::string FoldedFileName(std::string_view utf8) {
     return out;
 }
 
-// A value as its line holds it: without NUL characters, line breaks as blanks, in the code page.
+// A value as its line holds it: without NUL characters, line breaks as blanks, in the code page
+// with a character reference for each character the code page lacks.
 void AppendFileValue(std::string& out, std::string_view text) {
     const auto unwritable = [](char c) { return c == '\0' || c == '\r' || c == '\n'; };
     if (std::none_of(text.begin(), text.end(), unwritable)) {
-        AppendWindows1252(out, text, Unmappable::QuestionMark);
+        AppendWindows1252(out, text, Unmappable::CharacterReference);
         return;
     }
     std::string value;
@@ -96,17 +97,29 @@ void AppendFileValue(std::string& out, std::string_view text) {
         // A line break would end the value and let the rest pose as lines of its own.
         value += (c == '\r' || c == '\n') ? ' ' : c;
     }
-    AppendWindows1252(out, value, Unmappable::QuestionMark);
+    AppendWindows1252(out, value, Unmappable::CharacterReference);
 }
 
-// A value as read from what follows its key's "=".
+// A value as read from what follows its key's "=", before it is decoded and cut.
 std::string_view ValueIn(std::string_view afterEquals) {
     std::string_view value = Trim(afterEquals);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
-    return value.substr(0, MaxValueLength);
+    return value;
+}
+
+// The value in UTF-8, its character references read back and cut to its first 254 characters.
+// A reference counts as the one character it stands for, so that a text that fits comes back
+// whole however many of its characters the code page lacks.
+void AppendValueText(std::string& out, std::string_view raw) {
+    AppendDecodedWithReferences(out, raw, MaxValueLength);
+}
+
+// True when the value reads as its own bytes: short enough, ASCII and without a reference.
+bool IsPlainValue(std::string_view raw) {
+    return raw.size() <= MaxValueLength && DecodesToItself(raw);
 }
 
 // Only a line that starts with a blank or "[" can be a section's header.
@@ -474,7 +487,9 @@ std::string_view CIniFile::RawValueOf(const Line& line) const {
 }
 
 std::string CIniFile::ValueOf(const Line& line) const {
-    return DecodeWindows1252(RawValueOf(line));
+    std::string value;
+    AppendValueText(value, RawValueOf(line));
+    return value;
 }
 
 std::string CIniFile::Value() {
@@ -575,8 +590,20 @@ bool CIniFile::InOrder::Next(std::string& value, std::size_t spare) {
         return false;
     }
     value.clear();
-    value.reserve(raw.size() + spare);
-    AppendDecodedWindows1252(value, raw);
+    value.reserve(std::min(raw.size(), MaxValueLength) + spare);
+    AppendValueText(value, raw);
+    return true;
+}
+
+bool CIniFile::InOrder::NextView(std::string_view& value, std::string& scratch) {
+    if (!NextRaw(value)) {
+        return false;
+    }
+    if (!IsPlainValue(value)) {
+        scratch.clear();
+        AppendValueText(scratch, value);
+        value = scratch;
+    }
     return true;
 }
 
@@ -626,7 +653,7 @@ CIniFile::SectionBlock& CIniFile::SectionForWriting() {
         m_sectionIndex.emplace(m_foldedSection, m_current);
         const std::size_t offset = m_text.size();
         m_text += '[';
-        AppendWindows1252(m_text, m_section, Unmappable::QuestionMark);
+        AppendWindows1252(m_text, m_section, Unmappable::CharacterReference);
         m_text += ']';
         SectionBlock& block = m_sections.emplace_back();
         block.header = MakeLine(offset, m_text.size() - offset);
@@ -666,7 +693,7 @@ void CIniFile::AppendValue(std::string_view text) {
 
 std::size_t CIniFile::AddValueLine(SectionBlock& block, std::string_view text) {
     const std::size_t offset = m_text.size();
-    AppendWindows1252(m_text, m_key, Unmappable::QuestionMark);
+    AppendWindows1252(m_text, m_key, Unmappable::CharacterReference);
     m_text += '=';
     AppendFileValue(m_text, text);
     Line line = MakeLine(offset, m_text.size() - offset);

@@ -18,7 +18,8 @@ namespace pickwell {
 // what a fresh scan of the file would give and every write changes the text exactly as an in-place
 // rewrite of the file would. Sections and keys are indexed, so a save or load of n values
 // costs O(n). Names match without regard to (ASCII) case; texts are UTF-8 here and
-// Windows-1252 in the file.
+// Windows-1252 in the file, where a character the code page lacks is a decimal character
+// reference ("&#945;") that reads back as the character.
 class CIniFile {
 public:
     class InOrder;
@@ -44,8 +45,9 @@ public:
     const std::string& Default() const { return m_default; }
     void SetDefault(std::string text) { m_default = std::move(text); }
 
-    // Trimmed of blanks, without one pair of enclosing quotation marks, at most 254
-    // characters; Default() when the section or key is missing.
+    // Trimmed of blanks, without one pair of enclosing quotation marks, its character
+    // references read back, at most 254 characters; Default() when the section or key is
+    // missing.
     std::string Value();
     // Replaces the key's line in place, or adds it at the end of its section (adding the
     // section at the end of the file). NUL characters are dropped and line breaks become
@@ -125,7 +127,7 @@ private:
     // Looks for Key() among the first lines of a deferred section, which is where a reader
     // finds the few single keys such a section holds.
     NearTop FindNearTop(const SectionBlock& block, Line& found) const;
-    // The value as the file holds it: trimmed, unquoted and cut, still in the code page.
+    // The value as the file holds it: trimmed and unquoted, not yet decoded or cut.
     std::string_view RawValueOf(const Line& line) const;
     std::string ValueOf(const Line& line) const;
     std::string_view Text(const Line& line) const;
@@ -180,12 +182,15 @@ public:
     // Complete() tells which. The value replaces what `value` held, in its storage, with room
     // for `spare` characters more.
     bool Next(std::string& value, std::size_t spare = 0);
-    // As Next, with the value as the file holds it, in its code page.
-    bool NextRaw(std::string_view& raw);
+    // As Next, without a copy when the value needs no decoding: `value` then shows the file's
+    // own bytes, and otherwise `scratch`, which holds the value decoded.
+    bool NextView(std::string_view& value, std::string& scratch);
     bool Complete() const { return m_next == m_total; }
 
 private:
     friend class CIniFile;
+    // The next value as the file holds it, trimmed and unquoted but not decoded or cut.
+    bool NextRaw(std::string_view& raw);
     // True when the key, in any case, is one still to come: then its first line is out of turn.
     bool DueLater(std::string_view key) const;
     bool IsNext(std::string_view key) const;

@@ -12,7 +12,6 @@
 #include "style/ResetProject.h"
 #include "style/StyleTransfer.h"
 #include "text/Utf8.h"
-#include "text/Windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -73,8 +72,7 @@ const std::array<ItemSection, 4> ItemSections{{
       {"IsHeading ", nullptr, &MenuItem::isHeading}}},
 }};
 
-// Builds the file in memory in the order the sections and keys are written, noting whether
-// every value fits the file's code page.
+// Builds the file in memory in the order the sections and keys are written.
 class ProjectWriter {
 public:
     // Room for the whole file is taken at once, so that a large file is not copied as it grows.
@@ -95,23 +93,19 @@ public:
     void Write(const std::string& key, std::string_view value) {
         m_ini.SetKey(key);
         m_ini.AppendValue(value);
-        m_fits = m_fits && FitsWindows1252(value);
     }
     // The selected item's number comes once for each item marked selected; the last one stays.
     void Overwrite(const std::string& key, std::string_view value) {
         m_ini.SetKey(key);
         m_ini.SetValue(value);
-        m_fits = m_fits && FitsWindows1252(value);
     }
 
     void WriteProject(const MenuProject& project);
 
     CIniFile& ini() { return m_ini; }
-    bool fits() const { return m_fits; }
 
 private:
     CIniFile m_ini;
-    bool m_fits = true;
 };
 
 void ProjectWriter::WriteProject(const MenuProject& project) {
@@ -201,17 +195,6 @@ void ProjectWriter::WriteProject(const MenuProject& project) {
     Write("Width", style.width);
     Write("Border Thickness", style.borderThickness);
     Write("Constrain Button Size", Flag(style.constrainSize));
-}
-
-Message UnmappableCharactersQuestion() {
-    Message message;
-    message.title = "Note";
-    message.text = "This menu project contains characters that cannot be stored in a project "
-                   "file. They would be saved as \"?\".\r\n\r\nDo you want to save it anyway?";
-    message.icon = MessageIcon::Warning;
-    message.buttons = MessageButtons::YesNo;
-    message.defaultButton = Button::No;
-    return message;
 }
 
 Message FontMissingMessage() {
@@ -306,10 +289,9 @@ private:
                     if (!reader.Next(items[i].*field.text, spare)) {
                         return;
                     }
-                } else if (std::string_view raw; reader.NextRaw(raw)) {
+                } else if (std::string_view value; reader.NextView(value, m_scratch)) {
                     // Flags and colours are ASCII nearly always, which needs no decoding.
-                    items[i].*field.shortText =
-                        IsAscii(raw) ? ShortText(raw) : ShortText(DecodeWindows1252(raw));
+                    items[i].*field.shortText = value;
                 } else {
                     return;
                 }
@@ -319,6 +301,7 @@ private:
 
     std::vector<std::size_t> m_sections;
     std::vector<CIniFile::InOrder> m_readers;
+    std::string m_scratch; // a short text that needed decoding
 };
 
 // Every value of an item section, each found by its key.
@@ -605,13 +588,9 @@ SaveResult SaveProject(Workspace& w) {
 
     ProjectWriter writer(project);
     writer.WriteProject(project);
-    if (!writer.fits() && w.prompt.Show(UnmappableCharactersQuestion()) != Button::Yes) {
-        project.SaveCancelled = true;
-        return SaveResult::Cancelled;
-    }
 
     const std::string folder =
-        w.settings.GetSetting(FoldersSection, LastFolderKey, w.programFolder);
+        w.settings.GetSetting(FoldersSection, LastFolderKey, w.documentsFolder);
     const std::string chosen =
         ShowSaveDialog(w.dialogs, ProjectFileFilter, "Save Menu Project as...", folder,
                        FileNamePart(project.ProjectPath));
@@ -665,7 +644,7 @@ bool LoadProject(Workspace& w, const std::string& path, std::optional<ProjectFil
     std::string chosen = path;
     if (chosen.empty()) {
         const std::string folder =
-            w.settings.GetSetting(FoldersSection, LastFolderKey, w.programFolder);
+            w.settings.GetSetting(FoldersSection, LastFolderKey, w.documentsFolder);
         chosen = ShowOpenDialog(w.dialogs, ProjectFileFilter, "Load Menu Project...", folder);
         if (chosen.empty()) {
             return false;

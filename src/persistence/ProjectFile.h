@@ -18,8 +18,8 @@ inline constexpr const char* ProjectFileFilter = "Pickwell Project File (*.pkw)|
 enum class SaveResult { Saved, Cancelled, Failed };
 
 // Commits both style windows, asks for a file name and writes the project there. A cancelled
-// dialog (or a refusal to lose characters the file cannot hold) sets SaveCancelled. A failed
-// write reports it and leaves the old file, the project's path, flags and title as they were.
+// dialog sets SaveCancelled. A failed write reports it and leaves the old file, the project's
+// path, flags and title as they were.
 SaveResult SaveProject(Workspace& workspace);
 
 // A project file read and parsed, and its items taken out of it: the part of a load that

@@ -26,7 +26,7 @@ struct Workspace {
     SettingsStore& settings;
     FileDialogs& dialogs;
     RecentFiles& recentFiles;
-    std::string programFolder; // ends in "/"
+    std::string documentsFolder; // where the dialogs open before a folder is stored; ends in "/"
     FileOps& fileOps = SystemFileOps();
 };
 

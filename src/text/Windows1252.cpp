@@ -34,6 +34,28 @@ std::size_t AsciiRun(std::string_view text) {
     return at;
 }
 
+// The length of the text's leading run of ASCII without "&", which decodes to itself even
+// where references are read; as AsciiRun, eight bytes at a time.
+std::size_t PlainRun(std::string_view text) {
+    constexpr std::uint64_t Ones = 0x0101010101010101u;
+    constexpr std::uint64_t Highs = 0x8080808080808080u;
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        // The exclusive or turns each "&" into a zero byte, which the classic zero-byte test
+        // finds: exact for the word as a whole, which is all the loop asks.
+        const std::uint64_t ampersands = word ^ (Ones * '&');
+        if (((word | ((ampersands - Ones) & ~ampersands)) & Highs) != 0) {
+            break;
+        }
+    }
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80 && text[at] != '&') {
+        ++at;
+    }
+    return at;
+}
+
 // The byte for a character, or -1 when the code page lacks it.
 int ByteFor(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
@@ -107,6 +129,66 @@ void AppendDecodedWindows1252(std::string& out, std::string_view bytes) {
             AppendCodePoint(out, b);
         }
     }
+}
+
+namespace {
+
+// The character of the reference that `text` starts with ("&#" and digits, then ";") and the
+// reference's length, when it is one that Unmappable::CharacterReference writes.
+bool ReadReference(std::string_view text, char32_t& character, std::size_t& length) {
+    // U+10FFFF, the last character, has seven digits.
+    constexpr std::size_t MaxDigits = 7;
+    std::size_t at = 2;
+    char32_t value = 0;
+    while (at < text.size() && at - 2 < MaxDigits && text[at] >= '0' && text[at] <= '9') {
+        value = value * 10 + static_cast<char32_t>(text[at] - '0');
+        ++at;
+    }
+    const bool written = at > 2 && text[2] != '0' && at < text.size() && text[at] == ';' &&
+                         value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF) &&
+                         ByteFor(value) < 0;
+    if (written) {
+        character = value;
+        length = at + 1;
+    }
+    return written;
+}
+
+} // namespace
+
+void AppendDecodedWithReferences(std::string& out, std::string_view bytes, std::size_t limit) {
+    // Nearly every value is plain ASCII, which needs neither decoding nor a look for "&#".
+    const std::string_view first = bytes.substr(0, limit);
+    if (PlainRun(first) == first.size()) {
+        out.append(first);
+        return;
+    }
+    std::size_t count = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size() && count < limit) {
+        // Text without "&#", nearly every value, is decoded as it stands: a byte a character.
+        const std::size_t reference = std::min(bytes.find("&#", pos), bytes.size());
+        const std::size_t plain = std::min(reference - pos, limit - count);
+        AppendDecodedWindows1252(out, bytes.substr(pos, plain));
+        count += plain;
+        pos += plain;
+        if (pos == bytes.size() || count == limit) {
+            break;
+        }
+        char32_t character = 0;
+        std::size_t length = 1;
+        if (ReadReference(bytes.substr(pos), character, length)) {
+            AppendCodePoint(out, character);
+        } else {
+            out += '&';
+        }
+        ++count;
+        pos += length;
+    }
+}
+
+bool DecodesToItself(std::string_view bytes) {
+    return PlainRun(bytes) == bytes.size();
 }
 
 bool IsAscii(std::string_view text) {

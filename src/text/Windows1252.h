@@ -9,8 +9,8 @@
 namespace pickwell {
 
 enum class Unmappable {
-    QuestionMark,       // project files: the code page's own replacement
-    CharacterReference, // web pages: "&#NNNN;" so the browser shows the character
+    QuestionMark,       // the code page's own replacement, one byte for one character
+    CharacterReference, // "&#NNNN;", which a browser shows and a project file reads back
 };
 
 std::string EncodeWindows1252(std::string_view utf8, Unmappable policy);
@@ -19,9 +19,16 @@ void AppendWindows1252(std::string& out, std::string_view utf8, Unmappable polic
 std::string DecodeWindows1252(std::string_view bytes);
 // As DecodeWindows1252, onto the end of `out`.
 void AppendDecodedWindows1252(std::string& out, std::string_view bytes);
+// As AppendDecodedWindows1252, and a reference as Unmappable::CharacterReference writes it
+// ("&#945;": decimal, no leading zero, naming a character the code page lacks) becomes that
+// character again; any other "&#" ("&#65;", "&#x3B1;", "&#0945;") stays as it is. At most
+// `limit` characters are appended, a reference counting as one.
+void AppendDecodedWithReferences(std::string& out, std::string_view bytes, std::size_t limit);
 
 // True when the text is all ASCII, which reads the same in both encodings.
 bool IsAscii(std::string_view text);
+// True when the bytes are ASCII without "&", which AppendDecodedWithReferences gives unchanged.
+bool DecodesToItself(std::string_view bytes);
 
 // True when every character of the text has a Windows-1252 byte.
 bool FitsWindows1252(std::string_view utf8);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentsFolder.h"
 #include "app/HelpTopics.h"
 #include "app/PlatformServices.h"
 #include "platform/qt/QtClipboard.h"
@@ -19,8 +20,8 @@
 
 namespace pickwell {
 
-// Every service the window mode asks of the desktop, over Qt. `fonts` stands in for the
-// installed fonts when given.
+// Every service the window mode asks of the desktop, over Qt, with the user's documents folder.
+// `fonts` stands in for the installed fonts when given.
 struct QtDesktop {
     explicit QtDesktop(std::string programFolder, FontList* fonts = nullptr)
         : help(DataFolder(programFolder) + "help/")
@@ -36,7 +37,8 @@ struct QtDesktop {
                    codeWindow,
                    help,
                    helpWindows,
-                   std::move(programFolder)} {
+                   std::move(programFolder),
+                   DocumentsFolder(XdgFoldersFromEnvironment())} {
         prompt.SetHelpHandler([this](const std::string& topic) { help.ShowTopic(topic); });
     }
     QtDesktop(const QtDesktop&) = delete;

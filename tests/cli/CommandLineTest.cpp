@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -227,6 +228,26 @@ TEST_F(CommandLineTest, TheCodeStyleOptionOverridesTheProjectsChoice) {
     EXPECT_EQ(classic.out, Pickwell({"generate", "--mode", "clip", "--code-style", "classic",
                                      Data + "cli_shop.pkw"})
                                .out);
+}
+
+// Under a locale whose decimal mark is a comma ("17,5"), numbers still read and write as "17.5".
+class CommaLocale : public CommandLineTest {};
+
+TEST_F(CommaLocale, GeneratesTheBytesItGeneratesInTheCLocale) {
+    ASSERT_NE(nullptr, std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        << "de_DE.UTF-8 is missing: the test MakeCommaLocale makes it (as root)";
+    std::setlocale(LC_ALL, "C");
+    const std::string project = Data + "cli_comma_locale.pkw";
+    for (const std::string style : {"classic", "standards"}) {
+        const std::vector<std::string> arguments{"generate", "--mode", "clip",
+                                                 "--code-style=" + style, project};
+        const Outcome c = Pickwell(arguments, "LC_ALL=C");
+        const Outcome comma = Pickwell(arguments, "LC_ALL=de_DE.UTF-8");
+        EXPECT_EQ(0, comma.status) << comma.err;
+        EXPECT_EQ(c.out, comma.out) << style;
+        EXPECT_NE(std::string::npos, comma.out.find("17.5px")) << style;
+        EXPECT_NE(std::string::npos, comma.out.find("11.25")) << style;
+    }
 }
 
 TEST_F(CommandLineTest, HelpAndVersionAnswerOnStandardOutput) {

@@ -50,6 +50,9 @@ inline std::string ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Where the doubles' file dialogs open first.
+inline constexpr const char* DocumentsFolderPath = "/home/ann/Documents/";
+
 // Every platform service as a double, with a temporary folder of the test's own.
 struct Desktop {
     ScratchFolder temp;
@@ -65,9 +68,10 @@ struct Desktop {
     ScriptedCodeWindowDialog codeWindow;
     RecordingHelp help;
     FailingFileOps fileOps;
-    PlatformServices services{prompt,    colorDialog, settings,         fonts,   fileDialogs,
-                              clipboard, shell,       tempFolder,       notices, codeWindow,
-                              help,      help,        "/opt/pickwell/", fileOps};
+    PlatformServices services{prompt,           colorDialog,         settings, fonts,
+                              fileDialogs,      clipboard,           shell,    tempFolder,
+                              notices,          codeWindow,          help,     help,
+                              "/opt/pickwell/", DocumentsFolderPath, fileOps};
 };
 
 } // namespace pickwell

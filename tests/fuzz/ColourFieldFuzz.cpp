@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     FakeFontList fonts({"Arial", "MS Sans Serif"});
     std::ostream messages(nullptr);
-    HeadlessSession headless(messages, fonts, "/nonexistent/");
+    HeadlessSession headless(messages, fonts, "/nonexistent/", "/nonexistent/");
     Session& session = headless.session();
     MainForm& main = session.mainForm();
     MenuStyleForm& menu = session.menuStyle();

@@ -31,9 +31,11 @@ std::string PlainName(std::string_view raw) {
     return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
-// A value reads back as written when nothing in it is trimmed, unquoted or cut.
+// A value reads back as written when nothing in it is trimmed, unquoted, cut or read as a
+// character reference.
 bool ReadsBackAsWritten(const std::string& value) {
-    if (value.size() > 254 || (!value.empty() && (value.front() == ' ' || value.back() == ' '))) {
+    if (value.size() > 254 || (!value.empty() && (value.front() == ' ' || value.back() == ' ')) ||
+        value.find("&#") != std::string::npos) {
         return false;
     }
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -46,6 +48,20 @@ bool ReadsBackAsWritten(const std::string& value) {
         }
     }
     return true;
+}
+
+// A value as a read gave it reads back the same once written, character references and all,
+// when it is not trimmed or unquoted on the way and holds nothing a line cannot.
+bool ReadsBackAsRead(const std::string& value) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (!value.empty() && (blank(value.front()) || blank(value.back()))) {
+        return false;
+    }
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return false;
+    }
+    return value.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
 struct Query {
@@ -164,7 +180,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         std::string value = ValueOf(file, queries[(i + 1) % queries.size()]);
-        if (value == file.Default()) {
+        const bool read = value != file.Default();
+        if (!read) {
             value = query.key + "=" + query.section;
         }
         file.SetSection(query.section);
@@ -175,7 +192,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             file.SetValue(value);
         }
-        if (ReadsBackAsWritten(value)) {
+        if (read ? ReadsBackAsRead(value) : ReadsBackAsWritten(value)) {
             Require(file.Value() == value);
         }
     }

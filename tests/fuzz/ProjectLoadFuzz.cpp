@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FakeFontList fonts({"Arial", "Courier New", "MS Sans Serif", "Times New Roman", "Verdana"});
     std::ostream messages(nullptr); // the "Oops!" and notices are expected; nobody reads them
-    HeadlessSession headless(messages, fonts, "/nonexistent/");
+    HeadlessSession headless(messages, fonts, "/nonexistent/", "/nonexistent/");
     Session& session = headless.session();
     if (!LoadProject(session.workspace(), path)) {
         return 0;

@@ -268,6 +268,7 @@ protected:
                               desktop.help,
                               desktop.help,
                               "/opt/pickwell/",
+                              DocumentsFolderPath,
                               desktop.fileOps};
 };
 

@@ -15,7 +15,10 @@ namespace fs = std::filesystem;
 class FileAssociationTest : public ::testing::Test {
 protected:
     FileAssociationTest() {
-        folders = {temp.path() + "data", {temp.path() + "system"}, temp.path() + "config"};
+        folders = {temp.path() + "data",
+                   {temp.path() + "system"},
+                   temp.path() + "config",
+                   temp.path() + "home"};
         std::ofstream(shipped + MimePackageName) << "<mime-info/>\n";
         std::ofstream(shipped + DesktopFileName) << "[Desktop Entry]\nName=Pickwell\n"
                                                     "Exec=pickwell %f\nMimeType="

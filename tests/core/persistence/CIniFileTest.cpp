@@ -205,17 +205,40 @@ TEST(CIniFile, WritesNeitherNulsNorLineBreaks) {
     EXPECT_EQ("[A]\r\nk=abc\r\nj=one  [Items]  icount=99\r\n", ini.bytes());
 }
 
+std::string Repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
+
 TEST(CIniFile, StoresTextsInWindows1252AndCutsByCharacters) {
     CIniFile ini;
     Write(ini, "A", "k", "caf\xC3\xA9 \xE2\x82\xAC \xC2\x81 \xE2\x86\x92");
-    EXPECT_EQ("[A]\r\nk=caf\xE9 \x80 \x81 ?\r\n", ini.bytes());
-    EXPECT_EQ("caf\xC3\xA9 \xE2\x82\xAC \xC2\x81 ?", Read(ini, "A", "k"));
-    std::string accents;
-    for (int i = 0; i < 300; ++i) {
-        accents += "\xC3\xA9";
+    EXPECT_EQ("[A]\r\nk=caf\xE9 \x80 \x81 &#8594;\r\n", ini.bytes());
+    EXPECT_EQ("caf\xC3\xA9 \xE2\x82\xAC \xC2\x81 \xE2\x86\x92", Read(ini, "A", "k"));
+    // A character the code page lacks counts as one, however long its reference.
+    for (const std::string letter : {"\xC3\xA9", "\xCE\xB1"}) { // e acute, alpha
+        Write(ini, "A", "letters", Repeated(letter, 300));
+        EXPECT_EQ(Repeated(letter, 254), Read(ini, "A", "letters")) << letter;
     }
-    Write(ini, "A", "accents", accents);
-    EXPECT_EQ(accents.substr(0, 254 * 2), Read(ini, "A", "accents"));
+}
+
+TEST(CIniFile, ReadsReferencesInTurnAsByKey) {
+    CIniFile ini;
+    ini.Assign("[S]\r\na1=" + Repeated("&#945;", 255) + "\r\na2=&#65;&#128512;\r\na3=plain\r\n",
+               {"S"});
+    CIniFile::InOrder reader = ini.ReadInOrder("S", {"a"}, 3);
+    std::string value;
+    ASSERT_TRUE(reader.Next(value));
+    EXPECT_EQ(Repeated("\xCE\xB1", 254), value);
+    std::string scratch;
+    std::string_view view;
+    ASSERT_TRUE(reader.NextView(view, scratch));
+    EXPECT_EQ("&#65;\xF0\x9F\x98\x80", view);
+    ASSERT_TRUE(reader.NextView(view, scratch));
+    EXPECT_EQ("plain", view);
 }
 
 } // namespace

@@ -96,8 +96,10 @@ protected:
     MenuStyleForm menuStyle{project, colours, settings, notices};
     ButtonStyleForm buttonStyle{project, colours, settings, notices};
     RecentFiles recent{settings};
-    Workspace workspace{project,  main,    menuStyle, buttonStyle,      prompt,
-                        settings, dialogs, recent,    "/opt/pickwell/", fileOps};
+    Workspace workspace{project,     main,   menuStyle,
+                        buttonStyle, prompt, settings,
+                        dialogs,     recent, "/home/ann/Documents/",
+                        fileOps};
 };
 
 } // namespace pickwell
