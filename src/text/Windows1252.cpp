@@ -195,13 +195,4 @@ bool IsAscii(std::string_view text) {
     return AsciiRun(text) == text.size();
 }
 
-bool FitsWindows1252(std::string_view utf8) {
-    if (IsAscii(utf8)) {
-        return true;
-    }
-    const std::u32string codePoints = ToCodePoints(utf8);
-    return std::all_of(codePoints.begin(), codePoints.end(),
-                       [](char32_t cp) { return ByteFor(cp) >= 0; });
-}
-
 } // namespace pickwell

@@ -30,7 +30,5 @@ bool IsAscii(std::string_view text);
 // True when the bytes are ASCII without "&", which AppendDecodedWithReferences gives unchanged.
 bool DecodesToItself(std::string_view bytes);
 
-// True when every character of the text has a Windows-1252 byte.
-bool FitsWindows1252(std::string_view utf8);
 
 } // namespace pickwell
