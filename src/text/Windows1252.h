@@ -30,5 +30,4 @@ bool IsAscii(std::string_view text);
 // True when the bytes are ASCII without "&", which AppendDecodedWithReferences gives unchanged.
 bool DecodesToItself(std::string_view bytes);
 
-
 } // namespace pickwell
