@@ -1,5 +1,5 @@
 #include "BenchFontList.h"
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 #include "model/MainForm.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/RecentFiles.h"
@@ -107,10 +107,10 @@ struct Program {
     MemorySettings settings;
     FixedDialogs dialogs;
     MenuProject project;
-    ColourFieldContext colours{prompt, colorDialog, {}, false};
-    MainForm main{project, colours};
-    MenuStyleForm menuStyle{project, colours, settings, notices};
-    ButtonStyleForm buttonStyle{project, colours, settings, notices};
+    ColorFieldContext colors{prompt, colorDialog, {}, false};
+    MainForm main{project, colors};
+    MenuStyleForm menuStyle{project, colors, settings, notices};
+    ButtonStyleForm buttonStyle{project, colors, settings, notices};
     RecentFiles recent{settings};
     Workspace workspace{project,  main,    menuStyle, buttonStyle, prompt,
                         settings, dialogs, recent,    "/tmp/"};

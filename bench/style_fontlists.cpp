@@ -1,5 +1,5 @@
 #include "BenchFontList.h"
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 #include "platform/NoticeDialog.h"
 #include "platform/SettingsStore.h"
 #include "style/ButtonStyleForm.h"
@@ -59,9 +59,9 @@ void FillTwoThousandFonts(benchmark::State& state) {
     Silent platform;
     for (auto _ : state) {
         MenuProject project;
-        ColourFieldContext colours{platform, platform, {}, false};
-        MenuStyleForm menu(project, colours, platform, platform);
-        ButtonStyleForm button(project, colours, platform, platform);
+        ColorFieldContext colors{platform, platform, {}, false};
+        MenuStyleForm menu(project, colors, platform, platform);
+        ButtonStyleForm button(project, colors, platform, platform);
         FillFontLists(fonts, menu, button);
         benchmark::DoNotOptimize(menu.combofont().index);
     }

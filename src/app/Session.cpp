@@ -32,10 +32,10 @@ bool IsFile(const std::string& path) {
 
 Session::Session(PlatformServices& platform)
     : m_platform(platform)
-    , m_colours{platform.prompt, platform.colorDialog, {}, false}
-    , m_main(m_project, m_colours)
-    , m_menuStyle(m_project, m_colours, platform.settings, platform.notices)
-    , m_buttonStyle(m_project, m_colours, platform.settings, platform.notices)
+    , m_colors{platform.prompt, platform.colorDialog, {}, false}
+    , m_main(m_project, m_colors)
+    , m_menuStyle(m_project, m_colors, platform.settings, platform.notices)
+    , m_buttonStyle(m_project, m_colors, platform.settings, platform.notices)
     , m_recentFiles(platform.settings)
     , m_workspace{m_project,
                   m_main,
@@ -71,8 +71,8 @@ void Session::StartUp(const std::string& argument) {
     // "Default Color" click run; a load repaints the swatches, so the fields are taken anew.
     if (opened) {
         for (int i = 0; i < 2; ++i) {
-            m_main.SetColourText(i,
-                                 ColorToHex(TranslateSystemColor(m_main.txtclr(i).swatchColor())));
+            m_main.SetColorText(i,
+                                ColorToHex(TranslateSystemColor(m_main.txtclr(i).swatchColor())));
         }
         m_main.RunDefaultColorClick();
     }

@@ -3,7 +3,7 @@
 #include "app/CodeCommands.h"
 #include "app/HelpCommands.h"
 #include "app/PlatformServices.h"
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 #include "model/MainForm.h"
 #include "model/MenuProject.h"
 #include "persistence/ProjectCommands.h"
@@ -60,7 +60,7 @@ private:
 
     PlatformServices& m_platform;
     MenuProject m_project;
-    ColourFieldContext m_colours;
+    ColorFieldContext m_colors;
     MainForm m_main;
     MenuStyleForm m_menuStyle;
     ButtonStyleForm m_buttonStyle;

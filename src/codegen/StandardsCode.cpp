@@ -191,11 +191,11 @@ std::string FunctionCode(OutputMode mode) {
 }
 
 // A colour left "Default" is no colour of the item's own.
-std::string ColourAttribute(const CodeRow& row) {
-    Declarations colours;
-    colours.Add("background-color", row.backColor);
-    colours.Add("color", row.textColor == "Default" ? std::string_view{} : row.textColor);
-    return colours.Attribute();
+std::string ColorAttribute(const CodeRow& row) {
+    Declarations colors;
+    colors.Add("background-color", row.backColor);
+    colors.Add("color", row.textColor == "Default" ? std::string_view{} : row.textColor);
+    return colors.Attribute();
 }
 
 void AppendSelect(std::string& out, const MenuProject& project, const std::string& id,
@@ -229,7 +229,7 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
             out += "<optgroup label=\"";
             out += EscapeHtml(row.text);
             out += '"';
-            out += ColourAttribute(row);
+            out += ColorAttribute(row);
             Line(out, ">");
             groupOpen = true;
             continue;
@@ -240,7 +240,7 @@ void AppendSelect(std::string& out, const MenuProject& project, const std::strin
         if (row.selected) {
             out += " selected";
         }
-        out += ColourAttribute(row);
+        out += ColorAttribute(row);
         out += '>';
         out += EscapeHtml(WithoutTrailingBlanks(row.text));
         Line(out, "</option>");

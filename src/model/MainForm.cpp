@@ -17,12 +17,12 @@ std::string WithoutIndent(const std::string& text) {
 
 } // namespace
 
-MainForm::MainForm(MenuProject& project, ColourFieldContext& colours)
+MainForm::MainForm(MenuProject& project, ColorFieldContext& colors)
     : m_project(project)
-    , m_colours(colours)
-    , m_txtclr{ColourField(0, ColourFieldVariant::MainWindow, colours, *this, 0xFFFFFF),
-               ColourField(1, ColourFieldVariant::MainWindow, colours, *this, 0x000000)} {
-    for (ColourField& field : m_txtclr) {
+    , m_colors(colors)
+    , m_txtclr{ColorField(0, ColorFieldVariant::MainWindow, colors, *this, 0xFFFFFF),
+               ColorField(1, ColorFieldVariant::MainWindow, colors, *this, 0x000000)} {
+    for (ColorField& field : m_txtclr) {
         field.SetText(ColorToHex(TranslateSystemColor(field.swatchColor())));
     }
     RunDefaultColorClick();
@@ -162,7 +162,7 @@ void MainForm::RunDefaultColorClick() {
     ChangeScope scope(*this);
     const bool ticked = Ticked(m_chkdefitmclr);
     for (std::size_t i = 0; i < m_txtclr.size(); ++i) {
-        ColourField& field = m_txtclr[i];
+        ColorField& field = m_txtclr[i];
         field.Change();
         if (ticked) {
             field.SetSwatchColor(WindowBackground);
@@ -170,26 +170,26 @@ void MainForm::RunDefaultColorClick() {
             field.SetText(ColorToHex(TranslateSystemColor(field.swatchColor())));
         }
         field.SetEnabled(!ticked);
-        m_colourTrioEnabled[i] = !ticked;
+        m_colorTrioEnabled[i] = !ticked;
     }
 }
 
-void MainForm::SetColourText(int index, const std::string& text) {
+void MainForm::SetColorText(int index, const std::string& text) {
     ChangeScope scope(*this);
     m_txtclr.at(index).SetText(text);
 }
 
-void MainForm::ColourLostFocus(int index) {
+void MainForm::ColorLostFocus(int index) {
     ChangeScope scope(*this);
     m_txtclr.at(index).LostFocus();
 }
 
-void MainForm::PickColour(int index) {
+void MainForm::PickColor(int index) {
     ChangeScope scope(*this);
     m_txtclr.at(index).Pick();
 }
 
-void MainForm::FocusColourField(int index, int selectionStart, int selectionLength) {
+void MainForm::FocusColorField(int index, int selectionStart, int selectionLength) {
     FocusControl("txtclr" + std::to_string(index), selectionStart, selectionLength);
 }
 
@@ -242,9 +242,9 @@ void MainForm::WriteEditorCells(int position) {
     }
     ResolveSelectedItem(position);
     MenuItem& row = m_project.items[position - 1];
-    const bool ownColours = !Ticked(m_chkdefitmclr);
-    row.backColor = ownColours ? m_txtclr[0].text() : "Default";
-    row.textColor = ownColours ? m_txtclr[1].text() : "Default";
+    const bool ownColors = !Ticked(m_chkdefitmclr);
+    row.backColor = ownColors ? m_txtclr[0].text() : "Default";
+    row.textColor = ownColors ? m_txtclr[1].text() : "Default";
     row.isHeading = heading ? "Yes" : "No";
     RowChanged(position);
 }
@@ -582,7 +582,7 @@ void MainForm::FocusControl(const std::string& objectName, int selectionStart,
 // Lets the window show the state a question is about before the box opens over it.
 Button MainForm::Ask(const Message& message) {
     NotifyChanged();
-    return m_colours.prompt.Show(message);
+    return m_colors.prompt.Show(message);
 }
 
 // The only place that enables or disables the item-list, save, code and preview commands.

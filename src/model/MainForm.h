@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 #include "model/FormControls.h"
 #include "model/MenuProject.h"
 
@@ -73,9 +73,9 @@ public:
 // The constructor leaves the form as the window starts: empty list, "Default selected" and
 // "Default Color" ticked, colour fields #FFFFFF and #000000 (disabled, swatches showing the
 // window background), standard button, navigate on button click.
-class MainForm : public FormModel, public ColourFieldOwner {
+class MainForm : public FormModel, public ColorFieldOwner {
 public:
-    MainForm(MenuProject& project, ColourFieldContext& colours);
+    MainForm(MenuProject& project, ColorFieldContext& colors);
     MainForm(const MainForm&) = delete; // the colour fields point back at their form
     MainForm& operator=(const MainForm&) = delete;
 
@@ -101,7 +101,7 @@ public:
     const CheckControl& chksel() const { return m_chksel; }
     const CheckControl& chkdefitmclr() const { return m_chkdefitmclr; }
     // Caption label, swatch and picker button of colour trio `index` (txtclr has its own).
-    bool colourTrioEnabled(int index) const { return m_colourTrioEnabled.at(index); }
+    bool colorTrioEnabled(int index) const { return m_colorTrioEnabled.at(index); }
 
     void SetItemText(const std::string& text);
     void SetLinkText(const std::string& text);
@@ -112,12 +112,12 @@ public:
     void SetDefaultColor(int value);
     void RunDefaultColorClick();
 
-    ColourField& txtclr(int index) { return m_txtclr.at(index); }
-    const ColourField& txtclr(int index) const { return m_txtclr.at(index); }
+    ColorField& txtclr(int index) { return m_txtclr.at(index); }
+    const ColorField& txtclr(int index) const { return m_txtclr.at(index); }
     // The view's way into the colour fields, so that it hears about the change.
-    void SetColourText(int index, const std::string& text);
-    void ColourLostFocus(int index);
-    void PickColour(int index);
+    void SetColorText(int index, const std::string& text);
+    void ColorLostFocus(int index);
+    void PickColor(int index);
 
     // Commands.
     void AddItem();
@@ -162,7 +162,7 @@ public:
     const CommandStates& commandStates() const { return m_commands; }
     const OptionStates& optionStates() const { return m_options; }
 
-    void FocusColourField(int index, int selectionStart, int selectionLength) override;
+    void FocusColorField(int index, int selectionStart, int selectionLength) override;
 
 private:
     std::string IndentForHeading(const std::string& text, int position) const;
@@ -179,7 +179,7 @@ private:
     void RefreshCommandStates();
 
     MenuProject& m_project;
-    ColourFieldContext& m_colours;
+    ColorFieldContext& m_colors;
     ItemRowsObserver* m_rowsObserver = nullptr;
     int m_currentRow = 0;
 
@@ -190,8 +190,8 @@ private:
     CheckControl m_grheadchk;
     CheckControl m_chksel{1};
     CheckControl m_chkdefitmclr{1};
-    std::array<ColourField, 2> m_txtclr;
-    std::array<bool, 2> m_colourTrioEnabled{false, false};
+    std::array<ColorField, 2> m_txtclr;
+    std::array<bool, 2> m_colorTrioEnabled{false, false};
 
     CommandStates m_commands;
     OptionStates m_options;

@@ -420,8 +420,8 @@ private:
     }
 
     // As much as the colour field holds.
-    std::string Colour(const char* section, const std::string& key) {
-        return Utf8Left(Get(section, key), ColourField::MaxLength);
+    std::string Color(const char* section, const std::string& key) {
+        return Utf8Left(Get(section, key), ColorField::MaxLength);
     }
 
     // A whole number within [low, high], rounded as list positions and check boxes are.
@@ -508,8 +508,8 @@ void ProjectReader::ChooseFont(bool found) {
 bool ProjectReader::ReadMenuStyle() {
     const char* section = "Adv Menu Opts";
     MenuStyleForm& menu = m_w.menuStyle;
-    menu.SetColourText(0, Colour(section, "Text Color"));
-    menu.SetColourText(1, Colour(section, "BG Color"));
+    menu.SetColorText(0, Color(section, "Text Color"));
+    menu.SetColorText(1, Color(section, "BG Color"));
     if (!Take(Check(section, "System Menu Colors"), [&](int v) {
             menu.SetSystemColors(v);
             menu.ApplyMenuColorMode();
@@ -545,8 +545,8 @@ void ProjectReader::ReadButtonOptions() {
 bool ProjectReader::ReadButtonStyle() {
     const char* section = "Adv Button Opts";
     ButtonStyleForm& button = m_w.buttonStyle;
-    for (int n = 0; n < ButtonStyleForm::ColourCount; ++n) {
-        button.SetColourText(n, Colour(section, "Color " + std::to_string(n)));
+    for (int n = 0; n < ButtonStyleForm::ColorCount; ++n) {
+        button.SetColorText(n, Color(section, "Color " + std::to_string(n)));
     }
     if (!Take(Check(section, "Synch Left and Top"), [&](int v) { button.SetSyncTopLeft(v); }) ||
         !Take(Check(section, "Synch Right and Bottom"),

@@ -16,23 +16,23 @@ bool Ticked(const CheckControl& check) {
     return check.value == 1;
 }
 
-ColourField MakeField(int index, ColourFieldContext& colours, ColourFieldOwner& owner,
-                      int systemColor) {
-    return ColourField(index, ColourFieldVariant::StyleWindow, colours, owner,
-                       SystemColorReference(systemColor));
+ColorField MakeField(int index, ColorFieldContext& colors, ColorFieldOwner& owner,
+                     int systemColor) {
+    return ColorField(index, ColorFieldVariant::StyleWindow, colors, owner,
+                      SystemColorReference(systemColor));
 }
 
 } // namespace
 
-ButtonStyleForm::ButtonStyleForm(MenuProject& project, ColourFieldContext& colours,
+ButtonStyleForm::ButtonStyleForm(MenuProject& project, ColorFieldContext& colors,
                                  SettingsStore& settings, NoticeDialog& notices)
     : StyleWindow(project, settings, notices, "FrmAdvBttnOp", true)
-    , m_colours{MakeField(0, colours, *this, ColorButtonText),
-                MakeField(1, colours, *this, ColorButtonFace),
-                MakeField(RowTop, colours, *this, ColorButtonHighlight),
-                MakeField(RowLeft, colours, *this, ColorButtonHighlight),
-                MakeField(RowRight, colours, *this, ColorButtonShadow),
-                MakeField(RowBottom, colours, *this, ColorButtonShadow)} {}
+    , m_colors{MakeField(0, colors, *this, ColorButtonText),
+               MakeField(1, colors, *this, ColorButtonFace),
+               MakeField(RowTop, colors, *this, ColorButtonHighlight),
+               MakeField(RowLeft, colors, *this, ColorButtonHighlight),
+               MakeField(RowRight, colors, *this, ColorButtonShadow),
+               MakeField(RowBottom, colors, *this, ColorButtonShadow)} {}
 
 void ButtonStyleForm::FirstLoad() {
     if (m_loaded) {
@@ -43,8 +43,8 @@ void ButtonStyleForm::FirstLoad() {
     m_loading = true;
     ApplyTopLeftSync();
     ApplyRightBottomSync();
-    for (int i = 0; i < ColourCount; ++i) {
-        ColourField& field = txtclr(i);
+    for (int i = 0; i < ColorCount; ++i) {
+        ColorField& field = txtclr(i);
         field.SetText(ColorToHex(TranslateSystemColor(field.swatchColor())));
         m_defaultColors[static_cast<std::size_t>(i)] = field.text();
     }
@@ -134,7 +134,7 @@ void ButtonStyleForm::SetConstrainSize(int value) {
 }
 
 void ButtonStyleForm::SetRow(int index, bool enabled) {
-    ColourField& field = txtclr(index);
+    ColorField& field = txtclr(index);
     field.SetEnabled(enabled);
     field.SetSwatchOpaque(enabled);
 }
@@ -146,7 +146,7 @@ bool ButtonStyleForm::BorderRowsAvailable() const {
 void ButtonStyleForm::ApplyButtonColorMode() {
     ChangeScope scope(*this);
     const bool enabled = !Ticked(m_systemColors);
-    for (int i = 0; i < ColourCount; ++i) {
+    for (int i = 0; i < ColorCount; ++i) {
         SetRow(i, enabled);
     }
     m_syncTopLeft.enabled = enabled;
@@ -233,7 +233,7 @@ void ButtonStyleForm::RestoreDefaults() {
     if (!ConfirmRestore()) {
         return;
     }
-    for (int i = 0; i < ColourCount; ++i) {
+    for (int i = 0; i < ColorCount; ++i) {
         txtclr(i).SetText(m_defaultColors[static_cast<std::size_t>(i)]);
     }
     SetSyncTopLeft(1);
@@ -262,11 +262,11 @@ void ButtonStyleForm::Revert() {
     RevertButtonStyle(*this);
 }
 
-void ButtonStyleForm::BeforeColourChange(int /*index*/) {
+void ButtonStyleForm::BeforeColorChange(int /*index*/) {
     MarkChanged();
 }
 
-void ButtonStyleForm::AfterColourChange(int index) {
+void ButtonStyleForm::AfterColorChange(int index) {
     if (index == RowTop && Ticked(m_syncTopLeft)) {
         txtclr(RowLeft).SetText(txtclr(RowTop).text());
     } else if (index == RowRight && Ticked(m_syncRightBottom)) {
@@ -279,7 +279,7 @@ void ButtonStyleForm::AfterColourChange(int index) {
     }
 }
 
-void ButtonStyleForm::AfterColourPick(int /*index*/) {
+void ButtonStyleForm::AfterColorPick(int /*index*/) {
     MarkChanged();
 }
 

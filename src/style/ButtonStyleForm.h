@@ -16,10 +16,10 @@ namespace pickwell {
 // and Label20 follow txtBW, Label19 and Label21 follow txtBH, Label18 and Label22 follow txtBT.
 class ButtonStyleForm : public StyleWindow {
 public:
-    static constexpr int ColourCount = 6;
+    static constexpr int ColorCount = 6;
     static constexpr std::size_t SizeMaxLength = 4;
 
-    ButtonStyleForm(MenuProject& project, ColourFieldContext& colours, SettingsStore& settings,
+    ButtonStyleForm(MenuProject& project, ColorFieldContext& colors, SettingsStore& settings,
                     NoticeDialog& notices);
 
     // Captures the default colours and settles the border state. Runs once: when the font
@@ -28,15 +28,15 @@ public:
     bool loaded() const { return m_loaded; }
     // True while FirstLoad runs, so that nothing it does marks the project changed.
     bool StyleWindowLoading() const { return m_loading; }
-    const std::array<std::string, ColourCount>& DefaultButtonColors() const {
+    const std::array<std::string, ColorCount>& DefaultButtonColors() const {
         return m_defaultColors;
     }
 
     // Colour fields: change them through SetColourText, ColourLostFocus and PickColour, so
     // that the view hears about it.
-    ColourField& txtclr(int index) { return m_colours.at(static_cast<std::size_t>(index)); }
-    const ColourField& txtclr(int index) const {
-        return m_colours.at(static_cast<std::size_t>(index));
+    ColorField& txtclr(int index) { return m_colors.at(static_cast<std::size_t>(index)); }
+    const ColorField& txtclr(int index) const {
+        return m_colors.at(static_cast<std::size_t>(index));
     }
     const CheckControl& chksysbttnclr() const { return m_systemColors; }
     const CheckControl& chkconstbttnsz() const { return m_constrainSize; }
@@ -74,18 +74,18 @@ public:
     void RestoreDefaults();
 
 private:
-    ColourField& Colour(int index) override { return txtclr(index); }
+    ColorField& Color(int index) override { return txtclr(index); }
     void Commit() override;
     void Revert() override;
-    void BeforeColourChange(int index) override;
-    void AfterColourChange(int index) override;
-    void AfterColourPick(int index) override;
+    void BeforeColorChange(int index) override;
+    void AfterColorChange(int index) override;
+    void AfterColorPick(int index) override;
     bool BorderRowsAvailable() const;
     void ApplySync(const CheckControl& check, int from, int to);
     void SetRow(int index, bool enabled);
 
-    std::array<ColourField, ColourCount> m_colours;
-    std::array<std::string, ColourCount> m_defaultColors;
+    std::array<ColorField, ColorCount> m_colors;
+    std::array<std::string, ColorCount> m_defaultColors;
     CheckControl m_systemColors{1, true};
     CheckControl m_constrainSize{1, true};
     TextControl m_width{"", false};

@@ -13,13 +13,13 @@ bool Ticked(const CheckControl& check) {
 
 } // namespace
 
-MenuStyleForm::MenuStyleForm(MenuProject& project, ColourFieldContext& colours,
+MenuStyleForm::MenuStyleForm(MenuProject& project, ColorFieldContext& colors,
                              SettingsStore& settings, NoticeDialog& notices)
     : StyleWindow(project, settings, notices, "frmAdvMnuOp", false)
-    , m_colours{ColourField(0, ColourFieldVariant::StyleWindow, colours, *this,
-                            SystemColorReference(ColorWindowText)),
-                ColourField(1, ColourFieldVariant::StyleWindow, colours, *this,
-                            SystemColorReference(ColorWindow))} {}
+    , m_colors{ColorField(0, ColorFieldVariant::StyleWindow, colors, *this,
+                          SystemColorReference(ColorWindowText)),
+               ColorField(1, ColorFieldVariant::StyleWindow, colors, *this,
+                          SystemColorReference(ColorWindow))} {}
 
 void MenuStyleForm::FirstLoad() {
     if (m_loaded) {
@@ -27,8 +27,8 @@ void MenuStyleForm::FirstLoad() {
     }
     ChangeScope scope(*this);
     m_loaded = true;
-    for (int i = 0; i < ColourCount; ++i) {
-        ColourField& field = txtclr(i);
+    for (int i = 0; i < ColorCount; ++i) {
+        ColorField& field = txtclr(i);
         field.SetText(ColorToHex(TranslateSystemColor(field.swatchColor())));
         m_defaultColors[static_cast<std::size_t>(i)] = field.text();
     }
@@ -66,7 +66,7 @@ void MenuStyleForm::SetConstrainWidth(int value) {
 void MenuStyleForm::ApplyMenuColorMode() {
     ChangeScope scope(*this);
     const bool enabled = !Ticked(m_systemColors);
-    for (ColourField& field : m_colours) {
+    for (ColorField& field : m_colors) {
         field.SetEnabled(enabled);
         field.SetSwatchOpaque(enabled);
     }
@@ -88,7 +88,7 @@ void MenuStyleForm::RestoreDefaults() {
     if (!ConfirmRestore()) {
         return;
     }
-    for (int i = 0; i < ColourCount; ++i) {
+    for (int i = 0; i < ColorCount; ++i) {
         txtclr(i).SetText(m_defaultColors[static_cast<std::size_t>(i)]);
     }
     SetSystemColors(1);
@@ -111,14 +111,14 @@ void MenuStyleForm::Revert() {
     RevertMenuStyle(*this);
 }
 
-void MenuStyleForm::AfterColourChange(int index) {
+void MenuStyleForm::AfterColorChange(int index) {
     // A repaint must not show a colour that system colours replace.
     if (Ticked(m_systemColors)) {
         txtclr(index).SetSwatchOpaque(false);
     }
 }
 
-void MenuStyleForm::AfterColourPick(int /*index*/) {
+void MenuStyleForm::AfterColorPick(int /*index*/) {
     MarkChanged();
 }
 

@@ -15,25 +15,23 @@ namespace pickwell {
 // field is; Label17 and Label20 follow txtMW.
 class MenuStyleForm : public StyleWindow {
 public:
-    static constexpr int ColourCount = 2;
+    static constexpr int ColorCount = 2;
     static constexpr std::size_t WidthMaxLength = 4;
 
-    MenuStyleForm(MenuProject& project, ColourFieldContext& colours, SettingsStore& settings,
+    MenuStyleForm(MenuProject& project, ColorFieldContext& colors, SettingsStore& settings,
                   NoticeDialog& notices);
 
     // Captures the default colours from the swatches. Runs once: when the font lists are
     // filled, or else at the window's first use (restore, commit, revert).
     void FirstLoad();
     bool loaded() const { return m_loaded; }
-    const std::array<std::string, ColourCount>& DefaultMenuColors() const {
-        return m_defaultColors;
-    }
+    const std::array<std::string, ColorCount>& DefaultMenuColors() const { return m_defaultColors; }
 
     // Colour fields: change them through SetColourText, ColourLostFocus and PickColour, so
     // that the view hears about it.
-    ColourField& txtclr(int index) { return m_colours.at(static_cast<std::size_t>(index)); }
-    const ColourField& txtclr(int index) const {
-        return m_colours.at(static_cast<std::size_t>(index));
+    ColorField& txtclr(int index) { return m_colors.at(static_cast<std::size_t>(index)); }
+    const ColorField& txtclr(int index) const {
+        return m_colors.at(static_cast<std::size_t>(index));
     }
     const CheckControl& chkmnusysclr() const { return m_systemColors; }
     const CheckControl& chkmnufntU() const { return m_font.underline; }
@@ -55,14 +53,14 @@ public:
     void RestoreDefaults();
 
 private:
-    ColourField& Colour(int index) override { return txtclr(index); }
+    ColorField& Color(int index) override { return txtclr(index); }
     void Commit() override;
     void Revert() override;
-    void AfterColourChange(int index) override;
-    void AfterColourPick(int index) override;
+    void AfterColorChange(int index) override;
+    void AfterColorPick(int index) override;
 
-    std::array<ColourField, ColourCount> m_colours;
-    std::array<std::string, ColourCount> m_defaultColors;
+    std::array<ColorField, ColorCount> m_colors;
+    std::array<std::string, ColorCount> m_defaultColors;
     CheckControl m_systemColors{1, true};
     CheckControl m_constrainWidth{1, true};
     TextControl m_width{"", false};

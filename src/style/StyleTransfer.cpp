@@ -80,8 +80,8 @@ void RevertMenuStyle(MenuStyleForm& menu) {
     menu.FirstLoad();
     // A copy: the handlers below must not see the committed values move under them.
     const MenuStyle style = menu.project().menuStyle;
-    menu.SetColourText(0, style.textColor);
-    menu.SetColourText(1, style.bgColor);
+    menu.SetColorText(0, style.textColor);
+    menu.SetColorText(1, style.bgColor);
     menu.SetSystemColors(style.useSystemColors);
     menu.ApplyMenuColorMode();
     menu.SelectFont(style.fontName);
@@ -98,10 +98,10 @@ void RevertMenuStyle(MenuStyleForm& menu) {
 void RevertButtonStyle(ButtonStyleForm& button) {
     button.FirstLoad();
     const ButtonStyle style = button.project().buttonStyle;
-    button.SetColourText(0, style.textColor);
-    button.SetColourText(1, style.bgColor);
+    button.SetColorText(0, style.textColor);
+    button.SetColorText(1, style.bgColor);
     for (int side = 0; side < 4; ++side) {
-        button.SetColourText(side + 2, style.borderColors[static_cast<std::size_t>(side)]);
+        button.SetColorText(side + 2, style.borderColors[static_cast<std::size_t>(side)]);
     }
     button.SetSyncTopLeft(style.syncLeftTop);
     button.ApplyTopLeftSync();

@@ -60,23 +60,23 @@ void StyleWindow::MarkChanged() {
     }
 }
 
-void StyleWindow::FocusColourField(int index, int selectionStart, int selectionLength) {
+void StyleWindow::FocusColorField(int index, int selectionStart, int selectionLength) {
     RequestFocus("txtclr" + std::to_string(index), selectionStart, selectionLength);
 }
 
-void StyleWindow::SetColourText(int index, const std::string& text) {
+void StyleWindow::SetColorText(int index, const std::string& text) {
     ChangeScope scope(*this);
-    Colour(index).SetText(text);
+    Color(index).SetText(text);
 }
 
-void StyleWindow::ColourLostFocus(int index) {
+void StyleWindow::ColorLostFocus(int index) {
     ChangeScope scope(*this);
-    Colour(index).LostFocus();
+    Color(index).LostFocus();
 }
 
-void StyleWindow::PickColour(int index) {
+void StyleWindow::PickColor(int index) {
     ChangeScope scope(*this);
-    Colour(index).Pick();
+    Color(index).Pick();
 }
 
 void StyleWindow::SetFontItems(std::vector<std::string> items, int defaultIndex) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 #include "model/FormControls.h"
 #include "model/MenuProject.h"
 #include "style/FontControls.h"
@@ -16,7 +16,7 @@ class SettingsStore;
 // What the two style windows share: a modal working copy of one committed style that "OK"
 // commits and "Cancel" (or the close box) reverts, their notices, and the rule by which their
 // edits mark a saved project changed.
-class StyleWindow : public FormModel, protected ColourFieldOwner {
+class StyleWindow : public FormModel, protected ColorFieldOwner {
 public:
     MenuProject& project() { return m_project; }
 
@@ -37,9 +37,9 @@ public:
     const std::string& Label16() const { return m_font.Label16(); }
 
     // Colour fields change through these, so that the view hears about it.
-    void SetColourText(int index, const std::string& text);
-    void ColourLostFocus(int index);
-    void PickColour(int index);
+    void SetColorText(int index, const std::string& text);
+    void ColorLostFocus(int index);
+    void PickColor(int index);
 
     void SetFontItems(std::vector<std::string> items, int defaultIndex);
     void SelectFontIndex(int index);
@@ -61,7 +61,7 @@ protected:
     StyleWindow(MenuProject& project, SettingsStore& settings, NoticeDialog& notices,
                 const char* windowName, bool fontEditsMarkChanged);
 
-    virtual ColourField& Colour(int index) = 0;
+    virtual ColorField& Color(int index) = 0;
     virtual void Commit() = 0;
     virtual void Revert() = 0;
 
@@ -70,7 +70,7 @@ protected:
     void ShowBorderNotice();
     // The window setting itself up is not an edit.
     void MarkChanged();
-    void FocusColourField(int index, int selectionStart, int selectionLength) override;
+    void FocusColorField(int index, int selectionStart, int selectionLength) override;
 
     MenuProject& m_project;
     FontControls m_font;

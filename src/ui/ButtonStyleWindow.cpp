@@ -20,26 +20,26 @@ namespace pickwell {
 ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     : StyleWindowView(form, owner, "FrmAdvBttnOp", tr("Button Style Options"))
     , m_form(form) {
-    const ColourTrio::Handlers handlers = ColourHandlers();
-    const std::array<QString, ButtonStyleForm::ColourCount> captions{
+    const ColorTrio::Handlers handlers = ColorHandlers();
+    const std::array<QString, ButtonStyleForm::ColorCount> captions{
         tr("&Text:"),        tr("F&ace:"),         tr("T&op Border:"),
         tr("&Left Border:"), tr("Right Bord&er:"), tr("Botto&m Border:")};
-    auto addColour = [&](QWidget* group, QGridLayout* grid, int row, int index) {
-        m_colours.emplace_back(group, grid, row, index, captions[static_cast<std::size_t>(index)],
-                               "lbldesc" + QString::number(index), handlers);
+    auto addColor = [&](QWidget* group, QGridLayout* grid, int row, int index) {
+        m_colors.emplace_back(group, grid, row, index, captions[static_cast<std::size_t>(index)],
+                              "lbldesc" + QString::number(index), handlers);
     };
 
     auto* general = NamedGroup(tr("General:"), "fraGeneral", this);
-    auto* generalColours = NamedGroup(tr("Colors:"), "fraGeneralColors", general);
+    auto* generalColors = NamedGroup(tr("Colors:"), "fraGeneralColors", general);
     auto* generalGrid = new QGridLayout;
-    addColour(generalColours, generalGrid, 0, 0);
-    addColour(generalColours, generalGrid, 1, 1);
+    addColor(generalColors, generalGrid, 0, 0);
+    addColor(generalColors, generalGrid, 1, 1);
     generalGrid->setColumnStretch(4, 1);
     m_systemColors = NamedCheckBox(tr("Use &default system button and border colors."),
-                                   "chksysbttnclr", generalColours);
-    auto* generalColourBox = new QVBoxLayout(generalColours);
-    generalColourBox->addLayout(generalGrid);
-    generalColourBox->addWidget(m_systemColors);
+                                   "chksysbttnclr", generalColors);
+    auto* generalColorBox = new QVBoxLayout(generalColors);
+    generalColorBox->addLayout(generalGrid);
+    generalColorBox->addWidget(m_systemColors);
 
     m_constrainSize =
         NamedCheckBox(tr("Determine button dimensions by font si&ze."), "chkconstbttnsz", general);
@@ -51,25 +51,25 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
                          tr("Pixels"), "Label21");
     m_height->SetKeyFilter(&ButtonStyleForm::KeyPressHeight);
     auto* generalBox = new QVBoxLayout(general);
-    generalBox->addWidget(generalColours);
+    generalBox->addWidget(generalColors);
     generalBox->addWidget(m_constrainSize);
     generalBox->addLayout(sizeGrid);
     generalBox->addStretch();
 
     auto* border = NamedGroup(tr("Border:"), "fraBorder", this);
-    auto* borderColours = NamedGroup(tr("Colors:"), "fraBorderColors", border);
-    m_syncTopLeft = NamedCheckBox(tr("S&ync Top and Left Border Colors"), "Check1", borderColours);
+    auto* borderColors = NamedGroup(tr("Colors:"), "fraBorderColors", border);
+    m_syncTopLeft = NamedCheckBox(tr("S&ync Top and Left Border Colors"), "Check1", borderColors);
     m_syncRightBottom =
-        NamedCheckBox(tr("Sync Right and Bottom Border &Colors"), "Check2", borderColours);
+        NamedCheckBox(tr("Sync Right and Bottom Border &Colors"), "Check2", borderColors);
     auto* borderGrid = new QGridLayout;
-    for (int i = 2; i < ButtonStyleForm::ColourCount; ++i) {
-        addColour(borderColours, borderGrid, i - 2, i);
+    for (int i = 2; i < ButtonStyleForm::ColorCount; ++i) {
+        addColor(borderColors, borderGrid, i - 2, i);
     }
     borderGrid->setColumnStretch(4, 1);
-    auto* borderColourBox = new QVBoxLayout(borderColours);
-    borderColourBox->addWidget(m_syncTopLeft);
-    borderColourBox->addWidget(m_syncRightBottom);
-    borderColourBox->addLayout(borderGrid);
+    auto* borderColorBox = new QVBoxLayout(borderColors);
+    borderColorBox->addWidget(m_syncTopLeft);
+    borderColorBox->addWidget(m_syncRightBottom);
+    borderColorBox->addLayout(borderGrid);
 
     m_noBorder = NamedCheckBox(tr("&No Border"), "nbchk", border);
     auto* thicknessGrid = new QGridLayout;
@@ -77,7 +77,7 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
                             tr("pixels"), "Label22");
     m_thickness->SetKeyFilter([this](int key) { return m_form.KeyPressThickness(key); });
     auto* borderBox = new QVBoxLayout(border);
-    borderBox->addWidget(borderColours);
+    borderBox->addWidget(borderColors);
     borderBox->addWidget(m_noBorder);
     borderBox->addLayout(thicknessGrid);
     borderBox->addStretch();
@@ -134,9 +134,9 @@ FilteredLineEdit* ButtonStyleWindow::SizeField(QWidget* parent, QGridLayout* gri
 }
 
 void ButtonStyleWindow::Refresh() {
-    for (int i = 0; i < ButtonStyleForm::ColourCount; ++i) {
-        const ColourField& field = m_form.txtclr(i);
-        m_colours[static_cast<std::size_t>(i)].Show(field, field.enabled());
+    for (int i = 0; i < ButtonStyleForm::ColorCount; ++i) {
+        const ColorField& field = m_form.txtclr(i);
+        m_colors[static_cast<std::size_t>(i)].Show(field, field.enabled());
     }
     ShowCheck(m_systemColors, m_form.chksysbttnclr());
     ShowCheck(m_constrainSize, m_form.chkconstbttnsz());

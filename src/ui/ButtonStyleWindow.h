@@ -28,7 +28,7 @@ private:
     void Refresh();
 
     ButtonStyleForm& m_form;
-    std::vector<ColourTrio> m_colours;
+    std::vector<ColorTrio> m_colors;
     QCheckBox* m_systemColors;
     QCheckBox* m_constrainSize;
     FilteredLineEdit* m_width;

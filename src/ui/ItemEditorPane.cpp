@@ -1,7 +1,7 @@
 #include "ui/ItemEditorPane.h"
 
 #include "model/MainForm.h"
-#include "ui/ColourTrio.h"
+#include "ui/ColorTrio.h"
 #include "ui/FilteredLineEdit.h"
 #include "ui/LinkLineEdit.h"
 #include "ui/ViewSync.h"
@@ -47,16 +47,16 @@ ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     options->addWidget(m_grheadchk, 0, 1);
     options->addWidget(m_chksel, 1, 0);
     options->addWidget(m_chkdefitmclr, 1, 1);
-    auto* colours = new QGridLayout;
-    const ColourTrio::Handlers handlers{
-        [this](int i, const std::string& text) { m_form.SetColourText(i, text); },
-        [this](int i) { m_form.ColourLostFocus(i); }, [this](int i) { m_form.PickColour(i); }};
-    m_colours[0] = std::make_unique<ColourTrio>(this, colours, 0, 0, tr("Bac&k Color:"),
-                                                QStringLiteral("lblbackclr"), handlers);
-    m_colours[1] = std::make_unique<ColourTrio>(this, colours, 1, 1, tr("Te&xt Color:"),
-                                                QStringLiteral("lbltextclr"), handlers);
-    colours->setColumnStretch(4, 1);
-    options->addLayout(colours, 2, 0, 1, 2);
+    auto* colors = new QGridLayout;
+    const ColorTrio::Handlers handlers{
+        [this](int i, const std::string& text) { m_form.SetColorText(i, text); },
+        [this](int i) { m_form.ColorLostFocus(i); }, [this](int i) { m_form.PickColor(i); }};
+    m_colors[0] = std::make_unique<ColorTrio>(this, colors, 0, 0, tr("Bac&k Color:"),
+                                              QStringLiteral("lblbackclr"), handlers);
+    m_colors[1] = std::make_unique<ColorTrio>(this, colors, 1, 1, tr("Te&xt Color:"),
+                                              QStringLiteral("lbltextclr"), handlers);
+    colors->setColumnStretch(4, 1);
+    options->addLayout(colors, 2, 0, 1, 2);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -69,11 +69,11 @@ ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     layout->addLayout(buttons);
 
     // The colour rows are made after the buttons; the keyboard meets them in screen order.
-    QWidget::setTabOrder(m_chkdefitmclr, m_colours[0]->field());
-    QWidget::setTabOrder(m_colours[0]->field(), m_colours[0]->picker());
-    QWidget::setTabOrder(m_colours[0]->picker(), m_colours[1]->field());
-    QWidget::setTabOrder(m_colours[1]->field(), m_colours[1]->picker());
-    QWidget::setTabOrder(m_colours[1]->picker(), m_additemcmd);
+    QWidget::setTabOrder(m_chkdefitmclr, m_colors[0]->field());
+    QWidget::setTabOrder(m_colors[0]->field(), m_colors[0]->picker());
+    QWidget::setTabOrder(m_colors[0]->picker(), m_colors[1]->field());
+    QWidget::setTabOrder(m_colors[1]->field(), m_colors[1]->picker());
+    QWidget::setTabOrder(m_colors[1]->picker(), m_additemcmd);
 
     connect(m_itemtexttext, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_form.SetItemText(FromQt(text)); });
@@ -104,7 +104,7 @@ void ItemEditorPane::Show() {
     ShowCheck(m_chksel, m_form.chksel());
     ShowCheck(m_chkdefitmclr, m_form.chkdefitmclr());
     for (int i = 0; i < 2; ++i) {
-        m_colours[static_cast<std::size_t>(i)]->Show(m_form.txtclr(i), m_form.colourTrioEnabled(i));
+        m_colors[static_cast<std::size_t>(i)]->Show(m_form.txtclr(i), m_form.colorTrioEnabled(i));
     }
     m_additemcmd->setEnabled(m_form.commandStates().add);
     m_cmdup->setEnabled(m_form.commandStates().update);

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace pickwell {
 
-class ColourTrio;
+class ColorTrio;
 class LinkLineEdit;
 class MainForm;
 
@@ -34,7 +34,7 @@ private:
     QCheckBox* m_grheadchk;
     QCheckBox* m_chksel;
     QCheckBox* m_chkdefitmclr;
-    std::array<std::unique_ptr<ColourTrio>, 2> m_colours;
+    std::array<std::unique_ptr<ColorTrio>, 2> m_colors;
     QPushButton* m_additemcmd;
     QPushButton* m_cmdup;
     QLabel* m_linklbl;

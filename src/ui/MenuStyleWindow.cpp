@@ -20,21 +20,20 @@ namespace pickwell {
 MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     : StyleWindowView(form, owner, "frmAdvMnuOp", tr("Menu Style Options"))
     , m_form(form) {
-    auto* colours = new QGroupBox(tr("Color Options:"), this);
-    colours->setObjectName("fraColors");
-    auto* colourGrid = new QGridLayout;
-    const ColourTrio::Handlers handlers = ColourHandlers();
-    const std::array<QString, MenuStyleForm::ColourCount> captions{tr("&Text:"),
-                                                                   tr("&Background:")};
-    for (int i = 0; i < MenuStyleForm::ColourCount; ++i) {
-        m_colours.emplace_back(colours, colourGrid, i, i, captions[static_cast<std::size_t>(i)],
-                               "lbldesc" + QString::number(i), handlers);
+    auto* colors = new QGroupBox(tr("Color Options:"), this);
+    colors->setObjectName("fraColors");
+    auto* colorGrid = new QGridLayout;
+    const ColorTrio::Handlers handlers = ColorHandlers();
+    const std::array<QString, MenuStyleForm::ColorCount> captions{tr("&Text:"), tr("&Background:")};
+    for (int i = 0; i < MenuStyleForm::ColorCount; ++i) {
+        m_colors.emplace_back(colors, colorGrid, i, i, captions[static_cast<std::size_t>(i)],
+                              "lbldesc" + QString::number(i), handlers);
     }
-    colourGrid->setColumnStretch(4, 1);
-    m_systemColors = NamedCheckBox(tr("Use &Default System Menu Colors"), "chkmnusysclr", colours);
-    auto* colourBox = new QVBoxLayout(colours);
-    colourBox->addLayout(colourGrid);
-    colourBox->addWidget(m_systemColors);
+    colorGrid->setColumnStretch(4, 1);
+    m_systemColors = NamedCheckBox(tr("Use &Default System Menu Colors"), "chkmnusysclr", colors);
+    auto* colorBox = new QVBoxLayout(colors);
+    colorBox->addLayout(colorGrid);
+    colorBox->addWidget(m_systemColors);
 
     m_font = new FontGroup(m_form, tr("Font Options:"), "chkmnufntU", "chkmnufntI", this);
     m_font->setObjectName("fraFont");
@@ -64,7 +63,7 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     QHBoxLayout* buttons = ButtonRow([this] { m_form.RestoreDefaults(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(colours);
+    layout->addWidget(colors);
     layout->addWidget(m_font);
     layout->addWidget(dimensions);
     layout->addLayout(buttons);
@@ -80,9 +79,9 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
 }
 
 void MenuStyleWindow::Refresh() {
-    for (int i = 0; i < MenuStyleForm::ColourCount; ++i) {
-        const ColourField& field = m_form.txtclr(i);
-        m_colours[static_cast<std::size_t>(i)].Show(field, field.enabled());
+    for (int i = 0; i < MenuStyleForm::ColorCount; ++i) {
+        const ColorField& field = m_form.txtclr(i);
+        m_colors[static_cast<std::size_t>(i)].Show(field, field.enabled());
     }
     ShowCheck(m_systemColors, m_form.chkmnusysclr());
     m_font->Show(m_form.chkmnufntU(), m_form.chkmnufntI());

@@ -22,7 +22,7 @@ private:
     void Refresh();
 
     MenuStyleForm& m_form;
-    std::vector<ColourTrio> m_colours;
+    std::vector<ColorTrio> m_colors;
     QCheckBox* m_systemColors;
     FontGroup* m_font;
     QCheckBox* m_constrainWidth;

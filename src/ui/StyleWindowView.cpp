@@ -41,10 +41,10 @@ void StyleWindowView::closeEvent(QCloseEvent* event) {
     }
 }
 
-ColourTrio::Handlers StyleWindowView::ColourHandlers() {
-    return {[this](int index, const std::string& text) { m_form.SetColourText(index, text); },
-            [this](int index) { m_form.ColourLostFocus(index); },
-            [this](int index) { m_form.PickColour(index); }};
+ColorTrio::Handlers StyleWindowView::ColorHandlers() {
+    return {[this](int index, const std::string& text) { m_form.SetColorText(index, text); },
+            [this](int index) { m_form.ColorLostFocus(index); },
+            [this](int index) { m_form.PickColor(index); }};
 }
 
 QHBoxLayout* StyleWindowView::ButtonRow(std::function<void()> restoreDefaults) {

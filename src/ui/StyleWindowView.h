@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ColourTrio.h"
+#include "ui/ColorTrio.h"
 
 #include <QDialog>
 
@@ -27,7 +27,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
-    ColourTrio::Handlers ColourHandlers();
+    ColorTrio::Handlers ColorHandlers();
     // "Restore Defaults" on the left, "OK" (the default) and "Cancel" on the right.
     QHBoxLayout* ButtonRow(std::function<void()> restoreDefaults);
     // Shows or hides the window as the form says and serves its focus request; the end of

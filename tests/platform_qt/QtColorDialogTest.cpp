@@ -17,7 +17,7 @@ protected:
     DialogDriver driver;
 };
 
-TEST_F(QtColorDialogTest, TakesAndGivesColoursWithRedInTheLowestByte) {
+TEST_F(QtColorDialogTest, TakesAndGivesColorsWithRedInTheLowestByte) {
     driver.Then<QColorDialog>([](QColorDialog& shown) {
         EXPECT_EQ(qRgb(0xFF, 0x80, 0x00), shown.currentColor().rgb());
         shown.setCurrentColor(QColor(0x12, 0x34, 0x56));
@@ -26,7 +26,7 @@ TEST_F(QtColorDialogTest, TakesAndGivesColoursWithRedInTheLowestByte) {
     EXPECT_EQ(0x563412, dialog.ChooseColor(0x0080FF, true, custom));
 }
 
-TEST_F(QtColorDialogTest, ShowsAndKeepsTheCustomColoursEvenWhenCancelled) {
+TEST_F(QtColorDialogTest, ShowsAndKeepsTheCustomColorsEvenWhenCancelled) {
     for (int i = 0; i < 16; ++i) {
         custom[std::size_t(i)] = i * 0x0A0B0C;
     }

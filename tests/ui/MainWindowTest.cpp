@@ -352,7 +352,7 @@ TEST_F(MainWindowTest, TheWindowNeverGetsSmallerThanItsStartUpSize) {
     EXPECT_EQ(listSize + QSize(300, 200), List()->size());
 }
 
-TEST_F(MainWindowTest, ColourFieldsLimitWhatIsTypedButShowAllTheProgramSets) {
+TEST_F(MainWindowTest, ColorFieldsLimitWhatIsTypedButShowAllTheProgramSets) {
     Find<QCheckBox>("chkdefitmclr")->click();
     auto* field = Find<QLineEdit>("txtclr0");
     ASSERT_TRUE(field->isEnabled());
@@ -362,7 +362,7 @@ TEST_F(MainWindowTest, ColourFieldsLimitWhatIsTypedButShowAllTheProgramSets) {
     QTest::keyClicks(field, "g");
     EXPECT_EQ("#FFFFFF", field->text());
 
-    session.mainForm().SetColourText(0, "#12345678");
+    session.mainForm().SetColorText(0, "#12345678");
     EXPECT_EQ("#12345678", field->text());
 }
 

@@ -118,14 +118,14 @@ TEST_F(MenuStyleWindowTest, RowsAndWidthFollowTheirBoxes) {
     }
 }
 
-TEST_F(MenuStyleWindowTest, ATypedColourPaintsItsSwatch) {
+TEST_F(MenuStyleWindowTest, ATypedColorPaintsItsSwatch) {
     Find<QCheckBox>("chkmnusysclr")->click();
     Retype(Find<QLineEdit>("txtclr1"), "ff8000");
     EXPECT_EQ("#FF8000", Find<QLineEdit>("txtclr1")->text());
     EXPECT_TRUE(Find<QLabel>("lblclr1")->styleSheet().contains("#ff8000"));
 }
 
-TEST_F(MenuStyleWindowTest, ARefusedColourGetsItsDigitsSelected) {
+TEST_F(MenuStyleWindowTest, ARefusedColorGetsItsDigitsSelected) {
     Find<QCheckBox>("chkmnusysclr")->click();
     auto* field = Find<QLineEdit>("txtclr0");
     desktop.prompt.Expect("Oops!");

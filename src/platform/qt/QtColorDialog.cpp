@@ -13,8 +13,8 @@ QColor ToQt(std::int32_t value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-std::int32_t FromQt(const QColor& colour) {
-    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+std::int32_t FromQt(const QColor& color) {
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
 }
 
 } // namespace

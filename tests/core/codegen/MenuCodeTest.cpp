@@ -275,7 +275,7 @@ TEST(GenerateMenuCode, ItemLinesFollowTheRowTextsAndFlags) {
         ItemLines(project));
 }
 
-TEST(GenerateMenuCode, ButtonLinesEndByColourBorderAndSizeChoices) {
+TEST(GenerateMenuCode, ButtonLinesEndByColorBorderAndSizeChoices) {
     MenuProject project;
     project.items = {Item("One", "1.html")};
     project.buttonStyle.useSystemColors = 0;

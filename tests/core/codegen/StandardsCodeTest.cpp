@@ -94,7 +94,7 @@ TEST(StandardsCode, EveryFontListEndsWithTheGenericFamilyTheDesktopNames) {
         << "only the generic families every browser knows";
 }
 
-TEST(StandardsCode, TheButtonShowsItsColoursBorderAndSizeAsTheStyleWindowDoes) {
+TEST(StandardsCode, TheButtonShowsItsColorsBorderAndSizeAsTheStyleWindowDoes) {
     MenuProject project = Standards();
     ButtonStyle& button = project.buttonStyle;
     EXPECT_EQ(
@@ -169,16 +169,16 @@ TEST(StandardsCode, TheListHasALabelThatIsHiddenWhenTheAuthorGaveNoText) {
     EXPECT_NE(std::string::npos, html.find("<label for=\"shop-list\">Our pages</label>"));
 }
 
-TEST(StandardsCode, ItemsKeepTheirGroupsColoursAndSelectionAndVisitorsWithoutScriptGetLinks) {
+TEST(StandardsCode, ItemsKeepTheirGroupsColorsAndSelectionAndVisitorsWithoutScriptGetLinks) {
     MenuProject project = Standards();
     MenuItem cafe = Item("   Café", "cafe.html");
     cafe.selected = "Yes";
     cafe.backColor = "#FFFFCC";
     cafe.textColor = "#800000";
-    MenuItem coloured = Heading("B");
-    coloured.backColor = "#003366";
-    coloured.textColor = "#FFFFFF";
-    project.items = {Item("Choose"), Heading("A"), coloured, cafe};
+    MenuItem colored = Heading("B");
+    colored.backColor = "#003366";
+    colored.textColor = "#FFFFFF";
+    project.items = {Item("Choose"), Heading("A"), colored, cafe};
     project.menuOptions.target = 1;
     const std::string html = Html(project);
     EXPECT_NE(std::string::npos,

@@ -46,16 +46,16 @@ protected:
     MenuProject project;
     ScriptedPrompt prompt;
     ScriptedColorDialog dialog;
-    ColourFieldContext context{prompt, dialog, {}, false};
+    ColorFieldContext context{prompt, dialog, {}, false};
     MainForm form{project, context};
 };
 
 using Texts = std::vector<std::string>;
 
-TEST_F(MainFormTest, StartsWithDefaultColoursAndNothingToDo) {
+TEST_F(MainFormTest, StartsWithDefaultColorsAndNothingToDo) {
     for (int i : {0, 1}) {
         EXPECT_FALSE(form.txtclr(i).enabled());
-        EXPECT_FALSE(form.colourTrioEnabled(i));
+        EXPECT_FALSE(form.colorTrioEnabled(i));
         EXPECT_EQ(WindowBackground, form.txtclr(i).swatchColor());
     }
     EXPECT_EQ("#FFFFFF", form.txtclr(0).text());
@@ -70,7 +70,7 @@ TEST_F(MainFormTest, StartsWithDefaultColoursAndNothingToDo) {
     // Unticking "Default Color" brings back the swatches' own colours.
     form.SetDefaultColor(0);
     EXPECT_TRUE(form.txtclr(0).enabled());
-    EXPECT_TRUE(form.colourTrioEnabled(1));
+    EXPECT_TRUE(form.colorTrioEnabled(1));
     EXPECT_EQ("#FFFFFF", form.txtclr(0).text());
     EXPECT_EQ(0xFFFFFF, form.txtclr(0).swatchColor());
     EXPECT_EQ("#000000", form.txtclr(1).text());
@@ -204,8 +204,8 @@ TEST_F(MainFormTest, MoveCommandsDoNothingAtTheEnds) {
 
 TEST_F(MainFormTest, EditLoadsTheRowWithoutChangingIt) {
     form.SetDefaultColor(0);
-    form.SetColourText(0, "#FF8000");
-    form.SetColourText(1, "#102030");
+    form.SetColorText(0, "#FF8000");
+    form.SetColorText(1, "#102030");
     Add({"   Spaced", "x.html", false, true});
     EXPECT_EQ((MenuItem{"   Spaced", "No", "", "No", "#FF8000", "#102030", "No"}), Row(1));
     EXPECT_EQ(1, form.chkdefitmclr().value);
@@ -439,11 +439,11 @@ TEST_F(MainFormTest, LoadedItemsAreIndentedOnceAndTheListHasACurrentRow) {
     EXPECT_EQ(0, form.rowCount());
 }
 
-TEST_F(MainFormTest, ColourFieldsAskForTheFocusByTheirNames) {
+TEST_F(MainFormTest, ColorFieldsAskForTheFocusByTheirNames) {
     form.SetDefaultColor(0);
-    form.SetColourText(1, "#12");
+    form.SetColorText(1, "#12");
     prompt.Expect("Oops!");
-    form.ColourLostFocus(1);
+    form.ColorLostFocus(1);
     EXPECT_EQ((FocusRequest{"txtclr1", 1, 6}), form.focus());
 }
 

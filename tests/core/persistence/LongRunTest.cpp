@@ -34,8 +34,8 @@ protected:
         }
         main.SetDefaultColor(Chance() ? 1 : 0);
         if (main.chkdefitmclr().value == 0) {
-            main.SetColourText(0, Chance() ? "#FFFFCC" : "#102030");
-            main.SetColourText(1, "#800000");
+            main.SetColorText(0, Chance() ? "#FFFFCC" : "#102030");
+            main.SetColorText(1, "#800000");
         }
     }
 

@@ -94,8 +94,8 @@ TEST_F(ProjectFileTest, EveryOptionAndStyleValueSurvivesASaveAndALoad) {
     main.SetAltText("Go there");
 
     menuStyle.SetSystemColors(0);
-    menuStyle.SetColourText(0, "#112233");
-    menuStyle.SetColourText(1, "#445566");
+    menuStyle.SetColorText(0, "#112233");
+    menuStyle.SetColorText(1, "#445566");
     menuStyle.SelectFont("Verdana");
     menuStyle.SetFontSizeText("15");
     menuStyle.SetFontWeight(700);
@@ -108,9 +108,9 @@ TEST_F(ProjectFileTest, EveryOptionAndStyleValueSurvivesASaveAndALoad) {
     buttonStyle.SetNoBorder(0);
     buttonStyle.SetSyncTopLeft(0);
     buttonStyle.SetSyncRightBottom(0);
-    const char* colours[] = {"#010101", "#020202", "#030303", "#040404", "#050505", "#060606"};
-    for (int n = 0; n < ButtonStyleForm::ColourCount; ++n) {
-        buttonStyle.SetColourText(n, colours[n]);
+    const char* colors[] = {"#010101", "#020202", "#030303", "#040404", "#050505", "#060606"};
+    for (int n = 0; n < ButtonStyleForm::ColorCount; ++n) {
+        buttonStyle.SetColorText(n, colors[n]);
     }
     buttonStyle.SelectFont("Arial");
     buttonStyle.SetFontSizeText("11");

@@ -91,10 +91,10 @@ protected:
     FakeFontList fonts{{"Verdana", "MS Sans Serif", "Arial"}};
     FailingFileOps fileOps;
     MenuProject project;
-    ColourFieldContext colours{prompt, colorDialog, {}, false};
-    MainForm main{project, colours};
-    MenuStyleForm menuStyle{project, colours, settings, notices};
-    ButtonStyleForm buttonStyle{project, colours, settings, notices};
+    ColorFieldContext colors{prompt, colorDialog, {}, false};
+    MainForm main{project, colors};
+    MenuStyleForm menuStyle{project, colors, settings, notices};
+    ButtonStyleForm buttonStyle{project, colors, settings, notices};
     RecentFiles recent{settings};
     Workspace workspace{project,     main,   menuStyle,
                         buttonStyle, prompt, settings,

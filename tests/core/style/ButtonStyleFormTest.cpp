@@ -16,7 +16,7 @@ void OpenBorders(ButtonStyleForm& button) {
     button.SetNoBorder(0);
 }
 
-TEST(ButtonStyleForm, SystemColoursTickNoBorderAndDisableEveryRow) {
+TEST(ButtonStyleForm, SystemColorsTickNoBorderAndDisableEveryRow) {
     StyleWindows w;
     OpenBorders(w.button);
     w.button.SetSyncTopLeft(0);
@@ -54,17 +54,17 @@ TEST(ButtonStyleForm, TopLeftSyncCopiesEveryIntermediateText) {
     StyleWindows w;
     OpenBorders(w.button);
     for (const std::string typed : {"#", "#F", "#FF80", "#FF8000"}) {
-        w.button.SetColourText(2, typed);
+        w.button.SetColorText(2, typed);
         EXPECT_EQ(typed, w.button.txtclr(3).text());
         EXPECT_EQ(typed.size() == 7, w.button.txtclr(3).swatchOpaque()) << typed;
     }
     EXPECT_EQ(0x0080FF, w.button.txtclr(3).swatchColor());
     EXPECT_FALSE(w.button.txtclr(3).enabled());
 
-    w.button.SetColourText(4, "#00FF00");
+    w.button.SetColorText(4, "#00FF00");
     EXPECT_EQ("#00FF00", w.button.txtclr(5).text());
     w.button.SetSyncRightBottom(0);
-    w.button.SetColourText(4, "#0000FF");
+    w.button.SetColorText(4, "#0000FF");
     EXPECT_EQ("#00FF00", w.button.txtclr(5).text());
     EXPECT_TRUE(w.button.txtclr(5).enabled());
 }
@@ -91,7 +91,7 @@ TEST(ButtonStyleForm, SizeFromFontEmptiesWidthAndHeight) {
     EXPECT_FALSE(w.button.txtBW().enabled);
 }
 
-TEST(ButtonStyleForm, ThicknessKeysWhileSystemColoursAreOn) {
+TEST(ButtonStyleForm, ThicknessKeysWhileSystemColorsAreOn) {
     StyleWindows w;
     w.notices.Expect(NoticeKind::Border, NoticeAction::Ok, false);
     EXPECT_EQ(0, w.button.KeyPressThickness(Key7));
@@ -117,7 +117,7 @@ TEST(ButtonStyleForm, EditsMarkASavedProjectByTheirOwnRules) {
              [](ButtonStyleForm& b) { b.SetFontSizeText("20"); },
              [](ButtonStyleForm& b) { b.SetFontWeight(700); },
              [](ButtonStyleForm& b) { b.SetWidthText("9"); },
-             [](ButtonStyleForm& b) { b.SetColourText(0, "#"); },
+             [](ButtonStyleForm& b) { b.SetColorText(0, "#"); },
              [](ButtonStyleForm& b) { b.SetSyncTopLeft(0); },
          }) {
         w.project.DirtyFlag = false;
@@ -130,7 +130,7 @@ TEST(ButtonStyleForm, RestoreDefaultsLeavesThicknessTwoBehindNoBorder) {
     StyleWindows w;
     OpenBorders(w.button);
     w.button.SetSyncTopLeft(0);
-    w.button.SetColourText(3, "#123456");
+    w.button.SetColorText(3, "#123456");
     w.button.SetConstrainSize(0);
     w.button.SetWidthText("80");
     w.button.SetFontWeight(900);

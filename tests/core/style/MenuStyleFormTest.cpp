@@ -7,12 +7,12 @@
 namespace pickwell {
 namespace {
 
-TEST(MenuStyleForm, SystemColoursHideTheSwatchesButKeepTheTexts) {
+TEST(MenuStyleForm, SystemColorsHideTheSwatchesButKeepTheTexts) {
     StyleWindows w;
     EXPECT_FALSE(w.menu.txtclr(1).enabled());
     EXPECT_FALSE(w.menu.txtclr(1).swatchOpaque());
     w.menu.SetSystemColors(0);
-    w.menu.SetColourText(0, "#FF8000");
+    w.menu.SetColorText(0, "#FF8000");
     EXPECT_TRUE(w.menu.txtclr(0).enabled());
     EXPECT_TRUE(w.menu.txtclr(0).swatchOpaque());
 
@@ -53,23 +53,23 @@ TEST(MenuStyleForm, SliderShowsItsPositionAndStaysInRange) {
     EXPECT_EQ("100", w.menu.Label16());
 }
 
-TEST(MenuStyleForm, OnlyAColourPickMarksTheProject) {
+TEST(MenuStyleForm, OnlyAColorPickMarksTheProject) {
     StyleWindows w;
     w.menu.SetSystemColors(0);
     w.colorDialog.answers = {0x0000FF};
-    w.menu.PickColour(1);
+    w.menu.PickColor(1);
     EXPECT_EQ("#FF0000", w.menu.txtclr(1).text());
     EXPECT_FALSE(w.project.DirtyFlag) << "never saved or loaded";
 
     w.Saved();
-    w.menu.SetColourText(0, "#123456");
+    w.menu.SetColorText(0, "#123456");
     w.menu.SelectFontIndex(0);
     w.menu.SetFontSizeText("20");
     w.menu.SetFontWeight(700);
     w.menu.SetConstrainWidth(0);
     EXPECT_FALSE(w.project.DirtyFlag);
     w.colorDialog.answers = {0x00FF00};
-    w.menu.PickColour(0);
+    w.menu.PickColor(0);
     EXPECT_TRUE(w.project.DirtyFlag);
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 struct Reset : testing::Test {
     StyleWindows w;
-    MainForm main{w.project, w.colours};
+    MainForm main{w.project, w.colors};
 };
 
 TEST_F(Reset, GivesANewProjectWithTheRestoredStyles) {

@@ -14,7 +14,7 @@ std::string State(const CheckControl& c) {
 std::string State(const TextControl& c) {
     return c.text + (c.enabled ? " " : "-");
 }
-std::string State(const ColourField& f) {
+std::string State(const ColorField& f) {
     return f.text() + (f.enabled() ? " " : "-") + (f.swatchOpaque() ? "# " : " ");
 }
 
@@ -40,8 +40,8 @@ std::string Snapshot(const ButtonStyleForm& b) {
 
 void ChangeEverything(MenuStyleForm& m) {
     m.SetSystemColors(0);
-    m.SetColourText(0, "#111111");
-    m.SetColourText(1, "#222222");
+    m.SetColorText(0, "#111111");
+    m.SetColorText(1, "#222222");
     m.SelectFontIndex(0);
     m.SetFontSizeText("21");
     m.SetFontWeight(800);
@@ -57,7 +57,7 @@ void ChangeEverything(ButtonStyleForm& b) {
     b.SetSyncTopLeft(0);
     b.SetSyncRightBottom(0);
     for (int i = 0; i < 6; ++i) {
-        b.SetColourText(i, "#1" + std::to_string(i) + "1" + std::to_string(i) + "11");
+        b.SetColorText(i, "#1" + std::to_string(i) + "1" + std::to_string(i) + "11");
     }
     b.SetThicknessText("4");
     b.SelectFontIndex(3);

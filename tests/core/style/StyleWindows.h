@@ -5,7 +5,7 @@
 #include "ScriptedColorDialog.h"
 #include "ScriptedNoticeDialog.h"
 #include "ScriptedPrompt.h"
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 #include "model/MenuProject.h"
 #include "style/ButtonStyleForm.h"
 #include "style/FontLists.h"
@@ -38,11 +38,11 @@ struct StyleWindows {
     MenuProject project;
     ScriptedPrompt prompt;
     ScriptedColorDialog colorDialog;
-    ColourFieldContext colours{prompt, colorDialog, {}, false};
+    ColorFieldContext colors{prompt, colorDialog, {}, false};
     FakeSettingsStore settings;
     ScriptedNoticeDialog notices;
-    MenuStyleForm menu{project, colours, settings, notices};
-    ButtonStyleForm button{project, colours, settings, notices};
+    MenuStyleForm menu{project, colors, settings, notices};
+    ButtonStyleForm button{project, colors, settings, notices};
 };
 
 } // namespace pickwell

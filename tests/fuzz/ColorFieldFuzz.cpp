@@ -17,12 +17,12 @@ using namespace pickwell;
 
 // Whatever the handling did, a field holds "#" and something, and a full-length text is a
 // colour the handling accepted.
-void RequireSettled(const ColourField& field) {
+void RequireSettled(const ColorField& field) {
     const std::string& text = field.text();
     if (text.empty() || text.front() != '#') {
         std::abort();
     }
-    if (Utf8Length(text) == ColourField::MaxLength) {
+    if (Utf8Length(text) == ColorField::MaxLength) {
         for (std::size_t i = 1; i < text.size(); ++i) {
             if (HexKeyFilter(static_cast<unsigned char>(text[i])) == 0) {
                 std::abort();
@@ -54,26 +54,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         const int count = window == 0   ? 2
-                          : window == 1 ? MenuStyleForm::ColourCount
-                                        : ButtonStyleForm::ColourCount;
+                          : window == 1 ? MenuStyleForm::ColorCount
+                                        : ButtonStyleForm::ColorCount;
         const int index = static_cast<int>(input.Choice(static_cast<unsigned>(count)));
         const std::string text = action == 2 ? std::string() : input.Text();
         // Only what a user can do: a disabled field takes neither typing nor the focus.
         if (window == 0 && main.txtclr(index).enabled()) {
-            action == 2 ? main.ColourLostFocus(index) : main.SetColourText(index, text);
+            action == 2 ? main.ColorLostFocus(index) : main.SetColorText(index, text);
         } else if (window == 1 && menu.txtclr(index).enabled()) {
-            action == 2 ? menu.ColourLostFocus(index) : menu.SetColourText(index, text);
+            action == 2 ? menu.ColorLostFocus(index) : menu.SetColorText(index, text);
         } else if (window == 2 && button.txtclr(index).enabled()) {
-            action == 2 ? button.ColourLostFocus(index) : button.SetColourText(index, text);
+            action == 2 ? button.ColorLostFocus(index) : button.SetColorText(index, text);
         }
     }
     for (int i = 0; i < 2; ++i) {
         RequireSettled(main.txtclr(i));
     }
-    for (int i = 0; i < MenuStyleForm::ColourCount; ++i) {
+    for (int i = 0; i < MenuStyleForm::ColorCount; ++i) {
         RequireSettled(menu.txtclr(i));
     }
-    for (int i = 0; i < ButtonStyleForm::ColourCount; ++i) {
+    for (int i = 0; i < ButtonStyleForm::ColorCount; ++i) {
         RequireSettled(button.txtclr(i));
     }
     session.codeCommands().CheckAndGenerate(OutputMode::Clip);

@@ -1,4 +1,4 @@
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 
 #include "ActingPrompt.h"
 #include "ScriptedColorDialog.h"
@@ -16,13 +16,13 @@ namespace {
 constexpr const char* WithSelectText =
     "Please enter a valid color value or click \"Select\" to choose a color.";
 
-struct RecordingOwner : ColourFieldOwner {
-    void FocusColourField(int index, int selectionStart, int selectionLength) override {
+struct RecordingOwner : ColorFieldOwner {
+    void FocusColorField(int index, int selectionStart, int selectionLength) override {
         focus.push_back({index, selectionStart, selectionLength});
     }
-    void BeforeColourChange(int) override { ++before; }
-    void AfterColourChange(int) override { ++after; }
-    void AfterColourPick(int) override { ++picked; }
+    void BeforeColorChange(int) override { ++before; }
+    void AfterColorChange(int) override { ++after; }
+    void AfterColorPick(int) override { ++picked; }
 
     struct Focus {
         int index, start, length;
@@ -34,14 +34,14 @@ struct RecordingOwner : ColourFieldOwner {
     int picked = 0;
 };
 
-class ColourFieldTest : public testing::TestWithParam<ColourFieldVariant> {
+class ColorFieldTest : public testing::TestWithParam<ColorFieldVariant> {
 protected:
-    bool style() const { return GetParam() == ColourFieldVariant::StyleWindow; }
+    bool style() const { return GetParam() == ColorFieldVariant::StyleWindow; }
 
     // Sends keystrokes through the field's filter, as typing at the end of the text does.
     void Type(const std::string& keys) {
         for (const char key : keys) {
-            const int code = ColourField::KeyPress(key).key;
+            const int code = ColorField::KeyPress(key).key;
             if (code == 0) {
                 continue;
             }
@@ -57,19 +57,19 @@ protected:
 
     ActingPrompt prompt;
     ScriptedColorDialog dialog;
-    ColourFieldContext context{prompt, dialog, {}, false};
+    ColorFieldContext context{prompt, dialog, {}, false};
     RecordingOwner owner;
-    ColourField field{0, GetParam(), context, owner, 0x000000};
+    ColorField field{0, GetParam(), context, owner, 0x000000};
 };
 
-INSTANTIATE_TEST_SUITE_P(BothWindows, ColourFieldTest,
-                         testing::Values(ColourFieldVariant::MainWindow,
-                                         ColourFieldVariant::StyleWindow),
+INSTANTIATE_TEST_SUITE_P(BothWindows, ColorFieldTest,
+                         testing::Values(ColorFieldVariant::MainWindow,
+                                         ColorFieldVariant::StyleWindow),
                          [](const auto& info) {
-                             return info.param == ColourFieldVariant::MainWindow ? "Main" : "Style";
+                             return info.param == ColorFieldVariant::MainWindow ? "Main" : "Style";
                          });
 
-TEST_P(ColourFieldTest, ClearingLeavesTheHashAndAnUnpaintedSwatch) {
+TEST_P(ColorFieldTest, ClearingLeavesTheHashAndAnUnpaintedSwatch) {
     field.SetText("#102030");
     field.SetText("");
 
@@ -82,7 +82,7 @@ TEST_P(ColourFieldTest, ClearingLeavesTheHashAndAnUnpaintedSwatch) {
     }
 }
 
-TEST_P(ColourFieldTest, TypingPaintsTheSwatchWhenTheSixthDigitArrives) {
+TEST_P(ColorFieldTest, TypingPaintsTheSwatchWhenTheSixthDigitArrives) {
     field.SetText("");
     Type("ff800");
     EXPECT_EQ("#FF800", field.text());
@@ -95,11 +95,11 @@ TEST_P(ColourFieldTest, TypingPaintsTheSwatchWhenTheSixthDigitArrives) {
 
     Type("#g \b");
     EXPECT_EQ("#FF800", field.text());
-    EXPECT_TRUE(ColourField::KeyPress(KeyEnter).focusNext);
-    EXPECT_EQ(0, ColourField::KeyPress(KeyEnter).key);
+    EXPECT_TRUE(ColorField::KeyPress(KeyEnter).focusNext);
+    EXPECT_EQ(0, ColorField::KeyPress(KeyEnter).key);
 }
 
-TEST_P(ColourFieldTest, PastingABadCharacterIsRefusedWithTheHelpMessage) {
+TEST_P(ColorFieldTest, PastingABadCharacterIsRefusedWithTheHelpMessage) {
     field.SetText("#112233");
     prompt.Expect("Oops!");
     field.SetText("#12345Z");
@@ -122,7 +122,7 @@ TEST_P(ColourFieldTest, PastingABadCharacterIsRefusedWithTheHelpMessage) {
     }
 }
 
-TEST_P(ColourFieldTest, PastingSevenDigitsPaintsThenGrowsPastSevenAndFailsOnLeaving) {
+TEST_P(ColorFieldTest, PastingSevenDigitsPaintsThenGrowsPastSevenAndFailsOnLeaving) {
     field.SetText("1234567");
 
     EXPECT_EQ("#1234567", field.text());
@@ -143,7 +143,7 @@ TEST_P(ColourFieldTest, PastingSevenDigitsPaintsThenGrowsPastSevenAndFailsOnLeav
     EXPECT_EQ((RecordingOwner::Focus{0, 1, 6}), owner.focus.back());
 }
 
-TEST_P(ColourFieldTest, LeavingIsCheckedByLengthOnly) {
+TEST_P(ColorFieldTest, LeavingIsCheckedByLengthOnly) {
     field.SetText("#abcdef");
     field.LostFocus();
     EXPECT_EQ("#abcdef", field.text()); // lower case passes and is kept
@@ -156,7 +156,7 @@ TEST_P(ColourFieldTest, LeavingIsCheckedByLengthOnly) {
     EXPECT_EQ((RecordingOwner::Focus{0, 1, 6}), owner.focus.back());
 }
 
-TEST_P(ColourFieldTest, ATextThatCannotBePaintedBecomesBlack) {
+TEST_P(ColorFieldTest, ATextThatCannotBePaintedBecomesBlack) {
     // The first character is not checked, and a non-ASCII one overflows the conversion.
     field.SetText("#FFFFFF");
     prompt.Expect("Oops!");
@@ -170,7 +170,7 @@ TEST_P(ColourFieldTest, ATextThatCannotBePaintedBecomesBlack) {
     EXPECT_EQ(0x000000, field.swatchColor());
 }
 
-TEST_P(ColourFieldTest, PickerWritesUpperCaseAndCancelChangesNothing) {
+TEST_P(ColorFieldTest, PickerWritesUpperCaseAndCancelChangesNothing) {
     field.SetText("#102030");
     dialog.answers = {0x0080FF, std::nullopt};
 
@@ -194,12 +194,12 @@ TEST_P(ColourFieldTest, PickerWritesUpperCaseAndCancelChangesNothing) {
     EXPECT_EQ("#FF8000", field.text());
 }
 
-TEST(ColourFieldStyleWindow, HooksRunAroundEveryChangeButNotAfterARefusal) {
+TEST(ColorFieldStyleWindow, HooksRunAroundEveryChangeButNotAfterARefusal) {
     ActingPrompt prompt;
     ScriptedColorDialog dialog;
-    ColourFieldContext context{prompt, dialog, {}, false};
+    ColorFieldContext context{prompt, dialog, {}, false};
     RecordingOwner owner;
-    ColourField field{2, ColourFieldVariant::StyleWindow, context, owner, 0xFFFFFF};
+    ColorField field{2, ColorFieldVariant::StyleWindow, context, owner, 0xFFFFFF};
 
     field.SetText("#808080");
     EXPECT_EQ(1, owner.before);
@@ -216,9 +216,9 @@ TEST(ColourFieldStyleWindow, HooksRunAroundEveryChangeButNotAfterARefusal) {
 // Two invalid fields and a window system that takes the focus from the focused control
 // whenever a message box opens, gives it back when the box closes, and then carries out the
 // field's request for the focus.
-class TwoFieldFocus : public testing::Test, public ColourFieldOwner {
+class TwoFieldFocus : public testing::Test, public ColorFieldOwner {
 protected:
-    void FocusColourField(int index, int, int) override { m_requested = index; }
+    void FocusColorField(int index, int, int) override { m_requested = index; }
 
     void MoveFocus(int to) {
         m_requested = to;
@@ -254,10 +254,10 @@ protected:
 
     ActingPrompt prompt;
     ScriptedColorDialog dialog;
-    ColourFieldContext context{prompt, dialog, {}, false};
-    std::vector<ColourField> fields{
-        ColourField(0, ColourFieldVariant::MainWindow, context, *this, 0),
-        ColourField(1, ColourFieldVariant::StyleWindow, context, *this, 0)};
+    ColorFieldContext context{prompt, dialog, {}, false};
+    std::vector<ColorField> fields{
+        ColorField(0, ColorFieldVariant::MainWindow, context, *this, 0),
+        ColorField(1, ColorFieldVariant::StyleWindow, context, *this, 0)};
     int boxes = 0;
     int maxOpen = 0;
 

@@ -12,13 +12,13 @@ class QWidget;
 
 namespace pickwell {
 
-class ColourField;
+class ColorField;
 class FilteredLineEdit;
 
 // The widgets of one colour entry row: caption, text field txtclr(i), swatch lblclr(i) and
 // picker button cmdclr(i), placed in one row of a grid. The three windows with colour fields
 // share it; the form model decides everything, the row only shows it and passes input on.
-class ColourTrio {
+class ColorTrio {
 public:
     struct Handlers {
         std::function<void(int index, const std::string& text)> edited;
@@ -27,11 +27,11 @@ public:
     };
 
     // `captionName` is the caption label's object name ("" for none).
-    ColourTrio(QWidget* parent, QGridLayout* grid, int row, int index, const QString& caption,
-               const QString& captionName, Handlers handlers);
+    ColorTrio(QWidget* parent, QGridLayout* grid, int row, int index, const QString& caption,
+              const QString& captionName, Handlers handlers);
 
     // `rowEnabled` covers the caption, swatch and picker; the field follows its own state.
-    void Show(const ColourField& field, bool rowEnabled);
+    void Show(const ColorField& field, bool rowEnabled);
 
     FilteredLineEdit* field() const { return m_field; }
     QToolButton* picker() const { return m_pick; }

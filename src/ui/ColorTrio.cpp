@@ -1,6 +1,6 @@
-#include "ui/ColourTrio.h"
+#include "ui/ColorTrio.h"
 
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 #include "ui/FilteredLineEdit.h"
 #include "ui/Icons.h"
 #include "ui/ViewSync.h"
@@ -12,8 +12,8 @@
 
 namespace pickwell {
 
-ColourTrio::ColourTrio(QWidget* parent, QGridLayout* grid, int row, int index,
-                       const QString& caption, const QString& captionName, Handlers handlers)
+ColorTrio::ColorTrio(QWidget* parent, QGridLayout* grid, int row, int index, const QString& caption,
+                     const QString& captionName, Handlers handlers)
     : m_caption(new QLabel(caption, parent))
     , m_field(new FilteredLineEdit(parent))
     , m_swatch(new QLabel(parent))
@@ -25,9 +25,9 @@ ColourTrio::ColourTrio(QWidget* parent, QGridLayout* grid, int row, int index,
 
     m_field->setObjectName("txtclr" + number);
     m_field->setAccessibleName(name);
-    m_field->SetMaxTyped(ColourField::MaxLength);
+    m_field->SetMaxTyped(ColorField::MaxLength);
     m_field->SetEnterMovesFocus(true);
-    m_field->SetKeyFilter([](int key) { return ColourField::KeyPress(key).key; });
+    m_field->SetKeyFilter([](int key) { return ColorField::KeyPress(key).key; });
     m_field->setMaximumWidth(m_field->fontMetrics().horizontalAdvance("#DDDDDDD") + 16);
 
     m_swatch->setObjectName("lblclr" + number);
@@ -52,7 +52,7 @@ ColourTrio::ColourTrio(QWidget* parent, QGridLayout* grid, int row, int index,
                      [pick = handlers.pick, index] { pick(index); });
 }
 
-void ColourTrio::Show(const ColourField& field, bool rowEnabled) {
+void ColorTrio::Show(const ColorField& field, bool rowEnabled) {
     ShowText(m_field, field.text());
     m_field->setEnabled(field.enabled());
     m_caption->setEnabled(rowEnabled);

@@ -1,18 +1,18 @@
-#include "colour/ColourField.h"
+#include "colour/ColorField.h"
 
 #include "text/Utf8.h"
 
 namespace pickwell {
 
-ColourField::ColourField(int index, ColourFieldVariant variant, ColourFieldContext& context,
-                         ColourFieldOwner& owner, ColorValue swatchColor)
+ColorField::ColorField(int index, ColorFieldVariant variant, ColorFieldContext& context,
+                       ColorFieldOwner& owner, ColorValue swatchColor)
     : m_index(index)
     , m_variant(variant)
     , m_context(context)
     , m_owner(owner)
     , m_swatchColor(swatchColor) {}
 
-void ColourField::SetText(const std::string& text) {
+void ColorField::SetText(const std::string& text) {
     // A text box reports a change only when its text really changes.
     if (text == m_text) {
         return;
@@ -21,7 +21,7 @@ void ColourField::SetText(const std::string& text) {
     Change();
 }
 
-void ColourField::ShowInvalid(const char* text, bool withHelp) {
+void ColorField::ShowInvalid(const char* text, bool withHelp) {
     Message message;
     message.title = "Oops!";
     message.text = text;
@@ -33,10 +33,10 @@ void ColourField::ShowInvalid(const char* text, bool withHelp) {
     m_context.prompt.Show(message);
 }
 
-void ColourField::Change() {
-    const bool style = m_variant == ColourFieldVariant::StyleWindow;
+void ColorField::Change() {
+    const bool style = m_variant == ColorFieldVariant::StyleWindow;
     if (style) {
-        m_owner.BeforeColourChange(m_index);
+        m_owner.BeforeColorChange(m_index);
     }
     const std::string text = m_text;
     const std::u32string chars = ToCodePoints(text);
@@ -50,7 +50,7 @@ void ColourField::Change() {
                 ShowInvalid(InvalidWithSelectText, true);
                 SetText(style ? ColorToHex(m_swatchColor) : std::string("#"));
                 const int length = static_cast<int>(Utf8Length(m_text));
-                m_owner.FocusColourField(m_index, 1, style ? length - 1 : length);
+                m_owner.FocusColorField(m_index, 1, style ? length - 1 : length);
                 return;
             }
         }
@@ -71,15 +71,15 @@ void ColourField::Change() {
         m_selectionLength = 0;
     }
     if (style) {
-        m_owner.AfterColourChange(m_index);
+        m_owner.AfterColorChange(m_index);
     }
 }
 
-ColourField::KeyResult ColourField::KeyPress(int key) {
+ColorField::KeyResult ColorField::KeyPress(int key) {
     return {HexKeyFilter(key), key == KeyEnter};
 }
 
-void ColourField::LostFocus() {
+void ColorField::LostFocus() {
     // Taking the focus back from a field that is itself invalid would otherwise answer
     // message with message.
     if (m_context.lostFocusMessageShowing || Utf8Length(m_text) == MaxLength) {
@@ -88,16 +88,16 @@ void ColourField::LostFocus() {
     m_context.lostFocusMessageShowing = true;
     ShowInvalid(InvalidWithSelectText, true);
     SetText("#000000");
-    m_owner.FocusColourField(m_index, 1, static_cast<int>(Utf8Length(m_text)) - 1);
+    m_owner.FocusColorField(m_index, 1, static_cast<int>(Utf8Length(m_text)) - 1);
     m_context.lostFocusMessageShowing = false;
 }
 
-void ColourField::Pick() {
+void ColorField::Pick() {
     // The Select button is disabled with its field; a disabled field is not the user's to change.
     if (!m_enabled) {
         return;
     }
-    const bool style = m_variant == ColourFieldVariant::StyleWindow;
+    const bool style = m_variant == ColorFieldVariant::StyleWindow;
     const ColorValue chosen = m_context.customColors.ShowColorDialog(
         m_context.colorDialog, style ? m_swatchColor : 0, true);
     if (chosen == -1) {
@@ -106,7 +106,7 @@ void ColourField::Pick() {
     m_swatchColor = chosen;
     SetText(ColorToHex(TranslateSystemColor(m_swatchColor)));
     if (style) {
-        m_owner.AfterColourPick(m_index);
+        m_owner.AfterColorPick(m_index);
     }
 }
 

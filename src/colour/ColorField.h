@@ -10,7 +10,7 @@ namespace pickwell {
 
 // What every colour field of a run shares: the message boxes, the colour dialog with its
 // custom colours, and the guard that keeps loss-of-focus messages from nesting.
-struct ColourFieldContext {
+struct ColorFieldContext {
     Prompt& prompt;
     ColorDialog& colorDialog;
     CustomColors customColors;
@@ -18,25 +18,25 @@ struct ColourFieldContext {
 };
 
 // The main window's item colours behave slightly differently from the style windows' colours.
-enum class ColourFieldVariant { MainWindow, StyleWindow };
+enum class ColorFieldVariant { MainWindow, StyleWindow };
 
 // The window around a colour field: where its focus requests and its window-specific steps go.
-class ColourFieldOwner {
+class ColorFieldOwner {
 public:
-    virtual ~ColourFieldOwner() = default;
+    virtual ~ColorFieldOwner() = default;
     // Asks for the focus on field `index`, with the given text selected.
-    virtual void FocusColourField(int index, int selectionStart, int selectionLength) = 0;
+    virtual void FocusColorField(int index, int selectionStart, int selectionLength) = 0;
     // Runs before the change handling of field `index` (the button window marks the project).
-    virtual void BeforeColourChange(int /*index*/) {}
+    virtual void BeforeColorChange(int /*index*/) {}
     // Runs after a change that was not refused (the button window copies border colours).
-    virtual void AfterColourChange(int /*index*/) {}
+    virtual void AfterColorChange(int /*index*/) {}
     // Runs after a colour was chosen in the dialog.
-    virtual void AfterColourPick(int /*index*/) {}
+    virtual void AfterColorPick(int /*index*/) {}
 };
 
 // One colour entry trio: the text field txtclr(i), its swatch lblclr(i) and the picker
 // button cmdclr(i). Setting the text runs the change handling, nested as in a window.
-class ColourField {
+class ColorField {
 public:
     static constexpr int MaxLength = 7;
     static constexpr const char* InvalidWithSelectText =
@@ -44,8 +44,8 @@ public:
     static constexpr const char* InvalidText = "Please enter a valid color value.";
     static constexpr const char* HelpTopic = "colors";
 
-    ColourField(int index, ColourFieldVariant variant, ColourFieldContext& context,
-                ColourFieldOwner& owner, ColorValue swatchColor);
+    ColorField(int index, ColorFieldVariant variant, ColorFieldContext& context,
+               ColorFieldOwner& owner, ColorValue swatchColor);
 
     int index() const { return m_index; }
     const std::string& text() const { return m_text; }
@@ -78,9 +78,9 @@ private:
     void ShowInvalid(const char* text, bool withHelp);
 
     int m_index;
-    ColourFieldVariant m_variant;
-    ColourFieldContext& m_context;
-    ColourFieldOwner& m_owner;
+    ColorFieldVariant m_variant;
+    ColorFieldContext& m_context;
+    ColorFieldOwner& m_owner;
     std::string m_text;
     ColorValue m_swatchColor;
     bool m_swatchOpaque = true;
