@@ -22,6 +22,7 @@ class Session;
 class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(Session& session, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Copies the main form's state into the widgets; runs after every change it reports.
     void Refresh();
