@@ -8,6 +8,8 @@ class AboutForm;
 
 // The About window over its form model; its web and mail lines are links.
 class AboutWindow : public QDialog {
+    Q_OBJECT
+
 public:
     AboutWindow(AboutForm& form, QWidget* owner);
     ~AboutWindow() override;

@@ -21,16 +21,30 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     : StyleWindowView(form, owner, "FrmAdvBttnOp", tr("Button Style Options"))
     , m_form(form) {
     const ColorTrio::Handlers handlers = ColorHandlers();
-    const std::array<QString, ButtonStyleForm::ColorCount> captions{
-        tr("&Text:"),        tr("F&ace:"),         tr("T&op Border:"),
-        tr("&Left Border:"), tr("Right Bord&er:"), tr("Botto&m Border:")};
+    const std::array<ColorTrio::Texts, ButtonStyleForm::ColorCount> texts{{
+        {tr("&Text:", "text color of the button"), tr("Text: swatch"),
+         tr("Select a color for text"), tr("Select Text", "picks the text color")},
+        {tr("F&ace:", "face color of the button"), tr("Face: swatch"),
+         tr("Select a color for face"), tr("Select Face", "picks the face color")},
+        {tr("T&op Border:", "border color"), tr("Top Border: swatch"),
+         tr("Select a color for top border"), tr("Select Top Border", "picks the border's color")},
+        {tr("&Left Border:", "border color"), tr("Left Border: swatch"),
+         tr("Select a color for left border"),
+         tr("Select Left Border", "picks the border's color")},
+        {tr("Right Bord&er:", "border color"), tr("Right Border: swatch"),
+         tr("Select a color for right border"),
+         tr("Select Right Border", "picks the border's color")},
+        {tr("Botto&m Border:", "border color"), tr("Bottom Border: swatch"),
+         tr("Select a color for bottom border"),
+         tr("Select Bottom Border", "picks the border's color")},
+    }};
     auto addColor = [&](QWidget* group, QGridLayout* grid, int row, int index) {
-        m_colors.emplace_back(group, grid, row, index, captions[static_cast<std::size_t>(index)],
+        m_colors.emplace_back(group, grid, row, index, texts[static_cast<std::size_t>(index)],
                               "lbldesc" + QString::number(index), handlers);
     };
 
     auto* general = NamedGroup(tr("General:"), "fraGeneral", this);
-    auto* generalColors = NamedGroup(tr("Colors:"), "fraGeneralColors", general);
+    auto* generalColors = NamedGroup(tr("Colors:", "of the button"), "fraGeneralColors", general);
     auto* generalGrid = new QGridLayout;
     addColor(generalColors, generalGrid, 0, 0);
     addColor(generalColors, generalGrid, 1, 1);
@@ -45,10 +59,10 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
         NamedCheckBox(tr("Determine button dimensions by font si&ze."), "chkconstbttnsz", general);
     auto* sizeGrid = new QGridLayout;
     m_width = SizeField(general, sizeGrid, 0, tr("Button &Width:"), "Label17", "txtBW",
-                        tr("Pixels"), "Label20");
+                        tr("Pixels", "unit"), "Label20");
     m_width->SetKeyFilter(&ButtonStyleForm::KeyPressWidth);
     m_height = SizeField(general, sizeGrid, 1, tr("Button &Height:"), "Label19", "txtBH",
-                         tr("Pixels"), "Label21");
+                         tr("Pixels", "unit"), "Label21");
     m_height->SetKeyFilter(&ButtonStyleForm::KeyPressHeight);
     auto* generalBox = new QVBoxLayout(general);
     generalBox->addWidget(generalColors);
@@ -56,8 +70,8 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     generalBox->addLayout(sizeGrid);
     generalBox->addStretch();
 
-    auto* border = NamedGroup(tr("Border:"), "fraBorder", this);
-    auto* borderColors = NamedGroup(tr("Colors:"), "fraBorderColors", border);
+    auto* border = NamedGroup(tr("Border:", "of the button"), "fraBorder", this);
+    auto* borderColors = NamedGroup(tr("Colors:", "of the border"), "fraBorderColors", border);
     m_syncTopLeft = NamedCheckBox(tr("S&ync Top and Left Border Colors"), "Check1", borderColors);
     m_syncRightBottom =
         NamedCheckBox(tr("Sync Right and Bottom Border &Colors"), "Check2", borderColors);
@@ -74,7 +88,7 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     m_noBorder = NamedCheckBox(tr("&No Border"), "nbchk", border);
     auto* thicknessGrid = new QGridLayout;
     m_thickness = SizeField(border, thicknessGrid, 0, tr("Border Thic&kness:"), "Label18", "txtBT",
-                            tr("pixels"), "Label22");
+                            tr("pixels", "unit"), "Label22");
     m_thickness->SetKeyFilter([this](int key) { return m_form.KeyPressThickness(key); });
     auto* borderBox = new QVBoxLayout(border);
     borderBox->addWidget(borderColors);
@@ -82,7 +96,8 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     borderBox->addLayout(thicknessGrid);
     borderBox->addStretch();
 
-    m_font = new FontGroup(m_form, tr("Font:"), "chkbttnfntUL", "chkbttnfntIT", this);
+    m_font =
+        new FontGroup(m_form, tr("Font:", "of the button"), "chkbttnfntUL", "chkbttnfntIT", this);
     m_font->setObjectName("fraFont");
 
     QHBoxLayout* buttons = ButtonRow([this] { m_form.RestoreDefaults(); });

@@ -17,6 +17,8 @@ class FontGroup;
 // The Button Style Options window over its form model: colours, border, font and size of
 // the standard button.
 class ButtonStyleWindow : public StyleWindowView {
+    Q_OBJECT
+
 public:
     explicit ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner = nullptr);
 

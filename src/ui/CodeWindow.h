@@ -13,6 +13,8 @@ class CodeWindowForm;
 // The Generated Menu Code window: the two code panes with their copy buttons, "Save to File"
 // and "Done". It lives for one generation and finishes when its form model has closed.
 class CodeWindow : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CodeWindow(CodeWindowForm& form, QWidget* owner = nullptr);
     ~CodeWindow() override;

@@ -12,32 +12,31 @@
 
 namespace pickwell {
 
-ColorTrio::ColorTrio(QWidget* parent, QGridLayout* grid, int row, int index, const QString& caption,
+ColorTrio::ColorTrio(QWidget* parent, QGridLayout* grid, int row, int index, const Texts& texts,
                      const QString& captionName, Handlers handlers)
-    : m_caption(new QLabel(caption, parent))
+    : m_caption(new QLabel(texts.caption, parent))
     , m_field(new FilteredLineEdit(parent))
     , m_swatch(new QLabel(parent))
     , m_pick(new QToolButton(parent)) {
     const QString number = QString::number(index);
-    const QString name = WithoutMnemonic(caption);
     m_caption->setObjectName(captionName);
     m_caption->setBuddy(m_field);
 
     m_field->setObjectName("txtclr" + number);
-    m_field->setAccessibleName(name);
+    m_field->setAccessibleName(WithoutMnemonic(texts.caption));
     m_field->SetMaxTyped(ColorField::MaxLength);
     m_field->SetEnterMovesFocus(true);
     m_field->SetKeyFilter([](int key) { return ColorField::KeyPress(key).key; });
     m_field->setMaximumWidth(m_field->fontMetrics().horizontalAdvance("#DDDDDDD") + 16);
 
     m_swatch->setObjectName("lblclr" + number);
-    m_swatch->setAccessibleName(name + " swatch");
+    m_swatch->setAccessibleName(texts.swatchName);
     m_swatch->setFixedSize(m_field->sizeHint().height() * 3 / 2, m_field->sizeHint().height());
 
     m_pick->setObjectName("cmdclr" + number);
     m_pick->setIcon(ThemeIcon("color-picker"));
-    m_pick->setToolTip(QObject::tr("Select a color for %1").arg(name.chopped(1).toLower()));
-    m_pick->setAccessibleName("Select " + name.chopped(1));
+    m_pick->setToolTip(texts.pickerTip);
+    m_pick->setAccessibleName(texts.pickerName);
 
     grid->addWidget(m_caption, row, 0);
     grid->addWidget(m_field, row, 1);

@@ -26,8 +26,17 @@ public:
         std::function<void(int index)> pick;
     };
 
+    // The row's texts, each whole as it is shown or read out; the view that owns the row
+    // translates them. The field's accessible name is the caption without its mnemonic.
+    struct Texts {
+        QString caption;
+        QString swatchName;
+        QString pickerTip;
+        QString pickerName;
+    };
+
     // `captionName` is the caption label's object name ("" for none).
-    ColorTrio(QWidget* parent, QGridLayout* grid, int row, int index, const QString& caption,
+    ColorTrio(QWidget* parent, QGridLayout* grid, int row, int index, const Texts& texts,
               const QString& captionName, Handlers handlers);
 
     // `rowEnabled` covers the caption, swatch and picker; the field follows its own state.

@@ -53,9 +53,9 @@ FontGroup::FontGroup(StyleWindow& form, const QString& title, const QString& und
     m_weightValue->setMinimumWidth(m_weightValue->fontMetrics().horizontalAdvance("0000"));
     m_weightValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto* lighter = new QLabel(tr("Lighter"), this);
+    auto* lighter = new QLabel(tr("Lighter", "font weight"), this);
     lighter->setObjectName("lblLighter");
-    auto* bolder = new QLabel(tr("Bolder"), this);
+    auto* bolder = new QLabel(tr("Bolder", "font weight"), this);
     bolder->setObjectName("lblBolder");
     auto* ends = new QHBoxLayout;
     ends->addWidget(lighter);

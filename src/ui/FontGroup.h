@@ -16,6 +16,8 @@ class StyleWindow;
 // value beside it, underline and italics. The two windows name their underline and italics
 // boxes differently, so they pass the names in and hand over those boxes' states.
 class FontGroup : public QGroupBox {
+    Q_OBJECT
+
 public:
     FontGroup(StyleWindow& form, const QString& title, const QString& underlineName,
               const QString& italicName, QWidget* parent);

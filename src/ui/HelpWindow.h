@@ -11,6 +11,8 @@ namespace pickwell {
 // The help window: the pages of the manual in a list beside the page shown, and a search
 // field that narrows the list to the pages holding every word typed.
 class HelpWindow : public QWidget {
+    Q_OBJECT
+
 public:
     // `folder` holds the pages; `pages` are their file names in the order of the contents.
     HelpWindow(const QString& folder, const QStringList& pages, QWidget* parent = nullptr);

@@ -26,9 +26,9 @@ ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     , m_notlinkchk(NamedCheckBox(tr("&Not linked"), "notlinkchk", this))
     , m_grheadchk(NamedCheckBox(tr("&Group heading"), "grheadchk", this))
     , m_chksel(NamedCheckBox(tr("&Default selected"), "chksel", this))
-    , m_chkdefitmclr(NamedCheckBox(tr("Default &Color"), "chkdefitmclr", this))
-    , m_additemcmd(NamedButton(tr("&Add"), "additemcmd", this))
-    , m_cmdup(NamedButton(tr("&Update"), "cmdup", this)) {
+    , m_chkdefitmclr(NamedCheckBox(tr("Default &Color", "of the menu item"), "chkdefitmclr", this))
+    , m_additemcmd(NamedButton(tr("&Add", "menu item"), "additemcmd", this))
+    , m_cmdup(NamedButton(tr("&Update", "menu item"), "cmdup", this)) {
     m_itemtexttext->setObjectName("itemtexttext");
     QLabel* itemtextlbl = CaptionFor(m_itemtexttext, tr("&Item Text:"), "itemtextlbl", this);
     m_linktext->setObjectName("linktext");
@@ -51,9 +51,13 @@ ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     const ColorTrio::Handlers handlers{
         [this](int i, const std::string& text) { m_form.SetColorText(i, text); },
         [this](int i) { m_form.ColorLostFocus(i); }, [this](int i) { m_form.PickColor(i); }};
-    m_colors[0] = std::make_unique<ColorTrio>(this, colors, 0, 0, tr("Bac&k Color:"),
+    const ColorTrio::Texts back{tr("Bac&k Color:", "of the menu item"), tr("Back Color: swatch"),
+                                tr("Select a color for back color"), tr("Select Back Color")};
+    const ColorTrio::Texts text{tr("Te&xt Color:", "of the menu item"), tr("Text Color: swatch"),
+                                tr("Select a color for text color"), tr("Select Text Color")};
+    m_colors[0] = std::make_unique<ColorTrio>(this, colors, 0, 0, back,
                                               QStringLiteral("lblbackclr"), handlers);
-    m_colors[1] = std::make_unique<ColorTrio>(this, colors, 1, 1, tr("Te&xt Color:"),
+    m_colors[1] = std::make_unique<ColorTrio>(this, colors, 1, 1, text,
                                               QStringLiteral("lbltextclr"), handlers);
     colors->setColumnStretch(4, 1);
     options->addLayout(colors, 2, 0, 1, 2);

@@ -20,6 +20,8 @@ class MainForm;
 // link, the "Advanced Item Options:" frame with the link, heading, selection and colour
 // options, and the Add and Update buttons.
 class ItemEditorPane : public QGroupBox {
+    Q_OBJECT
+
 public:
     ItemEditorPane(MainForm& form, QWidget* parent);
     ~ItemEditorPane() override;

@@ -108,9 +108,9 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
                             [this] { m_form.MoveUp(); });
     m_popMovDn = PopupEntry(tr("Move &Down"), "mnuListPopMovDn",
                             QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { m_form.MoveDown(); });
-    m_popEdit = PopupEntry(tr("&Edit"), "mnuListPopEdt", QKeySequence(Qt::Key_Return),
+    m_popEdit = PopupEntry(tr("&Edit", "menu item"), "mnuListPopEdt", QKeySequence(Qt::Key_Return),
                            [this] { m_form.EditItem(); });
-    m_popRemove = PopupEntry(tr("De&lete"), "mnuListPopRem", QKeySequence::Delete,
+    m_popRemove = PopupEntry(tr("De&lete", "menu item"), "mnuListPopRem", QKeySequence::Delete,
                              [this] { m_form.DeleteItem(); });
 
     auto* layout = new QVBoxLayout(this);

@@ -17,6 +17,8 @@ class MainForm;
 // The "Currently Added Menu Items:" frame: the item list lv, its toolbar tb2 and its
 // right-click menu mnuListPop. The list follows the form's current row both ways.
 class ItemListPane : public QGroupBox {
+    Q_OBJECT
+
 public:
     ItemListPane(MainForm& form, QWidget* parent);
 

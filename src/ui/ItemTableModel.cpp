@@ -4,13 +4,8 @@
 
 #include <QFont>
 
-#include <array>
-
 namespace pickwell {
 namespace {
-
-constexpr std::array<const char*, ItemTableModel::ColumnCount> Headers{
-    "Item Text", "Linked?", "Link URL", "Selected?", "Back Color", "Text Color", "Heading"};
 
 std::string_view Cell(const MenuItem& item, int column) {
     switch (column) {
@@ -72,11 +67,27 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ItemTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= ColumnCount) {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    return QString::fromLatin1(Headers[static_cast<std::size_t>(section)]);
+    switch (section) {
+    case 0:
+        return tr("Item Text");
+    case 1:
+        return tr("Linked?");
+    case 2:
+        return tr("Link URL");
+    case 3:
+        return tr("Selected?");
+    case 4:
+        return tr("Back Color");
+    case 5:
+        return tr("Text Color");
+    case 6:
+        return tr("Heading", "column: the item is a group heading");
+    default:
+        return {};
+    }
 }
 
 void ItemTableModel::BeforeRowsInserted(int first, int count) {

@@ -10,6 +10,8 @@ namespace pickwell {
 // in bold. It reads the rows straight from the main window's form model and hears from it
 // which rows come, go or change, so a change repaints one row, not the list.
 class ItemTableModel : public QAbstractTableModel, private ItemRowsObserver {
+    Q_OBJECT
+
 public:
     static constexpr int ColumnCount = 7;
     static constexpr int TextColumn = 0;

@@ -116,6 +116,11 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     resize(sizeHint());
 }
 
+MainWindow::~MainWindow() {
+    m_session.recentFiles().SetChangedCallback(nullptr);
+    m_session.mainForm().SetChangedCallback(nullptr);
+}
+
 QAction* MainWindow::Command(QMenu* menu, const QString& caption, const char* name,
                              const std::function<void()>& run) {
     QAction* action = menu->addAction(caption);

@@ -20,8 +20,11 @@ class Session;
 // column that keeps its width, and the item list pane that takes every extra pixel of width. A
 // toolbar button and its menu entry are one action, so they run the same command.
 class MainWindow : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit MainWindow(Session& session, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Copies the main form's state into the widgets; runs after every change it reports.
     void Refresh();

@@ -24,9 +24,15 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     colors->setObjectName("fraColors");
     auto* colorGrid = new QGridLayout;
     const ColorTrio::Handlers handlers = ColorHandlers();
-    const std::array<QString, MenuStyleForm::ColorCount> captions{tr("&Text:"), tr("&Background:")};
+    const std::array<ColorTrio::Texts, MenuStyleForm::ColorCount> texts{{
+        {tr("&Text:", "text color of the menu"), tr("Text: swatch"), tr("Select a color for text"),
+         tr("Select Text", "picks the text color")},
+        {tr("&Background:", "background color of the menu"), tr("Background: swatch"),
+         tr("Select a color for background"),
+         tr("Select Background", "picks the background color")},
+    }};
     for (int i = 0; i < MenuStyleForm::ColorCount; ++i) {
-        m_colors.emplace_back(colors, colorGrid, i, i, captions[static_cast<std::size_t>(i)],
+        m_colors.emplace_back(colors, colorGrid, i, i, texts[static_cast<std::size_t>(i)],
                               "lbldesc" + QString::number(i), handlers);
     }
     colorGrid->setColumnStretch(4, 1);
@@ -42,7 +48,7 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     dimensions->setObjectName("fraDimensions");
     m_constrainWidth =
         NamedCheckBox(tr("Determine width by font si&ze"), "chkconstmnuwdth", dimensions);
-    m_widthLabel = NamedLabel(tr("&Width:"), "Label17", dimensions);
+    m_widthLabel = NamedLabel(tr("&Width:", "of the menu"), "Label17", dimensions);
     m_width = new FilteredLineEdit(dimensions);
     m_width->setObjectName("txtMW");
     m_width->setAccessibleName(WithoutMnemonic(m_widthLabel->text()));
@@ -50,7 +56,7 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     m_width->SetMaxTyped(static_cast<int>(MenuStyleForm::WidthMaxLength));
     m_width->setMaximumWidth(m_width->fontMetrics().horizontalAdvance("000000") + 16);
     m_widthLabel->setBuddy(m_width);
-    m_pixels = NamedLabel(tr("Pixels"), "Label20", dimensions);
+    m_pixels = NamedLabel(tr("Pixels", "unit"), "Label20", dimensions);
     auto* widthRow = new QHBoxLayout;
     widthRow->addWidget(m_widthLabel);
     widthRow->addWidget(m_width);

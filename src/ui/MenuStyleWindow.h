@@ -15,6 +15,8 @@ class MenuStyleForm;
 
 // The Menu Style Options window over its form model: colours, font and width of the list.
 class MenuStyleWindow : public StyleWindowView {
+    Q_OBJECT
+
 public:
     explicit MenuStyleWindow(MenuStyleForm& form, QWidget* owner = nullptr);
 

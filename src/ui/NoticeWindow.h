@@ -11,6 +11,8 @@ class NoticeForm;
 // One of the one-time notices: its text beside an icon, the "Show this message again" box and
 // OK, or Yes and No for the restore warning. It finishes as soon as the notice has closed.
 class NoticeWindow : public QDialog {
+    Q_OBJECT
+
 public:
     explicit NoticeWindow(NoticeForm& notice, QWidget* owner = nullptr);
     ~NoticeWindow() override;

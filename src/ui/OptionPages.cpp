@@ -140,8 +140,8 @@ QWidget* OptionPages::BuildButtonPage() {
     auto* layout = new QVBoxLayout(page);
 
     auto* kind = new QButtonGroup(page);
-    m_buttonpropopt[0] = Option(tr("D&efault"), "buttonpropopt0", kind, 0);
-    m_buttonpropopt[1] = Option(tr("G&raphic"), "buttonpropopt1", kind, 1);
+    m_buttonpropopt[0] = Option(tr("D&efault", "kind of button"), "buttonpropopt0", kind, 0);
+    m_buttonpropopt[1] = Option(tr("G&raphic", "kind of button"), "buttonpropopt1", kind, 1);
     auto* kinds = new QHBoxLayout;
     kinds->addWidget(m_buttonpropopt[0]);
     kinds->addWidget(m_buttonpropopt[1]);
@@ -150,8 +150,8 @@ QWidget* OptionPages::BuildButtonPage() {
 
     auto* standard = new QGridLayout;
     layout->addLayout(standard);
-    m_buttontxttxt =
-        AddField(standard, 0, tr("&Text:"), "buttontxtlbl", "buttontxttxt", &m_buttontxtlbl);
+    m_buttontxttxt = AddField(standard, 0, tr("&Text:", "caption of the button"), "buttontxtlbl",
+                              "buttontxttxt", &m_buttontxtlbl);
     m_cmdBttnAdv = NamedButton(tr("Button &Style"), "cmdBttnAdv", page);
     standard->addWidget(m_cmdBttnAdv, 0, 2);
 
@@ -161,8 +161,8 @@ QWidget* OptionPages::BuildButtonPage() {
                             "buttngrurl", &m_buttngrurllbl);
     auto* sizes = new QGridLayout;
     layout->addLayout(sizes);
-    m_txtw = AddField(sizes, 0, tr("&Width:"), "lblw", "txtw", &m_lblw);
-    m_txth = AddField(sizes, 1, tr("Height:"), "lblh", "txth", &m_lblh);
+    m_txtw = AddField(sizes, 0, tr("&Width:", "of the button graphic"), "lblw", "txtw", &m_lblw);
+    m_txth = AddField(sizes, 1, tr("Height:", "of the button graphic"), "lblh", "txth", &m_lblh);
     m_txtalt = AddField(sizes, 2, tr("Alt Text:"), "lblalt", "txtalt", &m_lblalt);
     layout->addStretch();
 

@@ -20,6 +20,8 @@ class MainForm;
 // link target and frame) and "Button Properties" (button kind, text, graphic). The two style
 // buttons open their windows through the handlers the main window gives.
 class OptionPages : public QTabWidget {
+    Q_OBJECT
+
 public:
     OptionPages(MainForm& form, std::function<void()> openMenuStyle,
                 std::function<void()> openButtonStyle, QWidget* parent);

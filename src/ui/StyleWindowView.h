@@ -17,6 +17,8 @@ class StyleWindow;
 // Show returns at once); the close box and Escape are the form's close box while it is
 // showing, and the program's own unload is let through.
 class StyleWindowView : public QDialog {
+    Q_OBJECT
+
 public:
     // Escape is the close box.
     void reject() override;

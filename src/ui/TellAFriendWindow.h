@@ -12,6 +12,8 @@ class TellAFriendForm;
 
 // The tell-a-friend window over its form model.
 class TellAFriendWindow : public QDialog {
+    Q_OBJECT
+
 public:
     TellAFriendWindow(TellAFriendForm& form, QWidget* owner);
     ~TellAFriendWindow() override;

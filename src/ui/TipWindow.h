@@ -11,6 +11,8 @@ class TipForm;
 
 // The Tip of the Day window over its form model.
 class TipWindow : public QDialog {
+    Q_OBJECT
+
 public:
     TipWindow(TipForm& form, QWidget* owner);
     ~TipWindow() override;

@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -386,6 +387,19 @@ TEST_F(MainWindowTest, EveryControlOfTheEditingWindowsHasAnAccessibleName) {
                 << root->objectName().toStdString() << "/" << control->objectName().toStdString();
         }
     }
+}
+
+// The session outlives its window at the end of every run; a change it reports then must not
+// reach the window that is gone (a plain build usually crashes, the sanitizers always report).
+TEST(MainWindowLifetime, FormsThatOutliveTheWindowNoLongerCallIt) {
+    Desktop desktop;
+    Session session(desktop.services);
+    session.StartUp("");
+    auto window = std::make_unique<MainWindow>(session);
+    window.reset();
+    session.mainForm().SetItemText("Books");
+    session.recentFiles().AddToRecentFiles(desktop.temp.path() + "shop.pkw");
+    EXPECT_EQ("&1. shop.pkw", session.recentFiles().entries()[0].caption);
 }
 
 TEST_F(MainWindowTest, TheTabKeyWalksTheWindowInScreenOrder) {

@@ -2,6 +2,7 @@
 
 #include "platform/qt/QtPrompt.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -48,8 +49,11 @@ QString ChosenFile(const QFileDialog& dialog) {
 bool ConfirmCreate(const QString& title, const QString& path) {
     Message question;
     question.title = title.toStdString();
-    question.text =
-        (QFileInfo(path).fileName() + " does not exist.\nDo you want to create it?").toStdString();
+    // Not a QObject, so the text has a fixed translation context.
+    question.text = QCoreApplication::translate("QtFileDialogs",
+                                                "%1 does not exist.\nDo you want to create it?")
+                        .arg(QFileInfo(path).fileName())
+                        .toStdString();
     question.icon = MessageIcon::Question;
     question.buttons = MessageButtons::YesNo;
     question.defaultButton = Button::Yes;
