@@ -1,6 +1,9 @@
 // Any bytes as a project file, loaded the way the command line loads one and then generated
-// in every mode and both code styles: a load ends in a project or in the "Oops!" message.
+// in every mode and both code styles: a load ends in a project or in the "Oops!" message, and
+// a project holds the values the literal reader of the tests finds where the load takes them
+// as they stand.
 #include "FakeFontList.h"
+#include "ReferenceIni.h"
 #include "app/Session.h"
 #include "cli/HeadlessSession.h"
 #include "persistence/ProjectFile.h"
@@ -16,6 +19,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -36,6 +40,45 @@ struct ScratchFile {
 
     std::string path;
 };
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+void CheckValuesAsRead(std::string_view file, const MenuProject& project) {
+    const auto value = [file](std::string_view section, const std::string& key) {
+        return reference::IniValue(file, section, key).value_or("");
+    };
+    bool headingAbove = false;
+    for (std::size_t i = 0; i < project.items.size(); ++i) {
+        const MenuItem& item = project.items[i];
+        const std::string n = std::to_string(i + 1);
+        const std::string heading = value("ItemColors", "IsHeading " + n);
+        // Below a heading, every item that is not one itself is indented.
+        const std::string indent = heading != "Yes" && headingAbove ? "   " : "";
+        headingAbove = headingAbove || heading == "Yes";
+        Require(item.text == indent + value("Items", "Item " + n));
+        Require(item.linked.view() == value("Linked", n));
+        Require(item.url == value("URLS", "URL " + n));
+        Require(item.backColor.view() == value("ItemColors", "Backcolor " + n));
+        Require(item.textColor.view() == value("ItemColors", "Textcolor " + n));
+        Require(item.isHeading.view() == heading);
+    }
+    const MenuOptions& menu = project.menuOptions;
+    Require(menu.navigateMode == (value("Menu Options", "Navigate") == "0" ? 0 : 1));
+    Require(menu.frameName == value("Menu Options", "Frame Name"));
+    Require(menu.menuName == value("Menu Options", "Menu Name"));
+    Require(menu.listLabel == value("Menu Options", "List Label"));
+    const ButtonOptions& button = project.buttonOptions;
+    Require(button.buttonType == (value("Button Options", "Button Type") == "0" ? 0 : 1));
+    Require(button.buttonText == value("Button Options", "Button Text"));
+    Require(button.graphicUrl == value("Button Options", "Button Graphic URL"));
+    Require(button.graphicWidth == value("Button Options", "Button Graphic Wdth"));
+    Require(button.graphicHeight == value("Button Options", "Button Graphic Ht"));
+    Require(button.altText == value("Button Options", "Alt Text"));
+}
 
 void Generate(Session& session, OutputMode mode) {
     if (const std::optional<MenuCode> code = session.codeCommands().CheckAndGenerate(mode)) {
@@ -58,6 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!LoadProject(session.workspace(), path)) {
         return 0;
     }
+    CheckValuesAsRead(std::string_view(reinterpret_cast<const char*>(data), size),
+                      session.project());
     for (const OutputMode mode : {OutputMode::File, OutputMode::Clip, OutputMode::Preview}) {
         Generate(session, mode);
     }

@@ -1,4 +1,6 @@
 #include "persistence/CIniFile.h"
+#include "ReferenceIni.h"
+#include "text/Windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,11 @@ std::string Read(CIniFile ini, const std::string& section, const std::string& ke
     ini.SetSection(section);
     ini.SetKey(key);
     return ini.Value();
+}
+
+// What the literal reader reads, or the empty Default() when the key is missing.
+std::string Literal(std::string_view text, std::string_view section, std::string_view key) {
+    return reference::IniValue(text, section, key).value_or("");
 }
 
 void Write(CIniFile& ini, const std::string& section, const std::string& key,
@@ -91,9 +98,13 @@ std::pair<std::vector<std::string>, bool>
 InOrder(const std::string& text, std::vector<std::string> prefixes, std::size_t count) {
     CIniFile ini;
     ini.Assign(text, {"S"});
-    CIniFile::InOrder reader = ini.ReadInOrder("s", std::move(prefixes), count);
+    CIniFile::InOrder reader = ini.ReadInOrder("s", prefixes, count);
     std::vector<std::string> values;
     for (std::string value; reader.Next(value);) {
+        const std::size_t place = values.size();
+        const std::string key =
+            prefixes[place % prefixes.size()] + std::to_string(place / prefixes.size() + 1);
+        EXPECT_EQ(Literal(text, "S", key), value) << key;
         values.push_back(value);
     }
     return {values, reader.Complete()};
@@ -173,7 +184,7 @@ TEST(CIniFile, ATextThatComesInPiecesReadsAsTheWholeText) {
         EXPECT_EQ(whole.bytes(), pieced.bytes());
         EXPECT_EQ(whole.LineCount(), pieced.LineCount());
         EXPECT_EQ("4", Read(pieced, "B", "k"));
-        EXPECT_EQ(Read(whole, "S", "y"), Read(pieced, "S", "y"));
+        EXPECT_EQ(Literal(text, "S", "y"), Read(pieced, "S", "y"));
         EXPECT_EQ("3", Read(pieced, "S", "long line of text"));
         EXPECT_EQ("1", Read(pieced, "a", "K"));
     }
@@ -203,6 +214,15 @@ TEST(CIniFile, WritesNeitherNulsNorLineBreaks) {
     Write(ini, "A", "k", std::string("a\0b\0\0c", 6));
     Write(ini, "A", "j", "one\r\n[Items]\r\nicount=99");
     EXPECT_EQ("[A]\r\nk=abc\r\nj=one  [Items]  icount=99\r\n", ini.bytes());
+}
+
+std::string Upper(std::string name) {
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 32);
+        }
+    }
+    return name;
 }
 
 std::string Repeated(const std::string& text, int times) {
@@ -240,6 +260,83 @@ TEST(CIniFile, ReadsReferencesInTurnAsByKey) {
     ASSERT_TRUE(reader.NextView(view, scratch));
     EXPECT_EQ("plain", view);
 }
+
+// A text as a hand or another program may have left it, read every way CIniFile reads.
+struct LayoutCase {
+    const char* name;
+    std::string text;
+    friend void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class CIniFileReads : public testing::TestWithParam<LayoutCase> {};
+
+// Each read, by key or in turn, of a whole text or one that came a byte at a time, gives what
+// the literal reader gives: for every name the text holds, in either case, and some it lacks.
+TEST_P(CIniFileReads, AsTheLiteralReaderReads) {
+    const std::string& text = GetParam().text;
+    const std::initializer_list<std::string_view> itemSections{"Items", "Linked", "URLS",
+                                                               "ItemColors"};
+    CIniFile indexed;
+    indexed.Assign(text);
+    CIniFile deferred;
+    deferred.Assign(text, itemSections);
+    CIniFile pieced;
+    std::string& room = pieced.BeginAssign(itemSections);
+    room.assign(text.size(), '\0');
+    for (std::size_t filled = 0; filled < text.size(); ++filled) {
+        room[filled] = text[filled];
+        pieced.TakeLines(filled + 1);
+    }
+    pieced.EndAssign();
+
+    for (const auto& [section, prefixes] : std::vector<std::pair<std::string, Values>>{
+             {"Items", {"Item "}},
+             {"Linked", {""}},
+             {"ItemColors", {"Backcolor ", "IsHeading "}}}) {
+        CIniFile::InOrder reader = deferred.ReadInOrder(section, prefixes, 3);
+        std::size_t place = 0;
+        for (std::string value; reader.Next(value); ++place) {
+            const std::string key =
+                prefixes[place % prefixes.size()] + std::to_string(place / prefixes.size() + 1);
+            EXPECT_EQ(Literal(text, section, key), value) << section << "/" << key;
+        }
+    }
+    std::vector<reference::IniName> names = reference::IniNames(text);
+    names.push_back({"Items", "Item 9"});
+    names.push_back({"No such section", "Item 1"});
+    for (const reference::IniName& name : reference::IniNames(text)) {
+        names.push_back({Upper(name.section), Upper(name.key)});
+    }
+    for (const auto& [section, key] : names) {
+        const std::string expected = Literal(text, section, key);
+        for (CIniFile* ini : {&indexed, &deferred, &pieced}) {
+            EXPECT_EQ(expected, Read(*ini, DecodeWindows1252(section), DecodeWindows1252(key)))
+                << section << "/" << key;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, CIniFileReads,
+    testing::Values(
+        LayoutCase{"TrimmedQuotedAndCut", "[S]\r\nb=  \t three\t \r\nq=\" a \"\r\nm=\"x'\r\n"
+                                          "o=\"\r\nl=" +
+                                              std::string(300, 'a') + "\r\n"},
+        LayoutCase{"FirstLinesOfKeysAndSections",
+                   "k=0\r\n[S]\r\na=1\r\nA=2\r\nb\r\n\r\nB=3\r\n[T]\r\nb=4\r\n[s]\r\nc=5\r\n"},
+        LayoutCase{"HeadersAmongOddLines", "\t[ T ] tail\r\n[no header\r\n[a]b]\r\nk = 1=2\r\n"
+                                           "=empty key\r\n[]\r\nk=3\r\n [x=y]\r\nk=4\r\n"},
+        LayoutCase{"LineEnds", "[S]\rk=1\r\n[T]\nk=2\r\r\nj=3\r4\nlast=5\r"},
+        LayoutCase{"References",
+                   "[S]\r\nodd=&#65;&#0945;&#x3B1;&#55296;&#1114112;&#128;&#8364;&&#945\r\n"
+                   "quoted=\"&#945;\"\r\nlong=" +
+                       Repeated("&#945;", 255) + "\r\nedge=" + std::string(253, 'a') +
+                       "&#128512;b\r\n"},
+        LayoutCase{"HighBytes", "[caf\xE9]\r\nk=\x80\x81\xA0\xFF \r\n\xC9=\x9F\r\n"},
+        LayoutCase{"ItemSections", "[Items]\r\nItem 1=a\r\nItem 3=c\r\nItem 2= b \r\n"
+                                   "[Linked]\r\n1=Yes\r\nitem 1=No\r\n2=No\r\n[ItemColors]\r\n"
+                                   "Backcolor 1=Default\r\nIsHeading 1=No\r\nIsHeading 2=x\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace pickwell
