@@ -2,16 +2,8 @@
 
 #include "model/MainForm.h"
 #include "persistence/CIniFile.h"
-#include "persistence/LeadingNumber.h"
 #include "persistence/ProjectKeys.h"
-#include "persistence/RecentFiles.h"
-#include "persistence/SaveLoadDialogs.h"
-#include "persistence/Workspace.h"
-#include "platform/SettingsStore.h"
-#include "style/ButtonStyleForm.h"
-#include "style/MenuStyleForm.h"
-#include "style/ResetProject.h"
-#include "style/StyleTransfer.h"
+#include "text/LeadingNumber.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -27,16 +19,10 @@ namespace pickwell {
 
 namespace {
 
-constexpr const char* FoldersSection = "Folders";
-constexpr const char* LastFolderKey = "Last Used Save Folder";
 // Far beyond any real menu (100,000 items take some 20 MB). Reading costs some 20 bytes a line
 // and the key table up to 22 more for a line with a key, so this also keeps a crafted file of
 // short lines below 2 GB of memory.
 constexpr std::size_t MaxProjectFileSize = std::size_t{64} << 20;
-
-std::string TitleFor(const std::string& path) {
-    return "Pickwell - " + FileNamePart(path);
-}
 
 // An item key's field, set to the value read.
 void SetItemField(const ItemKey& key, MenuItem& item, std::string value) {
@@ -135,16 +121,6 @@ void ProjectWriter::WriteProject(const MenuProject& project) {
             }
         }
     }
-}
-
-Message LoadFailedMessage(const std::string& path) {
-    Message message;
-    message.title = "Oops!";
-    message.text = "Could not load \"" + FileNamePart(path) +
-                   "\". The file is either corrupt, not a valid Pickwell project file, or no "
-                   "longer exists.";
-    message.icon = MessageIcon::Warning;
-    return message;
 }
 
 std::string IniValue(CIniFile& ini, const char* section, const std::string& key) {
@@ -392,112 +368,29 @@ std::string_view FirstLine(std::string_view bytes) {
 
 } // namespace
 
-SaveResult SaveProject(Workspace& w) {
-    MenuProject& project = w.project;
-    CommitStyleWindow("mnu", w.menuStyle, w.buttonStyle);
-    CommitStyleWindow("bttn", w.menuStyle, w.buttonStyle);
-
+WriteResult SaveProjectFile(const MenuProject& project, const std::string& path, FileOps& ops) {
     ProjectWriter writer(project);
     writer.WriteProject(project);
-
-    const std::string folder =
-        w.settings.GetSetting(FoldersSection, LastFolderKey, w.documentsFolder);
-    const std::string chosen =
-        ShowSaveDialog(w.dialogs, ProjectFileFilter, "Save Menu Project as...", folder,
-                       FileNamePart(project.ProjectPath));
-    if (chosen.empty()) {
-        project.SaveCancelled = true;
-        return SaveResult::Cancelled;
-    }
-
-    const std::string previousPath = project.ProjectPath;
-    const bool previousDirty = project.DirtyFlag;
-    const bool previousHasFile = project.HasProjectFile;
-    project.ProjectPath = CutAtNul(chosen);
-    w.settings.SaveSetting(FoldersSection, LastFolderKey, project.ProjectPath);
-    project.DirtyFlag = false;
-    project.HasProjectFile = true;
-
-    writer.ini().SetPath(project.ProjectPath);
-    const WriteResult written = writer.ini().Save(w.fileOps);
-    if (!written.ok) {
-        // The changes are still unsaved: keep them protected by the save question.
-        project.ProjectPath = previousPath;
-        project.DirtyFlag = previousDirty;
-        project.HasProjectFile = previousHasFile;
-        w.prompt.Show(SaveErrorMessage(written.error));
-        return SaveResult::Failed;
-    }
-
-    w.main.SetWindowTitle(TitleFor(project.ProjectPath));
-    w.recentFiles.ShowSeparator();
-    w.recentFiles.AddToRecentFiles(project.ProjectPath);
-    return SaveResult::Saved;
+    writer.ini().SetPath(path);
+    return writer.ini().Save(ops);
 }
 
-ProjectFileRead ReadProjectFile(const std::string& path) {
-    ProjectFileRead read;
-    CIniFile& ini = read.ini;
+bool LoadProjectFile(const std::string& path, ProjectForms& forms) {
+    CIniFile ini;
     std::string& text = ini.BeginAssign(
         {ItemSections[0].name, ItemSections[1].name, ItemSections[2].name, ItemSections[3].name});
     const ReadResult file = ReadFileInPieces(path, MaxProjectFileSize, text,
                                              [&ini](std::size_t filled) { ini.TakeLines(filled); });
-    read.isProject = file.ok && FirstLine(text) == ProjectHeaderLine;
-    if (read.isProject) {
-        ini.EndAssign();
-        read.items = TakeItems(ini);
-    }
-    return read;
-}
-
-bool LoadProject(Workspace& w, const std::string& path, std::optional<ProjectFileRead> read) {
-    MenuProject& project = w.project;
-    std::string chosen = path;
-    if (chosen.empty()) {
-        const std::string folder =
-            w.settings.GetSetting(FoldersSection, LastFolderKey, w.documentsFolder);
-        chosen = ShowOpenDialog(w.dialogs, ProjectFileFilter, "Load Menu Project...", folder);
-        if (chosen.empty()) {
-            return false;
-        }
-    }
-
-    project.ProjectPath = CutAtNul(chosen);
-    w.settings.SaveSetting(FoldersSection, LastFolderKey, project.ProjectPath);
-    ResetProject(w.main, w.menuStyle, w.buttonStyle);
-    project.SilentRestore = true;
-
-    ProjectFileRead file = read ? std::move(*read) : ReadProjectFile(project.ProjectPath);
-    ProjectForms forms{w.main, w.menuStyle, w.buttonStyle, w.prompt};
-    bool loaded = file.isProject && file.items;
-    if (loaded) {
-        w.main.AppendLoadedItems(std::move(*file.items));
-        loaded = ApplyKeys(file.ini, forms);
-    }
-    if (!loaded) {
-        ResetProject(w.main, w.menuStyle, w.buttonStyle);
-        w.prompt.Show(LoadFailedMessage(project.ProjectPath));
+    if (!file.ok || FirstLine(text) != ProjectHeaderLine) {
         return false;
     }
-
-    project.DirtyFlag = false;
-    project.HasProjectFile = true;
-    CommitStyleWindow("mnu", w.menuStyle, w.buttonStyle);
-    CommitStyleWindow("bttn", w.menuStyle, w.buttonStyle);
-    project.SilentRestore = false;
-
-    w.main.SetWindowTitle(TitleFor(project.ProjectPath));
-    w.recentFiles.ShowSeparator();
-
-    w.main.SetItemText("");
-    w.main.SetLinkText("");
-    w.main.SetNotLinked(0);
-    w.main.SetDefaultColor(1);
-    w.main.RunDefaultColorClick();
-    w.main.FocusControl("itemtexttext");
-
-    w.recentFiles.AddToRecentFiles(project.ProjectPath);
-    return true;
+    ini.EndAssign();
+    std::optional<std::vector<MenuItem>> items = TakeItems(ini);
+    if (!items) {
+        return false;
+    }
+    forms.main.AppendLoadedItems(std::move(*items));
+    return ApplyKeys(ini, forms);
 }
 
 } // namespace pickwell
