@@ -8,9 +8,7 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstdint>
-#include <future>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -129,76 +127,46 @@ std::string IniValue(CIniFile& ini, const char* section, const std::string& key)
     return ini.Value();
 }
 
-// How many items the thread that makes them has made; a second thread waits on it.
-class ItemsMade {
+// The values of the item sections, each read in one pass over its lines for as long as its
+// keys come in the order the writer writes them.
+class InOrderItems {
 public:
-    void Publish(std::size_t count) {
-        m_count.store(count, std::memory_order_release);
-        m_count.notify_one();
-    }
-    void Abandon() { Publish(Abandoned); }
-    // False when the maker gave up before making that many.
-    bool WaitFor(std::size_t count) {
-        std::size_t now = m_count.load(std::memory_order_acquire);
-        while (now < count) {
-            m_count.wait(now, std::memory_order_acquire);
-            now = m_count.load(std::memory_order_acquire);
-        }
-        return now != Abandoned;
-    }
-
-private:
-    static constexpr std::size_t Abandoned = std::numeric_limits<std::size_t>::max();
-    std::atomic<std::size_t> m_count{0};
-};
-
-// The values of some item sections, read in order into runs of items.
-class SectionRuns {
-public:
-    SectionRuns(const CIniFile& ini, std::vector<std::size_t> sections, std::size_t count)
-        : m_sections(std::move(sections)) {
-        for (const std::size_t s : m_sections) {
+    InOrderItems(const CIniFile& ini, std::size_t count) {
+        for (const ItemSection& section : ItemSections) {
             std::vector<std::string> prefixes;
-            for (const ItemKey& key : ItemSections[s].keys) {
+            for (const ItemKey& key : section.keys) {
                 prefixes.emplace_back(key.prefix);
             }
-            m_readers.push_back(ini.ReadInOrder(ItemSections[s].name, std::move(prefixes), count));
+            m_readers.push_back(ini.ReadInOrder(section.name, std::move(prefixes), count));
         }
     }
 
-    void Read(MenuItem* items, std::size_t first, std::size_t end) {
-        for (std::size_t r = 0; r < m_readers.size(); ++r) {
-            ReadSection(m_readers[r], ItemSections[m_sections[r]].keys, items, first, end);
+    // Gives the items from `first` to `end` the values each section holds for them, until the
+    // section's order breaks.
+    void Read(std::vector<MenuItem>& items, std::size_t first, std::size_t end) {
+        for (std::size_t s = 0; s < ItemSections.size(); ++s) {
+            ReadSection(m_readers[s], ItemSections[s].keys, items, first, end);
         }
     }
 
-    // The sections whose order broke: they have to be read key by key.
-    std::vector<std::size_t> Broken() const {
-        std::vector<std::size_t> broken;
-        for (std::size_t r = 0; r < m_readers.size(); ++r) {
-            if (!m_readers[r].Complete()) {
-                broken.push_back(m_sections[r]);
-            }
-        }
-        return broken;
-    }
+    // False for a section whose order broke: its values have to be read key by key.
+    bool Complete(std::size_t section) const { return m_readers[section].Complete(); }
 
 private:
-    // Stops where the section's order breaks.
-    void ReadSection(CIniFile::InOrder& reader, const std::vector<ItemKey>& fields, MenuItem* items,
-                     std::size_t first, std::size_t end) {
+    void ReadSection(CIniFile::InOrder& reader, const std::vector<ItemKey>& keys,
+                     std::vector<MenuItem>& items, std::size_t first, std::size_t end) {
         for (std::size_t i = first; i < end; ++i) {
-            for (const ItemKey& field : fields) {
-                if (field.text != nullptr) {
+            for (const ItemKey& key : keys) {
+                if (key.text != nullptr) {
                     // A text keeps room for the indent the list may give it.
                     const std::size_t spare =
-                        field.text == &MenuItem::text ? HeadingIndent.size() : 0;
-                    if (!reader.Next(items[i].*field.text, spare)) {
+                        key.text == &MenuItem::text ? HeadingIndent.size() : 0;
+                    if (!reader.Next(items[i].*key.text, spare)) {
                         return;
                     }
                 } else if (std::string_view value; reader.NextView(value, m_scratch)) {
                     // Flags and colours are ASCII nearly always, which needs no decoding.
-                    items[i].*field.shortText = value;
+                    items[i].*key.shortText = value;
                 } else {
                     return;
                 }
@@ -206,7 +174,6 @@ private:
         }
     }
 
-    std::vector<std::size_t> m_sections;
     std::vector<CIniFile::InOrder> m_readers;
     std::string m_scratch; // a short text that needed decoding
 };
@@ -224,9 +191,6 @@ void ReadItemFieldsByKey(CIniFile& ini, std::vector<MenuItem>& items, const Item
         }
     }
 }
-
-// Below this many items a second thread costs more than it saves.
-constexpr std::size_t TwoThreadsFrom = 4096;
 
 // The file's items, or none when their count or the selected item cannot be read.
 std::optional<std::vector<MenuItem>> TakeItems(CIniFile& ini) {
@@ -251,54 +215,23 @@ std::optional<std::vector<MenuItem>> TakeItems(CIniFile& ini) {
     }
     const std::size_t total = count > 0 ? static_cast<std::size_t>(count) : 0;
     std::vector<MenuItem> items;
-    // The room is taken once, so that the items stay in place while a second thread fills them.
     items.reserve(total);
-    MenuItem* const made = items.data();
-
-    // Items are made a run at a time, few enough to stay in the cache, and given their texts
-    // and links; their addresses and colours follow a run behind, on a second thread for a
-    // large list, which splits the work about evenly. Each section is read on from where it
-    // stopped.
+    // Items are made a run at a time, few enough to stay in the cache while they are given
+    // their values. Each section is read on from where it stopped.
     constexpr std::size_t Run = 1024;
-    SectionRuns leading(ini, {0, 2}, total);
-    SectionRuns following(ini, {1, 3}, total);
-    ItemsMade progress;
-    const auto follow = [&] {
-        for (std::size_t first = 0; first < total; first += Run) {
-            const std::size_t end = std::min(total, first + Run);
-            if (!progress.WaitFor(end)) {
-                return;
+    InOrderItems inOrder(ini, total);
+    for (std::size_t first = 0; first < total; first += Run) {
+        const std::size_t end = std::min(total, first + Run);
+        items.resize(end);
+        for (std::size_t i = first; i < end; ++i) {
+            if (*selected == static_cast<double>(i + 1)) {
+                items[i].selected = "Yes";
             }
-            following.Read(made, first, end);
         }
-    };
-    std::future<void> follower;
-    if (total >= TwoThreadsFrom) {
-        follower = std::async(std::launch::async, follow);
+        inOrder.Read(items, first, end);
     }
-    try {
-        for (std::size_t first = 0; first < total; first += Run) {
-            const std::size_t end = std::min(total, first + Run);
-            items.resize(end);
-            for (std::size_t i = first; i < end; ++i) {
-                if (*selected == static_cast<double>(i + 1)) {
-                    items[i].selected = "Yes";
-                }
-            }
-            leading.Read(made, first, end);
-            progress.Publish(end);
-        }
-    } catch (...) {
-        progress.Abandon();
-        throw;
-    }
-    if (follower.valid()) {
-        follower.get();
-    } else {
-        follow();
-    }
-    for (const SectionRuns* runs : {&leading, &following}) {
-        for (const std::size_t s : runs->Broken()) {
+    for (std::size_t s = 0; s < ItemSections.size(); ++s) {
+        if (!inOrder.Complete(s)) {
             ReadItemFieldsByKey(ini, items, ItemSections[s]);
         }
     }

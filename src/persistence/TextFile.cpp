@@ -1,13 +1,10 @@
 #include "persistence/TextFile.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
-#include <future>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -100,7 +97,7 @@ std::string FinalTarget(const std::string& path) {
 }
 
 std::string TemporaryNameFor(const std::string& target, unsigned attempt) {
-    static std::atomic<unsigned> counter{0};
+    static unsigned counter = 0;
     const std::filesystem::path p(target);
     // Short enough that the temporary name stays within the file system's name limit.
     const std::string base = p.filename().string().substr(0, 160);
@@ -177,33 +174,15 @@ PieceWriter::PieceWriter(std::function<int(std::string_view)> write)
     m_text.reserve(PieceSize + 4096);
 }
 
-void PieceWriter::Settle() {
-    if (m_written.valid()) {
-        const int error = m_written.get();
-        if (m_error == 0) {
-            m_error = error;
-        }
-    }
-}
-
 void PieceWriter::Flush() {
-    Settle();
     if (m_error == 0) {
-        if (m_writing.capacity() < m_text.capacity()) {
-            m_writing.reserve(m_text.capacity());
-        }
-        m_text.swap(m_writing);
-        m_written = std::async(std::launch::async, [this] { return m_write(m_writing); });
+        m_error = m_write(m_text);
     }
     m_text.clear();
 }
 
 int PieceWriter::Finish() {
-    Settle();
-    if (m_error == 0) {
-        m_error = m_write(m_text);
-    }
-    m_text.clear();
+    Flush();
     return m_error;
 }
 
@@ -282,23 +261,6 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     return result;
 }
 
-namespace {
-
-constexpr std::size_t ReadyAheadFrom = std::size_t{8} << 20;
-
-// Has the kernel give the whole pages of [start, start + size) their memory now, as writing
-// to them would; only a hint, which older kernels refuse.
-void MakeMemoryReady(char* start, std::size_t size) {
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto begin = (reinterpret_cast<std::uintptr_t>(start) + page - 1) & ~(page - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(start) + size) & ~(page - 1);
-    if (begin < end) {
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-    }
-}
-
-} // namespace
-
 ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::string& bytes,
                             const std::function<void(std::size_t filled)>& filled) {
     // Non-blocking, so that naming a pipe cannot hang the program before the check below.
@@ -322,19 +284,9 @@ ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::
         const std::size_t expected = static_cast<std::size_t>(info.st_size) + 1;
         bytes.clear();
         bytes.reserve(expected);
-        // Fresh memory costs most of a large read: a second thread has the kernel make the
-        // second half ready while this one reads the first.
-        std::future<void> ready;
-        if (expected >= ReadyAheadFrom) {
-            ready = std::async(std::launch::async, MakeMemoryReady, bytes.data() + expected / 2,
-                               expected - expected / 2);
-        }
         std::size_t size = 0;
         for (;;) {
             if (size == bytes.size()) {
-                if (size >= expected && ready.valid()) {
-                    ready.wait(); // before the text moves
-                }
                 bytes.resize(size < expected ? std::min(expected, size + Piece) : 2 * bytes.size());
             }
             const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);

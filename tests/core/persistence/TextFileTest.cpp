@@ -80,7 +80,7 @@ TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
     EXPECT_EQ(EncodeWindows1252(page, Unmappable::CharacterReference) + "\r\n",
               ReadWholeFile(target).bytes);
 
-    // Large enough for its memory to be made ready on a second thread while it is read.
+    // Many pieces long when it is read.
     std::string big(9u << 20, 'x');
     for (std::size_t at = 0; at < big.size(); at += 4093) {
         big[at] = static_cast<char>('a' + at % 26);
@@ -100,7 +100,7 @@ TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
     EXPECT_EQ(ini.bytes(), ReadWholeFile(dir.File("big.pkw")).bytes);
 }
 
-// Pieces are written on a second thread; a failed one still stops the rest and the file.
+// A failed piece stops the rest and the file.
 TEST_F(TextFileTest, AFailedPieceOfALargeFileLeavesTheOldFile) {
     dir.Write("page.html", "old bytes\r\n");
     FailingFileOps failing;
