@@ -130,6 +130,58 @@ int WriteAll(FileOps& ops, int handle, std::string_view bytes) {
     return 0;
 }
 
+// The temporary file a write goes to beside its target: closed, and removed again, unless it
+// took the target's place. An exception on the way cleans up as a failure does.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(FileOps& ops)
+        : m_ops(ops) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        Close();
+        if (!m_path.empty()) {
+            m_ops.Remove(m_path);
+        }
+    }
+
+    // A new file under a name no other file has.
+    int Create(const std::string& target) {
+        int error = EEXIST;
+        for (unsigned attempt = 0; error == EEXIST && attempt < 100; ++attempt) {
+            const std::string path = TemporaryNameFor(target, attempt);
+            error = m_ops.CreateExclusive(path, target, m_handle);
+            if (error == 0) {
+                m_path = path;
+            }
+        }
+        return error;
+    }
+    int handle() const { return m_handle; }
+    // Closes the file once; a later call does nothing.
+    int Close() {
+        if (m_handle < 0) {
+            return 0;
+        }
+        const int error = m_ops.Close(m_handle);
+        m_handle = -1;
+        return error;
+    }
+    // Puts the file in the target's place; afterwards there is nothing to remove.
+    int RenameTo(const std::string& target) {
+        const int error = m_ops.Rename(m_path, target);
+        if (error == 0) {
+            m_path.clear();
+        }
+        return error;
+    }
+
+private:
+    FileOps& m_ops;
+    std::string m_path; // empty while there is no file to remove
+    int m_handle = -1;
+};
+
 // The file's content comes from `produce`, which hands it to the writer it is given and
 // returns the first error that writer reported.
 template <typename Produce>
@@ -138,33 +190,23 @@ WriteResult WriteAtomically(const std::string& path, FileOps& ops, Produce produ
     if (const int refused = ops.MayReplace(target); refused != 0) {
         return Failed(refused);
     }
-    std::string temporary;
-    int handle = -1;
-    int error = EEXIST;
-    for (unsigned attempt = 0; error == EEXIST && attempt < 100; ++attempt) {
-        temporary = TemporaryNameFor(target, attempt);
-        error = ops.CreateExclusive(temporary, target, handle);
-    }
-    if (error != 0) {
+    TemporaryFile temporary(ops);
+    if (const int error = temporary.Create(target); error != 0) {
         return Failed(error);
     }
-
-    error = produce([&](std::string_view piece) { return WriteAll(ops, handle, piece); });
+    int error =
+        produce([&](std::string_view piece) { return WriteAll(ops, temporary.handle(), piece); });
     if (error == 0) {
-        error = ops.Sync(handle);
+        error = ops.Sync(temporary.handle());
     }
-    const int closeError = ops.Close(handle);
+    const int closeError = temporary.Close();
     if (error == 0) {
         error = closeError;
     }
     if (error == 0) {
-        error = ops.Rename(temporary, target);
+        error = temporary.RenameTo(target);
     }
-    if (error != 0) {
-        ops.Remove(temporary);
-        return Failed(error);
-    }
-    return {};
+    return error == 0 ? WriteResult{} : Failed(error);
 }
 
 } // namespace

@@ -79,7 +79,8 @@ private:
     int m_error = 0;
 };
 
-// As WriteFileAtomically, for a file that `produce` makes a piece at a time.
+// As WriteFileAtomically, for a file that `produce` makes a piece at a time. When `produce`
+// throws, the old file stays and the temporary file is closed and removed.
 WriteResult WriteFileInPieces(const std::string& path,
                               const std::function<void(PieceWriter&)>& produce,
                               FileOps& ops = SystemFileOps());
