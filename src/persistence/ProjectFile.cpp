@@ -41,9 +41,14 @@ std::string KeyText(const ProjectKey& key, const FieldValue& value) {
     case KeyForm::Check:
     case KeyForm::ListPosition:
         return std::to_string(value.number);
-    default:
-        return value.text;
+    case KeyForm::Text:
+    case KeyForm::Color:
+    case KeyForm::FontName:
+    case KeyForm::FontSize:
+    case KeyForm::FontWeight:
+        break;
     }
+    return value.text;
 }
 
 // Builds the file in memory in the order the sections and keys are written.
