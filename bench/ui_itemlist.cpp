@@ -1,5 +1,5 @@
 #include "app/Session.h"
-#include "persistence/ProjectFile.h"
+#include "app/ProjectCommands.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"

@@ -3,7 +3,7 @@
 #include "codegen/CodeCheck.h"
 #include "codegen/CodeWindowForm.h"
 #include "model/MainForm.h"
-#include "persistence/SaveLoadDialogs.h"
+#include "app/SaveLoadDialogs.h"
 #include "persistence/TextFile.h"
 #include "style/StyleTransfer.h"
 

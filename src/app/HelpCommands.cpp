@@ -6,7 +6,7 @@
 #include "app/TellAFriendForm.h"
 #include "app/TipForm.h"
 #include "codegen/MenuCode.h"
-#include "persistence/LeadingNumber.h"
+#include "text/LeadingNumber.h"
 #include "platform/Prompt.h"
 
 #include <chrono>

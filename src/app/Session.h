@@ -6,9 +6,9 @@
 #include "colour/ColorField.h"
 #include "model/MainForm.h"
 #include "model/MenuProject.h"
-#include "persistence/ProjectCommands.h"
-#include "persistence/RecentFiles.h"
-#include "persistence/Workspace.h"
+#include "app/ProjectCommands.h"
+#include "app/RecentFiles.h"
+#include "app/Workspace.h"
 #include "style/ButtonStyleForm.h"
 #include "style/MenuStyleForm.h"
 

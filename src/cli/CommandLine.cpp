@@ -2,9 +2,9 @@
 
 #include "app/DocumentsFolder.h"
 #include "app/PreviewFolder.h"
+#include "app/ProjectCommands.h"
 #include "app/Session.h"
 #include "cli/HeadlessSession.h"
-#include "persistence/ProjectFile.h"
 #include "persistence/TextFile.h"
 #include "platform/qt/QtFontList.h"
 #include "style/FontLists.h"
@@ -14,7 +14,6 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <future>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -194,12 +193,10 @@ int CommandLine::Generate() {
 
     // Absolute, so that a message about the file names it even when it was given bare.
     const std::string path = AbsolutePath(*project);
-    // The file is read, and its items taken, while the toolkit starts.
-    std::future<ProjectFileRead> read = std::async(std::launch::async, ReadProjectFile, path);
     m_made = std::make_unique<Made>(m_err);
     HeadlessSession& headless = m_made->session;
     Session& session = headless.session();
-    if (!LoadProject(session.workspace(), path, read.get())) {
+    if (!LoadProject(session.workspace(), path)) {
         return ExitStatus::LoadFailed;
     }
     if (codeStyle) {

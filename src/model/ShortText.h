@@ -59,9 +59,14 @@ public:
     }
 
 private:
-    // A text kept in place fills the bytes after the first, which holds its length times two
-    // plus one. A text on the heap leaves the address of its block here instead, whose lowest
-    // bit, in the first byte, is always clear.
+    // Invariants, which every member keeps:
+    // - The lowest bit of m_bytes[0] tells where the text is: set, in place; clear, on the heap.
+    // - In place, m_bytes[0] holds the length times two plus one (a length of at most 7), and
+    //   the text fills the bytes after it.
+    // - On the heap, m_bytes holds the address of a block from operator new (the length as 32
+    //   bits, then the text) that this object alone owns and frees. The block is aligned, so
+    //   the address's lowest bit, in m_bytes[0] on a little-endian machine, is clear.
+    // - A text moved from is empty and in place, so that it frees nothing.
     static_assert(std::endian::native == std::endian::little);
     static constexpr std::size_t Capacity = 7;
     static constexpr char InPlace = 1;

@@ -35,12 +35,9 @@ public:
     void TakeLines(std::size_t filled);
     void EndAssign();
 
-    const std::string& path() const { return m_path; }
     void SetPath(std::string path) { m_path = std::move(path); }
 
-    const std::string& Section() const { return m_section; }
     void SetSection(std::string_view name);
-    const std::string& Key() const { return m_key; }
     void SetKey(std::string_view name);
     const std::string& Default() const { return m_default; }
     void SetDefault(std::string text) { m_default = std::move(text); }
@@ -69,7 +66,7 @@ public:
     InOrder ReadInOrder(std::string_view section, std::vector<std::string> prefixes,
                         std::size_t count) const;
 
-    // Replaces the file at path() with the text held, atomically.
+    // Replaces the file at the path SetPath gave with the text held, atomically.
     WriteResult Save(FileOps& ops = SystemFileOps()) const;
     std::string bytes() const;
     std::size_t LineCount() const;
@@ -109,6 +106,7 @@ private:
         std::size_t nextRead = 0;
     };
     static constexpr std::size_t NoSection = static_cast<std::size_t>(-1);
+    static constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
 
     enum class NearTop { Found, Absent, TooFar };
 
@@ -124,8 +122,8 @@ private:
     void FinishBlock(SectionBlock& block, std::vector<std::uint32_t>& hashes, std::size_t end);
     // Gives a deferred section its lines and its key table.
     void Undefer(SectionBlock& block);
-    // Looks for Key() among the first lines of a deferred section, which is where a reader
-    // finds the few single keys such a section holds.
+    // Looks for the key SetKey named among the first lines of a deferred section, which is where a
+    // reader finds the few single keys such a section holds.
     NearTop FindNearTop(const SectionBlock& block, Line& found) const;
     // The value as the file holds it: trimmed and unquoted, not yet decoded or cut.
     std::string_view RawValueOf(const Line& line) const;
@@ -142,7 +140,7 @@ private:
     std::size_t AddValueLine(SectionBlock& block, std::string_view text);
     // The place holding the key (in any case), or the free place where it would go.
     std::size_t FindSlot(const SectionBlock& block, std::string_view key, std::uint32_t hash) const;
-    // The line that holds Key() in the block, or NoLine.
+    // The line that holds the key SetKey named in the block, or NoLine.
     std::size_t FindLine(SectionBlock& block);
     static void SizeKeyTable(SectionBlock& block, std::size_t keys);
     static void Grow(SectionBlock& block);

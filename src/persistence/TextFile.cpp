@@ -1,13 +1,10 @@
 #include "persistence/TextFile.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
-#include <future>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -100,7 +97,7 @@ std::string FinalTarget(const std::string& path) {
 }
 
 std::string TemporaryNameFor(const std::string& target, unsigned attempt) {
-    static std::atomic<unsigned> counter{0};
+    static unsigned counter = 0;
     const std::filesystem::path p(target);
     // Short enough that the temporary name stays within the file system's name limit.
     const std::string base = p.filename().string().substr(0, 160);
@@ -133,6 +130,58 @@ int WriteAll(FileOps& ops, int handle, std::string_view bytes) {
     return 0;
 }
 
+// The temporary file a write goes to beside its target: closed, and removed again, unless it
+// took the target's place. An exception on the way cleans up as a failure does.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(FileOps& ops)
+        : m_ops(ops) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        Close();
+        if (!m_path.empty()) {
+            m_ops.Remove(m_path);
+        }
+    }
+
+    // A new file under a name no other file has.
+    int Create(const std::string& target) {
+        int error = EEXIST;
+        for (unsigned attempt = 0; error == EEXIST && attempt < 100; ++attempt) {
+            const std::string path = TemporaryNameFor(target, attempt);
+            error = m_ops.CreateExclusive(path, target, m_handle);
+            if (error == 0) {
+                m_path = path;
+            }
+        }
+        return error;
+    }
+    int handle() const { return m_handle; }
+    // Closes the file once; a later call does nothing.
+    int Close() {
+        if (m_handle < 0) {
+            return 0;
+        }
+        const int error = m_ops.Close(m_handle);
+        m_handle = -1;
+        return error;
+    }
+    // Puts the file in the target's place; afterwards there is nothing to remove.
+    int RenameTo(const std::string& target) {
+        const int error = m_ops.Rename(m_path, target);
+        if (error == 0) {
+            m_path.clear();
+        }
+        return error;
+    }
+
+private:
+    FileOps& m_ops;
+    std::string m_path; // empty while there is no file to remove
+    int m_handle = -1;
+};
+
 // The file's content comes from `produce`, which hands it to the writer it is given and
 // returns the first error that writer reported.
 template <typename Produce>
@@ -141,33 +190,23 @@ WriteResult WriteAtomically(const std::string& path, FileOps& ops, Produce produ
     if (const int refused = ops.MayReplace(target); refused != 0) {
         return Failed(refused);
     }
-    std::string temporary;
-    int handle = -1;
-    int error = EEXIST;
-    for (unsigned attempt = 0; error == EEXIST && attempt < 100; ++attempt) {
-        temporary = TemporaryNameFor(target, attempt);
-        error = ops.CreateExclusive(temporary, target, handle);
-    }
-    if (error != 0) {
+    TemporaryFile temporary(ops);
+    if (const int error = temporary.Create(target); error != 0) {
         return Failed(error);
     }
-
-    error = produce([&](std::string_view piece) { return WriteAll(ops, handle, piece); });
+    int error =
+        produce([&](std::string_view piece) { return WriteAll(ops, temporary.handle(), piece); });
     if (error == 0) {
-        error = ops.Sync(handle);
+        error = ops.Sync(temporary.handle());
     }
-    const int closeError = ops.Close(handle);
+    const int closeError = temporary.Close();
     if (error == 0) {
         error = closeError;
     }
     if (error == 0) {
-        error = ops.Rename(temporary, target);
+        error = temporary.RenameTo(target);
     }
-    if (error != 0) {
-        ops.Remove(temporary);
-        return Failed(error);
-    }
-    return {};
+    return error == 0 ? WriteResult{} : Failed(error);
 }
 
 } // namespace
@@ -177,33 +216,15 @@ PieceWriter::PieceWriter(std::function<int(std::string_view)> write)
     m_text.reserve(PieceSize + 4096);
 }
 
-void PieceWriter::Settle() {
-    if (m_written.valid()) {
-        const int error = m_written.get();
-        if (m_error == 0) {
-            m_error = error;
-        }
-    }
-}
-
 void PieceWriter::Flush() {
-    Settle();
     if (m_error == 0) {
-        if (m_writing.capacity() < m_text.capacity()) {
-            m_writing.reserve(m_text.capacity());
-        }
-        m_text.swap(m_writing);
-        m_written = std::async(std::launch::async, [this] { return m_write(m_writing); });
+        m_error = m_write(m_text);
     }
     m_text.clear();
 }
 
 int PieceWriter::Finish() {
-    Settle();
-    if (m_error == 0) {
-        m_error = m_write(m_text);
-    }
-    m_text.clear();
+    Flush();
     return m_error;
 }
 
@@ -282,23 +303,6 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     return result;
 }
 
-namespace {
-
-constexpr std::size_t ReadyAheadFrom = std::size_t{8} << 20;
-
-// Has the kernel give the whole pages of [start, start + size) their memory now, as writing
-// to them would; only a hint, which older kernels refuse.
-void MakeMemoryReady(char* start, std::size_t size) {
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto begin = (reinterpret_cast<std::uintptr_t>(start) + page - 1) & ~(page - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(start) + size) & ~(page - 1);
-    if (begin < end) {
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-    }
-}
-
-} // namespace
-
 ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::string& bytes,
                             const std::function<void(std::size_t filled)>& filled) {
     // Non-blocking, so that naming a pipe cannot hang the program before the check below.
@@ -322,19 +326,9 @@ ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::
         const std::size_t expected = static_cast<std::size_t>(info.st_size) + 1;
         bytes.clear();
         bytes.reserve(expected);
-        // Fresh memory costs most of a large read: a second thread has the kernel make the
-        // second half ready while this one reads the first.
-        std::future<void> ready;
-        if (expected >= ReadyAheadFrom) {
-            ready = std::async(std::launch::async, MakeMemoryReady, bytes.data() + expected / 2,
-                               expected - expected / 2);
-        }
         std::size_t size = 0;
         for (;;) {
             if (size == bytes.size()) {
-                if (size >= expected && ready.valid()) {
-                    ready.wait(); // before the text moves
-                }
                 bytes.resize(size < expected ? std::min(expected, size + Piece) : 2 * bytes.size());
             }
             const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <future>
 #include <limits>
 #include <span>
 #include <string>
@@ -54,8 +53,7 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
                                 FileOps& ops = SystemFileOps());
 
 // A file's bytes on their way out: what is added to text() is written once it fills a piece,
-// so that a large file need not be held whole. A full piece is written on a second thread
-// while the next one fills. After a failed write the rest is dropped.
+// so that a large file need not be held whole. After a failed write the rest is dropped.
 class PieceWriter {
 public:
     static constexpr std::size_t PieceSize = std::size_t{1} << 20;
@@ -75,17 +73,14 @@ public:
 
 private:
     void Flush();
-    // Waits for the piece on its way, keeping its error.
-    void Settle();
 
     std::function<int(std::string_view)> m_write;
     std::string m_text;
-    std::string m_writing;      // the piece the second thread writes
-    std::future<int> m_written; // declared after m_writing: waited for before it goes
     int m_error = 0;
 };
 
-// As WriteFileAtomically, for a file that `produce` makes a piece at a time.
+// As WriteFileAtomically, for a file that `produce` makes a piece at a time. When `produce`
+// throws, the old file stays and the temporary file is closed and removed.
 WriteResult WriteFileInPieces(const std::string& path,
                               const std::function<void(PieceWriter&)>& produce,
                               FileOps& ops = SystemFileOps());

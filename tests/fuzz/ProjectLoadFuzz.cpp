@@ -6,7 +6,7 @@
 #include "ReferenceIni.h"
 #include "app/Session.h"
 #include "cli/HeadlessSession.h"
-#include "persistence/ProjectFile.h"
+#include "app/ProjectCommands.h"
 #include "text/Windows1252.h"
 
 #include <unistd.h>

@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -80,7 +82,7 @@ TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
     EXPECT_EQ(EncodeWindows1252(page, Unmappable::CharacterReference) + "\r\n",
               ReadWholeFile(target).bytes);
 
-    // Large enough for its memory to be made ready on a second thread while it is read.
+    // Many pieces long when it is read.
     std::string big(9u << 20, 'x');
     for (std::size_t at = 0; at < big.size(); at += 4093) {
         big[at] = static_cast<char>('a' + at % 26);
@@ -100,7 +102,7 @@ TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
     EXPECT_EQ(ini.bytes(), ReadWholeFile(dir.File("big.pkw")).bytes);
 }
 
-// Pieces are written on a second thread; a failed one still stops the rest and the file.
+// A failed piece stops the rest and the file.
 TEST_F(TextFileTest, AFailedPieceOfALargeFileLeavesTheOldFile) {
     dir.Write("page.html", "old bytes\r\n");
     FailingFileOps failing;
@@ -118,6 +120,25 @@ TEST_F(TextFileTest, AFailedPieceOfALargeFileLeavesTheOldFile) {
         PageEncoding::Windows1252, failing);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ("No space left on device", result.error);
+    EXPECT_EQ("old bytes\r\n", ReadWholeFile(target).bytes);
+    EXPECT_EQ(std::vector<std::string>{"page.html"}, dir.Names());
+}
+
+// A maker that throws leaves the old file, and neither its temporary file nor its descriptor.
+TEST_F(TextFileTest, AThrowingMakerCleansUpAfterItself) {
+    dir.Write("page.html", "old bytes\r\n");
+    const auto openDescriptors = [] {
+        const fs::directory_iterator fds("/proc/self/fd");
+        return std::distance(begin(fds), end(fds));
+    };
+    const auto before = openDescriptors();
+    const auto twoPiecesThenThrow = [](const TextPieces& out) {
+        out(std::string(PieceWriter::PieceSize * 2, 'x'));
+        throw std::runtime_error("no more");
+    };
+    EXPECT_THROW(WriteDocumentFile(target, twoPiecesThenThrow, PageEncoding::Windows1252),
+                 std::runtime_error);
+    EXPECT_EQ(before, openDescriptors());
     EXPECT_EQ("old bytes\r\n", ReadWholeFile(target).bytes);
     EXPECT_EQ(std::vector<std::string>{"page.html"}, dir.Names());
 }

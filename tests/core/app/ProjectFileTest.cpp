@@ -184,8 +184,8 @@ TEST_F(ProjectFileTest, ItemTextsComeBackTrimmedAndCut) {
     EXPECT_EQ("   Under", project.items[3].text);
 }
 
-// Items are read a run at a time, a large list's flags and colours on a second thread; every
-// item must land in its place across the runs' bounds, also when a section's order breaks.
+// Items are read a run at a time; every item must land in its place across the runs' bounds,
+// also when a section's order breaks.
 TEST_F(ProjectFileTest, AListOfThousandsComesBackItemForItem) {
     std::vector<MenuItem> items;
     for (int i = 1; i <= 5000; ++i) {

@@ -1,6 +1,6 @@
-#include "persistence/RecentFiles.h"
+#include "app/RecentFiles.h"
 
-#include "persistence/SaveLoadDialogs.h"
+#include "app/SaveLoadDialogs.h"
 
 namespace pickwell {
 

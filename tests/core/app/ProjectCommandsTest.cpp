@@ -1,4 +1,4 @@
-#include "persistence/ProjectCommands.h"
+#include "app/ProjectCommands.h"
 
 #include "ProjectFixture.h"
 

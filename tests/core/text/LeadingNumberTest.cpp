@@ -1,4 +1,4 @@
-#include "persistence/LeadingNumber.h"
+#include "text/LeadingNumber.h"
 
 #include <gtest/gtest.h>
 

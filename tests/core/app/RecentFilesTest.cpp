@@ -1,4 +1,4 @@
-#include "persistence/RecentFiles.h"
+#include "app/RecentFiles.h"
 
 #include "FakeSettingsStore.h"
 

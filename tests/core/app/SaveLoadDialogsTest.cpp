@@ -1,4 +1,4 @@
-#include "persistence/SaveLoadDialogs.h"
+#include "app/SaveLoadDialogs.h"
 
 #include "ScriptedFileDialogs.h"
 

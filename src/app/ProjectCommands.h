@@ -1,8 +1,24 @@
 #pragma once
 
+#include <string>
+
 namespace pickwell {
 
 struct Workspace;
+
+inline constexpr const char* ProjectFileFilter = "Pickwell Project File (*.pkw)|*.pkw";
+
+enum class SaveResult { Saved, Cancelled, Failed };
+
+// Commits both style windows, asks for a file name and writes the project there. A cancelled
+// dialog sets SaveCancelled. A failed write reports it and leaves the old file, the project's
+// path, flags and title as they were.
+SaveResult SaveProject(Workspace& workspace);
+
+// Loads the project file at `path`, or the one the user chooses when `path` is empty, setting
+// every value through the windows so that their own handling runs. False when the user
+// cancelled the dialog or the file could not be loaded (reported; the project is then new).
+bool LoadProject(Workspace& workspace, const std::string& path);
 
 // The File menu's project commands and the main window's closing question. Each asks
 // "Save Project?" first when the project holds unsaved changes; when the user answers Yes and

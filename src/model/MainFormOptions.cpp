@@ -1,0 +1,136 @@
+// MainForm: the menu and button options of the main window's option pages.
+#include "model/MainForm.h"
+
+namespace pickwell {
+
+void MainForm::SetOptionText(std::string& field, const std::string& text) {
+    if (field == text) {
+        return;
+    }
+    ChangeScope scope(*this);
+    field = text;
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+void MainForm::SetMenuName(const std::string& text) {
+    if (m_project.menuOptions.menuName == text) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_project.menuOptions.menuName = text;
+    m_project.DirtyFlag = true;
+}
+
+void MainForm::SetNavigateMode(int index) {
+    ChangeScope scope(*this);
+    m_project.menuOptions.navigateMode = index;
+    ApplyNavigateMode(index);
+}
+
+void MainForm::SetAlignToButton(int position) {
+    ChangeScope scope(*this);
+    m_project.menuOptions.alignToButton = position;
+}
+
+void MainForm::SetTarget(int position) {
+    ChangeScope scope(*this);
+    m_project.menuOptions.target = position;
+    ApplyLinkTarget();
+}
+
+void MainForm::SetFrameName(const std::string& text) {
+    SetOptionText(m_project.menuOptions.frameName, text);
+}
+
+void MainForm::SetButtonType(int kind) {
+    ChangeScope scope(*this);
+    m_project.buttonOptions.buttonType = kind;
+    ApplyButtonKind();
+}
+
+void MainForm::SetButtonText(const std::string& text) {
+    ChangeScope scope(*this);
+    m_project.buttonOptions.buttonText = text;
+}
+
+void MainForm::SetGraphicUrl(const std::string& text) {
+    SetOptionText(m_project.buttonOptions.graphicUrl, text);
+}
+
+void MainForm::SetGraphicWidth(const std::string& text) {
+    SetOptionText(m_project.buttonOptions.graphicWidth, text);
+}
+
+void MainForm::SetGraphicHeight(const std::string& text) {
+    SetOptionText(m_project.buttonOptions.graphicHeight, text);
+}
+
+void MainForm::SetAltText(const std::string& text) {
+    SetOptionText(m_project.buttonOptions.altText, text);
+}
+
+void MainForm::SetStandardsCode(int value) {
+    if (value == m_project.menuOptions.standardsCode) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_project.menuOptions.standardsCode = value;
+    m_options.lbllistlbl = m_options.txtlistlbl = value == 1;
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+void MainForm::SetListLabel(const std::string& text) {
+    SetOptionText(m_project.menuOptions.listLabel, text);
+}
+
+void MainForm::ApplyButtonKind() {
+    ChangeScope scope(*this);
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+    const bool graphic = m_project.buttonOptions.buttonType == 1;
+    const bool standard = m_project.buttonOptions.buttonType == 0;
+    m_options.buttngrurl = m_options.buttngrurllbl = graphic;
+    m_options.txtw = m_options.lblw = graphic;
+    m_options.txth = m_options.lblh = graphic;
+    m_options.txtalt = m_options.lblalt = graphic;
+    m_options.buttontxttxt = m_options.buttontxtlbl = m_options.cmdBttnAdv = standard;
+}
+
+void MainForm::ApplyNavigateMode(int index) {
+    ChangeScope scope(*this);
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+    const bool onButton = m_project.menuOptions.navigateMode == 0;
+    m_options.lblbttnaln = m_options.cmbbttnaln = onButton;
+    m_options.buttontxttxt = m_options.buttontxtlbl = m_options.cmdBttnAdv = onButton;
+    m_options.buttngrurl = m_options.buttngrurllbl = onButton;
+    m_options.txtw = m_options.lblw = onButton;
+    m_options.txth = m_options.lblh = onButton;
+    m_options.txtalt = m_options.lblalt = onButton;
+    m_options.buttonpropopt = onButton;
+    m_options.buttonPropertiesPage = onButton;
+    if (index == 0) {
+        ApplyButtonKind();
+    }
+}
+
+void MainForm::ApplyLinkTarget() {
+    ChangeScope scope(*this);
+    if (m_project.menuOptions.target == TargetDifferentFrame) {
+        m_options.lblfrm = m_options.txtfrm = true;
+    } else {
+        SetFrameName("");
+        m_options.lblfrm = m_options.txtfrm = false;
+    }
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+} // namespace pickwell
