@@ -1,5 +1,5 @@
-#include "app/Session.h"
 #include "app/ProjectCommands.h"
+#include "app/Session.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"

@@ -1,9 +1,9 @@
 #include "app/CodeCommands.h"
 
+#include "app/SaveLoadDialogs.h"
 #include "codegen/CodeCheck.h"
 #include "codegen/CodeWindowForm.h"
 #include "model/MainForm.h"
-#include "app/SaveLoadDialogs.h"
 #include "persistence/TextFile.h"
 #include "style/StyleTransfer.h"
 

@@ -6,8 +6,8 @@
 #include "app/TellAFriendForm.h"
 #include "app/TipForm.h"
 #include "codegen/MenuCode.h"
-#include "text/LeadingNumber.h"
 #include "platform/Prompt.h"
+#include "text/LeadingNumber.h"
 
 #include <chrono>
 #include <functional>

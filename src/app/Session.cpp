@@ -1,7 +1,7 @@
 #include "app/Session.h"
 
-#include "colour/ColorValues.h"
 #include "app/ProjectCommands.h"
+#include "colour/ColorValues.h"
 #include "style/FontLists.h"
 #include "style/StyleTransfer.h"
 
