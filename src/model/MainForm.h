@@ -48,6 +48,10 @@ struct OptionStates {
     bool txtfrm = false;
     bool lbllistlbl = false; // the list label belongs to standards-compliant code only
     bool txtlistlbl = false;
+    bool chkcurpage = false; // like the list label, for standards-compliant code only
+    bool chkwidelinks = false;
+    bool lblwidewdth = false; // the width, while the links are asked for too
+    bool txtwidewdth = false;
     bool buttonPropertiesPage = true; // the "Button Properties" tab can be chosen
 
     bool operator==(const OptionStates&) const = default;
@@ -146,6 +150,9 @@ public:
     void SetAltText(const std::string& text);
     void SetStandardsCode(int value); // the check box chkstdcode and its click handling
     void SetListLabel(const std::string& text);
+    void SetShowCurrentPage(int value); // the check box chkcurpage
+    void SetWideScreenLinks(int value); // the check box chkwidelinks and its click handling
+    void SetWideScreenWidth(const std::string& text);
     void ApplyButtonKind();
     void ApplyNavigateMode(int index);
     void ApplyLinkTarget();
@@ -173,6 +180,7 @@ private:
     void RowChanged(int position);
     void SetOptionText(std::string& field, const std::string& text);
     void SetLinkEnabled(bool enabled);
+    void ApplyStandardsOptions();
     void GroupHeadingClick();
     void NotLinkedClick();
     Button Ask(const Message& message);

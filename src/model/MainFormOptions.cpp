@@ -77,7 +77,7 @@ void MainForm::SetStandardsCode(int value) {
     }
     ChangeScope scope(*this);
     m_project.menuOptions.standardsCode = value;
-    m_options.lbllistlbl = m_options.txtlistlbl = value == 1;
+    ApplyStandardsOptions();
     if (m_project.HasProjectFile) {
         m_project.DirtyFlag = true;
     }
@@ -85,6 +85,41 @@ void MainForm::SetStandardsCode(int value) {
 
 void MainForm::SetListLabel(const std::string& text) {
     SetOptionText(m_project.menuOptions.listLabel, text);
+}
+
+void MainForm::SetShowCurrentPage(int value) {
+    if (value == m_project.menuOptions.showCurrentPage) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_project.menuOptions.showCurrentPage = value;
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+void MainForm::SetWideScreenLinks(int value) {
+    if (value == m_project.menuOptions.wideScreenLinks) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_project.menuOptions.wideScreenLinks = value;
+    ApplyStandardsOptions();
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
+void MainForm::SetWideScreenWidth(const std::string& text) {
+    SetOptionText(m_project.menuOptions.wideScreenWidth, text);
+}
+
+void MainForm::ApplyStandardsOptions() {
+    const MenuOptions& menu = m_project.menuOptions;
+    const bool standards = menu.standardsCode == 1;
+    m_options.lbllistlbl = m_options.txtlistlbl = standards;
+    m_options.chkcurpage = m_options.chkwidelinks = standards;
+    m_options.lblwidewdth = m_options.txtwidewdth = standards && menu.wideScreenLinks == 1;
 }
 
 void MainForm::ApplyButtonKind() {

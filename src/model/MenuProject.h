@@ -29,6 +29,9 @@ struct MenuItem {
     bool operator==(const MenuItem&) const = default;
 };
 
+// Where phones and small tablets end, in CSS pixels.
+inline constexpr std::string_view DefaultWideScreenWidth = "768";
+
 struct MenuOptions {
     int navigateMode = 0;  // 0 navigate on button click, 1 on item change
     int alignToButton = 1; // "Top", "Middle", "Bottom"; -1 when nothing is chosen
@@ -39,6 +42,13 @@ struct MenuOptions {
     int standardsCode = 0;
     // The list's visible label in standards-compliant code; empty: the menu name, not shown.
     std::string listLabel;
+    // 1: the list shows the item whose link leads to the page being viewed, so that one menu
+    // serves every page of a site (standards-compliant code only).
+    int showCurrentPage = 0;
+    // 1: screens at least wideScreenWidth pixels wide show the items as a list of links, and
+    // narrower ones the drop-down (standards-compliant code only).
+    int wideScreenLinks = 0;
+    std::string wideScreenWidth{DefaultWideScreenWidth};
 
     bool operator==(const MenuOptions&) const = default;
 };

@@ -289,6 +289,7 @@ bool ApplyKeys(CIniFile& ini, ProjectForms& forms) {
         ini.SetSection(section.name);
         for (const ProjectKey& key : section.keys) {
             ini.SetKey(key.name);
+            ini.SetDefault(key.absent);
             const std::optional<FieldValue> value = ReadKey(key.form, ini.Value());
             if (!value) {
                 return false;

@@ -22,6 +22,12 @@ std::function<Value(const MenuProject&)> Field(Part MenuProject::*part, int Part
     return [part, member](const MenuProject& p) { return Value{(p.*part).*member, {}}; };
 }
 
+// Options of the standards-compliant code are stored only with it on, so that a classic
+// project keeps the bytes it always had.
+bool Standards(const MenuProject& p) {
+    return p.menuOptions.standardsCode == 1;
+}
+
 void ChooseFont(Forms& forms, StyleWindow& window, const std::string& name) {
     if (!window.SelectFont(name)) {
         Message message;
@@ -111,8 +117,20 @@ std::vector<ProjectSection> MakeSections() {
              {"List Label", KeyForm::Text, Field(options, &MenuOptions::listLabel),
               [](Forms& f, const Value& v) { f.main.SetListLabel(v.text); },
               [](const MenuProject& p) {
-                  return p.menuOptions.standardsCode == 1 && !p.menuOptions.listLabel.empty();
+                  return Standards(p) && !p.menuOptions.listLabel.empty();
               }},
+             {"Show Current Page", KeyForm::OnlyWhenOn,
+              Field(options, &MenuOptions::showCurrentPage),
+              [](Forms& f, const Value& v) { f.main.SetShowCurrentPage(v.number); }, Standards},
+             {"Wide Screen Links", KeyForm::OnlyWhenOn,
+              Field(options, &MenuOptions::wideScreenLinks),
+              [](Forms& f, const Value& v) { f.main.SetWideScreenLinks(v.number); }, Standards},
+             {"Wide Screen Width", KeyForm::Text, Field(options, &MenuOptions::wideScreenWidth),
+              [](Forms& f, const Value& v) { f.main.SetWideScreenWidth(v.text); },
+              [](const MenuProject& p) {
+                  return Standards(p) && p.menuOptions.wideScreenLinks == 1;
+              },
+              std::string(DefaultWideScreenWidth)},
          }},
         {"Adv Menu Opts",
          Rows({

@@ -54,6 +54,8 @@ struct ProjectKey {
     std::function<void(ProjectForms&, const FieldValue&)> apply;
     // Whether the line is written; a key is always written when this is empty.
     std::function<bool(const MenuProject&)> written = {};
+    // What a file without the line reads as.
+    std::string absent = {};
 };
 
 struct ProjectSection {

@@ -34,6 +34,9 @@ void ResetProject(MainForm& main, MenuStyleForm& menu, ButtonStyleForm& button) 
     // A new menu is for a page written today; classic code is for pages that already use it.
     main.SetStandardsCode(1);
     main.SetListLabel("");
+    main.SetShowCurrentPage(0);
+    main.SetWideScreenLinks(0);
+    main.SetWideScreenWidth(std::string(DefaultWideScreenWidth));
 
     main.RemoveAllItems();
 

@@ -1,4 +1,5 @@
 #include "ProjectFixture.h"
+#include "style/ResetProject.h"
 
 #include <cstring>
 #include <filesystem>
@@ -136,6 +137,36 @@ TEST_F(ProjectFileTest, EveryOptionAndStyleValueSurvivesASaveAndALoad) {
     EXPECT_TRUE(main.optionStates().buttngrurl);
     EXPECT_TRUE(buttonStyle.txtBW().enabled);
     EXPECT_FALSE(project.DirtyFlag);
+}
+
+TEST_F(ProjectFileTest, SiteOptionsAreStoredOnlyWhenSetWithTheStandardsCode) {
+    main.AppendLoadedItems({Item("Only", "Yes", "only.html")});
+    const std::string path = dir.File("site.pkw");
+    main.SetStandardsCode(1);
+    main.SetShowCurrentPage(1);
+    main.SetWideScreenLinks(1);
+    main.SetWideScreenWidth("900");
+    ASSERT_EQ(SaveResult::Saved, SaveAs(path));
+    EXPECT_NE(std::string::npos,
+              ReadWholeFile(path).bytes.find("Standards Code=1\r\nShow Current Page=1\r\n"
+                                             "Wide Screen Links=1\r\nWide Screen Width=900\r\n"
+                                             "[Adv Menu Opts]"));
+    ResetProject(main, menuStyle, buttonStyle);
+    EXPECT_EQ(MenuOptions{}.wideScreenWidth, project.menuOptions.wideScreenWidth);
+    ASSERT_TRUE(LoadProject(workspace, path));
+    EXPECT_EQ(1, project.menuOptions.showCurrentPage);
+    EXPECT_EQ("900", project.menuOptions.wideScreenWidth);
+    EXPECT_TRUE(main.optionStates().txtwidewdth);
+
+    // Off, nothing is written, and a file without the keys reads as the defaults.
+    main.SetShowCurrentPage(0);
+    main.SetWideScreenLinks(0);
+    ASSERT_EQ(SaveResult::Saved, SaveAs(path));
+    EXPECT_EQ(std::string::npos, ReadWholeFile(path).bytes.find("Wide Screen"));
+    EXPECT_EQ(std::string::npos, ReadWholeFile(path).bytes.find("Current Page"));
+    ASSERT_TRUE(LoadProject(workspace, path));
+    EXPECT_EQ(MenuOptions{}.wideScreenWidth, project.menuOptions.wideScreenWidth);
+    EXPECT_EQ(0, project.menuOptions.wideScreenLinks);
 }
 
 TEST_F(ProjectFileTest, StandardsCodeAndItsLabelAreKeptOnlyWhileTheOptionIsOn) {

@@ -387,6 +387,18 @@ TEST_F(MainFormTest, OnlyStandardsCodeTakesAListLabel) {
     EXPECT_FALSE(form.optionStates().txtlistlbl);
 }
 
+TEST_F(MainFormTest, SiteOptionsNeedTheStandardsCodeAndTheWidthNeedsTheLinks) {
+    const OptionStates& states = form.optionStates();
+    EXPECT_FALSE(states.chkcurpage || states.chkwidelinks || states.txtwidewdth);
+    form.SetStandardsCode(1);
+    EXPECT_TRUE(states.chkcurpage && states.chkwidelinks);
+    EXPECT_FALSE(states.txtwidewdth || states.lblwidewdth);
+    form.SetWideScreenLinks(1);
+    EXPECT_TRUE(states.txtwidewdth && states.lblwidewdth);
+    form.SetStandardsCode(0);
+    EXPECT_FALSE(states.chkcurpage || states.chkwidelinks || states.txtwidewdth);
+}
+
 TEST_F(MainFormTest, OptionEditsMarkANeverSavedProjectOnlyForTheMenuName) {
     form.SetNavigateMode(1);
     form.SetNavigateMode(0);
