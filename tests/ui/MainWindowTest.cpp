@@ -407,7 +407,8 @@ TEST_F(MainWindowTest, TheTabKeyWalksTheWindowInScreenOrder) {
         QString("itemtexttext linktext notlinkchk grheadchk chksel "
                 "chkdefitmclr txtclr0 cmdclr0 txtclr1 cmdclr1 additemcmd "
                 "cmdup SSTab1 txtmnm menubehavopt0 menubehavopt1 cmbbttnaln "
-                "targetcombo txtfrm chkstdcode txtlistlbl cmdAdvMnu buttonpropopt0 buttonpropopt1 "
+                "targetcombo txtfrm chkstdcode txtlistlbl chkcurpage chkwidelinks txtwidewdth "
+                "cmdAdvMnu buttonpropopt0 buttonpropopt1 "
                 "buttontxttxt cmdBttnAdv buttngrurl txtw txth txtalt lv")
             .split(' ');
     QStringList order;
