@@ -116,8 +116,8 @@ QWidget* OptionPages::BuildMenuPage() {
     BuildSiteOptions(grid, 9);
 
     auto* cmdAdvMnu = NamedButton(tr("Menu &Style"), "cmdAdvMnu", page);
-    grid->addWidget(cmdAdvMnu, 12, 1, Qt::AlignRight);
-    grid->setRowStretch(13, 1);
+    grid->addWidget(cmdAdvMnu, 11, 1, Qt::AlignRight);
+    grid->setRowStretch(12, 1);
     grid->setColumnStretch(1, 1);
 
     connect(m_txtmnm, &QLineEdit::textEdited, this,
@@ -147,7 +147,6 @@ void OptionPages::BuildSiteOptions(QGridLayout* grid, int row) {
     m_chkwidelinks = NamedCheckBox(tr("Show as links on wide screens"), "chkwidelinks", page);
     m_chkwidelinks->setToolTip(
         tr("Show the items as a list of links on wide screens and the drop-down on narrow ones"));
-    grid->addWidget(m_chkwidelinks, row + 1, 0, 1, 2);
 
     m_txtwidewdth = new FilteredLineEdit(page);
     m_txtwidewdth->setObjectName(QStringLiteral("txtwidewdth"));
@@ -158,12 +157,15 @@ void OptionPages::BuildSiteOptions(QGridLayout* grid, int row) {
     m_lblwidewdth = CaptionFor(m_txtwidewdth, tr("Width:", "of the screen that shows the links"),
                                QStringLiteral("lblwidewdth"), page);
     m_lblwidepx = NamedLabel(tr("px", "unit of the screen width"), "lblwidepx", page);
-    auto* width = new QHBoxLayout;
-    width->addWidget(m_txtwidewdth);
-    width->addWidget(m_lblwidepx);
-    width->addStretch();
-    grid->addWidget(m_lblwidewdth, row + 2, 0);
-    grid->addLayout(width, row + 2, 1);
+    // The width shares the row of its box, so that the page fits a small laptop's screen.
+    auto* links = new QHBoxLayout;
+    links->addWidget(m_chkwidelinks);
+    links->addSpacing(m_lblwidewdth->fontMetrics().height());
+    links->addWidget(m_lblwidewdth);
+    links->addWidget(m_txtwidewdth);
+    links->addWidget(m_lblwidepx);
+    links->addStretch();
+    grid->addLayout(links, row + 1, 0, 1, 2);
 
     OnToggled(m_chkcurpage, this, [this](int value) { m_form.SetShowCurrentPage(value); });
     OnToggled(m_chkwidelinks, this, [this](int value) { m_form.SetWideScreenLinks(value); });

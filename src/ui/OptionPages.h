@@ -34,7 +34,7 @@ public:
 private:
     QWidget* BuildMenuPage();
     QWidget* BuildButtonPage();
-    // The options for a menu that serves a whole site, in `row` and the two rows below it.
+    // The options for a menu that serves a whole site, in `row` and the row below it.
     void BuildSiteOptions(QGridLayout* grid, int row);
 
     MainForm& m_form;
