@@ -85,12 +85,18 @@ void CodeCommands::SaveCode() {
     if (!CheckForCode()) {
         return;
     }
-    const std::string path = CutAtNul(ShowSaveDialog(
-        m_platform.fileDialogs, CodeFileFilter, CodeFileTitle, m_platform.documentsFolder, ""));
+    FileDialogRequest request =
+        MakeFileDialogRequest(CodeFileFilter, CodeFileTitle, m_platform.documentsFolder, "");
+    if (m_main.project().menuOptions.standardsCode == 1) {
+        request.moreTypes.push_back({SiteFilesType, request.filterPattern});
+    }
+    const SaveChoice choice = m_platform.fileDialogs.ShowSaveDialogOfType(request);
+    const std::string path = CutAtNul(choice.path);
     if (path.empty()) {
         return;
     }
-    if (const WriteResult written = WriteCodeFile(path); !written.ok) {
+    if (const WriteResult written = choice.type == 1 ? WriteSiteFiles(path) : WriteCodeFile(path);
+        !written.ok) {
         m_platform.prompt.Show(SaveErrorMessage(written.error));
     }
 }

@@ -21,6 +21,8 @@ class CodeCommands {
 public:
     static constexpr const char* CodeFileFilter = "HTML File (*.html)|*.html";
     static constexpr const char* CodeFileTitle = "Save Code to File...";
+    // The second type of the save dialog, offered with the standards-compliant code only.
+    static constexpr const char* SiteFilesType = "Menu Files: HTML, CSS and Script (*.html)";
 
     CodeCommands(MainForm& main, MenuStyleForm& menu, ButtonStyleForm& button,
                  PlatformServices& platform);

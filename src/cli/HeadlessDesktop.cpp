@@ -20,6 +20,10 @@ std::string HeadlessDesktop::ShowSaveDialog(const FileDialogRequest&) {
     return {};
 }
 
+SaveChoice HeadlessDesktop::ShowSaveDialogOfType(const FileDialogRequest&) {
+    return {};
+}
+
 std::string HeadlessDesktop::ShowOpenDialog(const FileDialogRequest&) {
     return {};
 }

@@ -27,6 +27,7 @@ public:
     std::optional<std::int32_t> ChooseColor(std::int32_t initial, bool fullOpen,
                                             std::array<std::int32_t, 16>& customColors) override;
     std::string ShowSaveDialog(const FileDialogRequest& request) override;
+    SaveChoice ShowSaveDialogOfType(const FileDialogRequest& request) override;
     std::string ShowOpenDialog(const FileDialogRequest& request) override;
     void SetText(const std::string& text) override;
     bool OpenWithShell(const std::string& target) override;

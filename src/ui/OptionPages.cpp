@@ -1,6 +1,8 @@
 #include "ui/OptionPages.h"
 
+#include "colour/ColorValues.h"
 #include "model/MainForm.h"
+#include "ui/FilteredLineEdit.h"
 #include "ui/ViewSync.h"
 #include "ui/Widgets.h"
 
@@ -20,6 +22,7 @@ namespace {
 
 constexpr int MenuPage = 0;
 constexpr int ButtonPage = 1;
+constexpr int WideScreenWidthMaxLength = 4;
 
 // A label and its field in one row of a grid; the label's mnemonic reaches the field.
 QLineEdit* AddField(QGridLayout* grid, int row, const QString& caption, const char* labelName,
@@ -110,10 +113,11 @@ QWidget* OptionPages::BuildMenuPage() {
     m_txtlistlbl = AddField(grid, 8, tr("List Label:"), "lbllistlbl", "txtlistlbl", &m_lbllistlbl);
     m_txtlistlbl->setPlaceholderText(tr("(none shown)"));
     m_txtlistlbl->setToolTip(tr("The text shown before the list in standards-compliant code"));
+    BuildSiteOptions(grid, 9);
 
     auto* cmdAdvMnu = NamedButton(tr("Menu &Style"), "cmdAdvMnu", page);
-    grid->addWidget(cmdAdvMnu, 9, 1, Qt::AlignRight);
-    grid->setRowStretch(10, 1);
+    grid->addWidget(cmdAdvMnu, 11, 1, Qt::AlignRight);
+    grid->setRowStretch(12, 1);
     grid->setColumnStretch(1, 1);
 
     connect(m_txtmnm, &QLineEdit::textEdited, this,
@@ -132,6 +136,41 @@ QWidget* OptionPages::BuildMenuPage() {
             [this](const QString& text) { m_form.SetListLabel(FromQt(text)); });
     connect(cmdAdvMnu, &QPushButton::clicked, this, [this] { m_openMenuStyle(); });
     return page;
+}
+
+void OptionPages::BuildSiteOptions(QGridLayout* grid, int row) {
+    auto* page = grid->parentWidget();
+    m_chkcurpage = NamedCheckBox(tr("Show the current page"), "chkcurpage", page);
+    m_chkcurpage->setToolTip(tr("Select the item of the page being viewed, so that one code "
+                                "serves every page of the site"));
+    grid->addWidget(m_chkcurpage, row, 0, 1, 2);
+    m_chkwidelinks = NamedCheckBox(tr("Show as links on wide screens"), "chkwidelinks", page);
+    m_chkwidelinks->setToolTip(
+        tr("Show the items as a list of links on wide screens and the drop-down on narrow ones"));
+
+    m_txtwidewdth = new FilteredLineEdit(page);
+    m_txtwidewdth->setObjectName(QStringLiteral("txtwidewdth"));
+    m_txtwidewdth->SetKeyFilter(&DigitKeyFilter);
+    m_txtwidewdth->SetMaxTyped(WideScreenWidthMaxLength);
+    m_txtwidewdth->setMaximumWidth(m_txtwidewdth->fontMetrics().horizontalAdvance("000000") + 16);
+    m_txtwidewdth->setToolTip(tr("The narrowest screen, in pixels, that shows the links"));
+    m_lblwidewdth = CaptionFor(m_txtwidewdth, tr("Width:", "of the screen that shows the links"),
+                               QStringLiteral("lblwidewdth"), page);
+    m_lblwidepx = NamedLabel(tr("px", "unit of the screen width"), "lblwidepx", page);
+    // The width shares the row of its box, so that the page fits a small laptop's screen.
+    auto* links = new QHBoxLayout;
+    links->addWidget(m_chkwidelinks);
+    links->addSpacing(m_lblwidewdth->fontMetrics().height());
+    links->addWidget(m_lblwidewdth);
+    links->addWidget(m_txtwidewdth);
+    links->addWidget(m_lblwidepx);
+    links->addStretch();
+    grid->addLayout(links, row + 1, 0, 1, 2);
+
+    OnToggled(m_chkcurpage, this, [this](int value) { m_form.SetShowCurrentPage(value); });
+    OnToggled(m_chkwidelinks, this, [this](int value) { m_form.SetWideScreenLinks(value); });
+    connect(m_txtwidewdth, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_form.SetWideScreenWidth(FromQt(text)); });
 }
 
 QWidget* OptionPages::BuildButtonPage() {
@@ -205,6 +244,14 @@ void OptionPages::Show() {
     ShowOption(m_txtfrm, m_lblfrm, menu.frameName, states.txtfrm);
     ShowChecked(m_chkstdcode, menu.standardsCode == 1);
     ShowOption(m_txtlistlbl, m_lbllistlbl, menu.listLabel, states.txtlistlbl);
+    ShowChecked(m_chkcurpage, menu.showCurrentPage == 1);
+    m_chkcurpage->setEnabled(states.chkcurpage);
+    ShowChecked(m_chkwidelinks, menu.wideScreenLinks == 1);
+    m_chkwidelinks->setEnabled(states.chkwidelinks);
+    ShowText(m_txtwidewdth, menu.wideScreenWidth);
+    m_txtwidewdth->setEnabled(states.txtwidewdth);
+    m_lblwidewdth->setEnabled(states.lblwidewdth);
+    m_lblwidepx->setEnabled(states.txtwidewdth);
 
     ShowOption(m_buttontxttxt, m_buttontxtlbl, button.buttonText, states.buttontxttxt);
     m_cmdBttnAdv->setEnabled(states.cmdBttnAdv);

@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,11 +15,13 @@ class QRadioButton;
 
 namespace pickwell {
 
+class FilteredLineEdit;
 class MainForm;
 
 // The main window's option tabs SSTab1: "Menu Properties" (menu name, navigation, alignment,
-// link target and frame) and "Button Properties" (button kind, text, graphic). The two style
-// buttons open their windows through the handlers the main window gives.
+// link target and frame, the code form and the options of a menu for a whole site) and "Button
+// Properties" (button kind, text, graphic). The two style buttons open their windows through the
+// handlers the main window gives.
 class OptionPages : public QTabWidget {
     Q_OBJECT
 
@@ -31,6 +34,8 @@ public:
 private:
     QWidget* BuildMenuPage();
     QWidget* BuildButtonPage();
+    // The options for a menu that serves a whole site, in `row` and the row below it.
+    void BuildSiteOptions(QGridLayout* grid, int row);
 
     MainForm& m_form;
     std::function<void()> m_openMenuStyle;
@@ -46,6 +51,11 @@ private:
     QCheckBox* m_chkstdcode = nullptr;
     QLabel* m_lbllistlbl = nullptr;
     QLineEdit* m_txtlistlbl = nullptr;
+    QCheckBox* m_chkcurpage = nullptr;
+    QCheckBox* m_chkwidelinks = nullptr;
+    QLabel* m_lblwidewdth = nullptr;
+    FilteredLineEdit* m_txtwidewdth = nullptr;
+    QLabel* m_lblwidepx = nullptr;
 
     QRadioButton* m_buttonpropopt[2] = {};
     QLabel* m_buttontxtlbl = nullptr;

@@ -93,6 +93,30 @@ TEST_F(QtFileDialogsTest, SaveAddsTheExtensionAndAsksBeforeCreatingUntilTheAnswe
     EXPECT_EQ(In("menu.pkw"), dialogs.ShowSaveDialog(save));
 }
 
+TEST_F(QtFileDialogsTest, SaveOfTypeOffersTheMoreTypesAndTellsWhichWasChosen) {
+    Touch("menu.html");
+    FileDialogRequest code{"Save Code to File...", "HTML File (*.html)", "*.html",
+                           folder.path().toStdString(), ""};
+    code.moreTypes.push_back({"Menu Files: HTML, CSS and Script (*.html)", "*.html"});
+    driver
+        .Then<QFileDialog>([](QFileDialog& shown) {
+            EXPECT_EQ(
+                (QStringList{"HTML File (*.html)", "Menu Files: HTML, CSS and Script (*.html)"}),
+                shown.nameFilters());
+            shown.selectNameFilter("Menu Files: HTML, CSS and Script (*.html)");
+            Choose(shown, "menu.html");
+        })
+        .Then<QMessageBox>([](QMessageBox& box) { Click(box, QMessageBox::Yes); })
+        .Then<QFileDialog>([](QFileDialog& shown) {
+            EXPECT_EQ(QStringList{"HTML File (*.html)"}, shown.nameFilters());
+            shown.reject();
+        });
+    const SaveChoice choice = dialogs.ShowSaveDialogOfType(code);
+    EXPECT_EQ(In("menu.html"), choice.path);
+    EXPECT_EQ(1u, choice.type);
+    EXPECT_EQ("", dialogs.ShowSaveDialog(code));
+}
+
 TEST_F(QtFileDialogsTest, OpenAcceptsOnlyAFileThatExists) {
     Touch("a.pkw");
     driver

@@ -239,6 +239,33 @@ TEST_F(MainWindowTest, ProjectsAreSavedLoadedAndRenewedThroughTheFileMenu) {
     EXPECT_EQ(1, List()->model()->rowCount());
 }
 
+TEST_F(MainWindowTest, SaveCodeOffersTheMenuFilesWithTheStandardsFormAndWritesAllThree) {
+    AddItem("Books", "/books/");
+    const std::string stem = desktop.temp.path() + "menu";
+    desktop.fileDialogs.saveAnswers.push_back(stem + ".html");
+    desktop.fileDialogs.saveTypes.push_back(1);
+    Find<QAction>("mnuFileCodeFile")->trigger();
+    const FileDialogRequest& offered = desktop.fileDialogs.saveRequests.back();
+    ASSERT_EQ(1u, offered.moreTypes.size());
+    EXPECT_EQ("Menu Files: HTML, CSS and Script (*.html)", offered.moreTypes[0].description);
+    const std::string fragment = ReadBytes(stem + ".html");
+    EXPECT_NE(std::string::npos, fragment.find("href=\"menu.css\""));
+    EXPECT_EQ(std::string::npos, fragment.find("<script>"));
+    EXPECT_NE("", ReadBytes(stem + ".css"));
+    EXPECT_NE("", ReadBytes(stem + ".js"));
+}
+
+TEST_F(MainWindowTest, SaveCodeInTheClassicFormWritesOneFileOfTheOneType) {
+    AddItem("Books", "books.html");
+    Find<QCheckBox>("chkstdcode")->click();
+    const std::string stem = desktop.temp.path() + "menu";
+    desktop.fileDialogs.saveAnswers.push_back(stem + ".html");
+    Find<QAction>("mnuFileCodeFile")->trigger();
+    EXPECT_TRUE(desktop.fileDialogs.saveRequests.back().moreTypes.empty());
+    EXPECT_NE(std::string::npos, ReadBytes(stem + ".html").find("<script"));
+    EXPECT_FALSE(std::filesystem::exists(stem + ".css"));
+}
+
 // Answers as a user who wants each file loaded: questions get No, messages OK.
 class RecordingPrompt : public Prompt {
 public:
@@ -407,7 +434,8 @@ TEST_F(MainWindowTest, TheTabKeyWalksTheWindowInScreenOrder) {
         QString("itemtexttext linktext notlinkchk grheadchk chksel "
                 "chkdefitmclr txtclr0 cmdclr0 txtclr1 cmdclr1 additemcmd "
                 "cmdup SSTab1 txtmnm menubehavopt0 menubehavopt1 cmbbttnaln "
-                "targetcombo txtfrm chkstdcode txtlistlbl cmdAdvMnu buttonpropopt0 buttonpropopt1 "
+                "targetcombo txtfrm chkstdcode txtlistlbl chkcurpage chkwidelinks txtwidewdth "
+                "cmdAdvMnu buttonpropopt0 buttonpropopt1 "
                 "buttontxttxt cmdBttnAdv buttngrurl txtw txth txtalt lv")
             .split(' ');
     QStringList order;

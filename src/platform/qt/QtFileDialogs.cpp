@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStringList>
+
+#include <vector>
 
 namespace pickwell {
 
@@ -29,16 +32,26 @@ QString Extension(const QString& pattern) {
     return extension.contains('*') || extension.contains('?') ? QString() : extension;
 }
 
-void Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+QString FilterText(const std::string& description, const std::string& pattern) {
+    const QString text = QString::fromStdString(description);
+    const QString shown = '(' + QString::fromStdString(pattern) + ')';
+    return text.endsWith(shown) ? text : text + ' ' + shown;
+}
+
+// The request's filter first, then its more types when `moreTypes` is set.
+void Prepare(QFileDialog& dialog, const FileDialogRequest& request, bool moreTypes) {
     dialog.setWindowTitle(QString::fromStdString(request.title));
     dialog.setDirectory(StartFolder(request.initialFolder));
-    const QString pattern = QString::fromStdString(request.filterPattern);
-    if (pattern.isEmpty()) {
+    if (request.filterPattern.empty()) {
         return;
     }
-    const QString description = QString::fromStdString(request.filterDescription);
-    const QString shown = '(' + pattern + ')';
-    dialog.setNameFilter(description.endsWith(shown) ? description : description + ' ' + shown);
+    QStringList filters{FilterText(request.filterDescription, request.filterPattern)};
+    for (const FileType& type : request.moreTypes) {
+        if (moreTypes) {
+            filters << FilterText(type.description, type.pattern);
+        }
+    }
+    dialog.setNameFilters(filters);
 }
 
 QString ChosenFile(const QFileDialog& dialog) {
@@ -63,11 +76,29 @@ bool ConfirmCreate(const QString& title, const QString& path) {
 } // namespace
 
 std::string QtFileDialogs::ShowSaveDialog(const FileDialogRequest& request) {
+    return Save(request, false).path;
+}
+
+SaveChoice QtFileDialogs::ShowSaveDialogOfType(const FileDialogRequest& request) {
+    return Save(request, true);
+}
+
+SaveChoice QtFileDialogs::Save(const FileDialogRequest& request, bool moreTypes) {
     QFileDialog dialog(QtPrompt::DialogOwner());
-    Prepare(dialog, request);
+    Prepare(dialog, request, moreTypes);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(Extension(QString::fromStdString(request.filterPattern)));
+    std::vector<QString> suffixes{Extension(QString::fromStdString(request.filterPattern))};
+    for (const FileType& type : request.moreTypes) {
+        suffixes.push_back(Extension(QString::fromStdString(type.pattern)));
+    }
+    const auto chosenType = [&dialog] {
+        const qsizetype index = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
+        return static_cast<std::size_t>(index < 0 ? 0 : index);
+    };
+    dialog.setDefaultSuffix(suffixes.front());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&] { dialog.setDefaultSuffix(suffixes[chosenType()]); });
     if (!request.proposedName.empty()) {
         dialog.selectFile(QString::fromStdString(request.proposedName));
     }
@@ -79,7 +110,7 @@ std::string QtFileDialogs::ShowSaveDialog(const FileDialogRequest& request) {
             break;
         }
         if (QFileInfo::exists(chosen) || ConfirmCreate(dialog.windowTitle(), chosen)) {
-            return chosen.toStdString();
+            return {chosen.toStdString(), chosenType()};
         }
         dialog.selectFile(chosen);
     }
@@ -88,7 +119,7 @@ std::string QtFileDialogs::ShowSaveDialog(const FileDialogRequest& request) {
 
 std::string QtFileDialogs::ShowOpenDialog(const FileDialogRequest& request) {
     QFileDialog dialog(QtPrompt::DialogOwner());
-    Prepare(dialog, request);
+    Prepare(dialog, request, false);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return dialog.exec() == QDialog::Accepted ? ChosenFile(dialog).toStdString() : std::string();
