@@ -35,6 +35,11 @@ async function serve(folder, policy) {
             file = path.join(file, 'index.html');
         }
         const headers = policy ? {'Content-Security-Policy' : policy} : {};
+        // The browser asks for a page icon by itself; the site has none and says so quietly.
+        if (request.url === '/favicon.ico') {
+            response.writeHead(204, headers).end();
+            return;
+        }
         if (!file.startsWith(folder) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
             response.writeHead(404, headers).end();
             return;
