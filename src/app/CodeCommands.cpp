@@ -3,6 +3,7 @@
 #include "app/SaveLoadDialogs.h"
 #include "codegen/CodeCheck.h"
 #include "codegen/CodeWindowForm.h"
+#include "codegen/SiteCode.h"
 #include "model/MainForm.h"
 #include "persistence/TextFile.h"
 #include "style/StyleTransfer.h"
@@ -50,6 +51,24 @@ WriteResult CodeCommands::WriteCodeFile(const std::string& path) {
             GenerateMenuDocument(m_main.project(), OutputMode::File, out, GenericFamily());
         },
         PageEncodingOf(m_main.project()), m_platform.fileOps);
+}
+
+WriteResult CodeCommands::WriteSiteFiles(const std::string& htmlPath) {
+    const std::size_t nameStart = htmlPath.rfind('/') + 1;
+    const std::size_t dot = htmlPath.rfind('.');
+    const std::string stem =
+        dot != std::string::npos && dot > nameStart ? htmlPath.substr(0, dot) : htmlPath;
+    const SiteFiles files = GenerateSiteFiles(m_main.project(), GenericFamily(),
+                                              std::string_view(stem).substr(nameStart));
+    for (const auto& [path, text] :
+         {std::pair{stem + ".css", &files.css}, std::pair{stem + ".js", &files.script},
+          std::pair{htmlPath, &files.html}}) {
+        if (WriteResult written = WriteFileAtomically(path, *text, m_platform.fileOps);
+            !written.ok) {
+            return written;
+        }
+    }
+    return {};
 }
 
 void CodeCommands::CopyCode() {

@@ -32,6 +32,10 @@ public:
     bool CheckForCode();
     // The code file document of the committed project, written to `path` as it is made.
     WriteResult WriteCodeFile(const std::string& path);
+    // The menu as files for a site (SiteFiles): the fragment to `htmlPath`, its style sheet and
+    // script beside it under the same stem with ".css" and ".js", each written atomically.
+    // Like WriteCodeFile, it follows a passed CheckForCode.
+    WriteResult WriteSiteFiles(const std::string& htmlPath);
 
     void CopyCode();
     void SaveCode();

@@ -9,6 +9,14 @@ void Line(std::string& out, std::string_view piece) {
     out += CrLf;
 }
 
+void AppendLines(std::string& out, std::string_view text) {
+    for (std::string_view rest = text; !rest.empty();) {
+        const auto end = rest.find('\n');
+        Line(out, rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    }
+}
+
 void AppendMakerComment(std::string& out) {
     Line(out, "<!--Find this and more great software titles from-->");
     out += "<!--Brackenfield Software at ";

@@ -14,6 +14,9 @@ namespace pickwell {
 
 inline constexpr std::string_view CrLf = "\r\n";
 
+// A page opened in a new window gets no window.opener, so it cannot redirect the menu's page.
+inline constexpr std::string_view NewWindowRel = " rel=\"noopener\"";
+
 // Takes the code made so far and leaves the text empty, so that a large menu's code need not
 // be held whole. Without one, the code is made whole in its string.
 using CodeSpill = std::function<void(std::string& text)>;
@@ -22,6 +25,8 @@ void SpillIfLong(std::string& out, const CodeSpill& spill);
 
 // The piece, then a line end.
 void Line(std::string& out, std::string_view piece);
+// Each line of `text` (ended by "\n" or by the end) with a CR LF, like the rest of the code.
+void AppendLines(std::string& out, std::string_view text);
 // The three comment lines naming the maker, then an empty line.
 void AppendMakerComment(std::string& out);
 // The preview's warning that its code is not for pages, then an empty line.

@@ -2,6 +2,7 @@
 
 #include "Desktop.h"
 #include "app/Session.h"
+#include "codegen/SiteCode.h"
 #include "persistence/TextFile.h"
 #include "text/Windows1252.h"
 
@@ -170,6 +171,25 @@ TEST_F(CodeCommandsTest, AFailedCodeFileWriteLeavesTheOldFileWhole) {
         EXPECT_EQ("old page", ReadBytes(path));
         EXPECT_EQ(1, std::distance(fs::directory_iterator(desktop.temp.path()), {}));
     }
+}
+
+TEST_F(CodeCommandsTest, SiteFilesAreThreeFilesUnderTheChosenStemNamedInTheFragment) {
+    AddLinkedItem("Books", "books.html");
+    const std::string stem = desktop.temp.path() + "site menu";
+    const std::string other = stem + ".js";
+    std::ofstream(other) << "old script";
+
+    ASSERT_TRUE(commands.WriteSiteFiles(stem + ".html").ok);
+
+    const SiteFiles expected = GenerateSiteFiles(session.project(), {}, "site menu");
+    EXPECT_EQ(expected.html, ReadBytes(stem + ".html"));
+    EXPECT_EQ(expected.css, ReadBytes(stem + ".css"));
+    EXPECT_EQ(expected.script, ReadBytes(other));
+    EXPECT_NE(std::string::npos, expected.html.find("href=\"site%20menu.css\""));
+    EXPECT_EQ(3, std::distance(fs::directory_iterator(desktop.temp.path()), {}));
+
+    desktop.fileOps.Arm(FailingFileOps::Faults[0]);
+    EXPECT_FALSE(commands.WriteSiteFiles(stem + ".html").ok);
 }
 
 TEST_F(CodeCommandsTest, AFailedCheckStopsTheCommandAndFocusesTheField) {
