@@ -22,7 +22,7 @@ namespace pickwell {
 namespace {
 
 constexpr const char* UsageMessage =
-    "Usage: pickwell generate --mode file|clip|preview [--code-style classic|standards]\n"
+    "Usage: pickwell generate --mode file|clip|preview|site [--code-style classic|standards]\n"
     "                         [--output PATH] PROJECT.pkw\n"
     "       pickwell fonts\n"
     "       pickwell --help | --version\n"
@@ -34,8 +34,11 @@ constexpr const char* UsageMessage =
     "              --mode clip     the function code, then the HTML code, in UTF-8, to PATH or\n"
     "                              standard output\n"
     "              --mode preview  the preview pages into the existing folder PATH\n"
+    "              --mode site     the menu as files for a whole site, in the standards-\n"
+    "                              compliant code: MENUNAME.html (for the page's body),\n"
+    "                              MENUNAME.css and MENUNAME.js, into the existing folder PATH\n"
     "              --code-style    the classic or the standards-compliant code, whatever the\n"
-    "                              project chose\n"
+    "                              project chose (not classic with --mode site)\n"
     "  fonts     List the installed fonts, one per line, as the style windows list them.\n"
     "\n"
     "Messages go to standard error as \"TITLE: TEXT\".\n"
@@ -157,7 +160,7 @@ int CommandLine::Generate() {
         } else if (!optionsEnded && arg.starts_with("--mode")) {
             modeWord = OptionValue(m_arguments, i, "--mode");
             if (!modeWord) {
-                return UsageError("--mode needs file, clip or preview");
+                return UsageError("--mode needs file, clip, preview or site");
             }
         } else if (!optionsEnded && arg.starts_with("--code-style")) {
             codeStyle = OptionValue(m_arguments, i, "--code-style");
@@ -178,17 +181,22 @@ int CommandLine::Generate() {
         }
     }
     if (!modeWord) {
-        return UsageError("generate needs --mode file, clip or preview");
+        return UsageError("generate needs --mode file, clip, preview or site");
     }
-    const std::optional<OutputMode> mode = ParseOutputMode(*modeWord);
+    // The site files are the standards form's own, so the site mode builds on the file mode.
+    const bool site = *modeWord == "site";
+    const std::optional<OutputMode> mode = site ? OutputMode::File : ParseOutputMode(*modeWord);
     if (!mode) {
-        return UsageError("unknown mode '" + *modeWord + "'; use file, clip or preview");
+        return UsageError("unknown mode '" + *modeWord + "'; use file, clip, preview or site");
+    }
+    if (site && codeStyle == "classic") {
+        return UsageError("--mode site writes standards-compliant code, not --code-style classic");
     }
     if (!project || project->empty()) {
         return UsageError("generate needs a project file");
     }
-    if (*mode == OutputMode::Preview && !output) {
-        return UsageError("--mode preview needs --output FOLDER");
+    if ((site || *mode == OutputMode::Preview) && !output) {
+        return UsageError("--mode " + *modeWord + " needs --output FOLDER");
     }
 
     // Absolute, so that a message about the file names it even when it was given bare.
@@ -199,12 +207,18 @@ int CommandLine::Generate() {
     if (!LoadProject(session.workspace(), path)) {
         return ExitStatus::LoadFailed;
     }
-    if (codeStyle) {
-        session.mainForm().SetStandardsCode(*codeStyle == "standards" ? 1 : 0);
+    if (codeStyle || site) {
+        session.mainForm().SetStandardsCode(site || *codeStyle == "standards" ? 1 : 0);
     }
     CodeCommands& commands = session.codeCommands();
     WriteResult written;
-    if (*mode == OutputMode::File && output) {
+    if (site) {
+        if (!commands.CheckForCode()) {
+            return ExitStatus::CheckFailed;
+        }
+        written = commands.WriteSiteFiles(WithTrailingSlash(*output) +
+                                          session.project().menuOptions.menuName + ".html");
+    } else if (*mode == OutputMode::File && output) {
         // A code file is written as it is made.
         if (!commands.CheckForCode()) {
             return ExitStatus::CheckFailed;

@@ -230,6 +230,30 @@ TEST_F(CommandLineTest, TheCodeStyleOptionOverridesTheProjectsChoice) {
                                .out);
 }
 
+TEST_F(CommandLineTest, SiteModeWritesTheMenusThreeFilesInStandardsFormIntoTheFolder) {
+    const Outcome site = Pickwell(
+        {"generate", "--mode", "site", "--output", Path("").string(), Data + "cli_shop.pkw"});
+    EXPECT_EQ(0, site.status) << site.err;
+    EXPECT_EQ("", site.out);
+    const std::string html = ReadBytes(Path("shop.html"));
+    EXPECT_NE(std::string::npos, html.find("<form name=\"shop\" id=\"shop-form\" data-pickwell="));
+    EXPECT_NE(std::string::npos, html.find("<link rel=\"stylesheet\" href=\"shop.css\">"));
+    EXPECT_NE(std::string::npos, ReadBytes(Path("shop.css")).find("#shop-form .pickwell-list{"));
+    EXPECT_NE(std::string::npos, ReadBytes(Path("shop.js")).find("data-pickwell-ready"));
+
+    EXPECT_EQ(3, Pickwell({"generate", "--mode=site", "--output", Path("missing").string(),
+                           Data + "cli_shop.pkw"})
+                     .status);
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"generate", "--mode", "site", Data + "cli_shop.pkw"},
+             {"generate", "--mode", "site", "--code-style", "classic", "--output",
+              Path("").string(), Data + "cli_shop.pkw"}}) {
+        const Outcome wrong = Pickwell(arguments);
+        EXPECT_EQ(64, wrong.status) << wrong.err;
+        EXPECT_NE(std::string::npos, wrong.err.find("--mode site")) << wrong.err;
+    }
+}
+
 // Under a locale whose decimal mark is a comma ("17,5"), numbers still read and write as "17.5".
 class CommaLocale : public CommandLineTest {};
 
