@@ -1,5 +1,7 @@
 #include "codegen/SiteCode.h"
 
+#include "MenuItems.h"
+
 #include "codegen/MenuStyleSheet.h"
 
 #include <gtest/gtest.h>
@@ -9,20 +11,6 @@
 
 namespace pickwell {
 namespace {
-
-MenuItem Item(std::string text, std::string url = "") {
-    MenuItem item;
-    item.text = std::move(text);
-    item.linked = url.empty() ? "No" : "Yes";
-    item.url = std::move(url);
-    return item;
-}
-
-MenuItem Heading(std::string text) {
-    MenuItem item = Item(std::move(text));
-    item.isHeading = "Yes";
-    return item;
-}
 
 MenuItem Colored(MenuItem item, std::string back, std::string text) {
     item.backColor = std::move(back);

@@ -1,25 +1,13 @@
 #include "codegen/StandardsCode.h"
 
+#include "MenuItems.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace pickwell {
 namespace {
-
-MenuItem Item(std::string text, std::string url = "") {
-    MenuItem item;
-    item.text = std::move(text);
-    item.linked = url.empty() ? "No" : "Yes";
-    item.url = std::move(url);
-    return item;
-}
-
-MenuItem Heading(std::string text) {
-    MenuItem item = Item(std::move(text));
-    item.isHeading = "Yes";
-    return item;
-}
 
 MenuProject Standards() {
     MenuProject project;
