@@ -6,7 +6,6 @@
 
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
-const path = require('node:path');
 const {after, before, test} = require('node:test');
 const pages = require('./pages');
 
@@ -27,22 +26,11 @@ after(async () => {
     pages.removeFolders();
 });
 
-// The keys of one section of a project file.
-function projectSection(project, name) {
-    const text = fs.readFileSync(path.join(process.env.PICKWELL_TEST_DATA, project), 'latin1');
-    const section = text.split(/^\[/m).find((part) => part.startsWith(`${name}]`));
-    return Object.fromEntries(
-        section.split('\r\n')
-            .slice(1)
-            .filter((line) => line.includes('='))
-            .map((line) => [line.slice(0, line.indexOf('=')), line.slice(line.indexOf('=') + 1)]));
-}
-
 // A style section's font values, and the alignment of the menu options, as computed style
 // reports them.
 function expectedStyles(project, name) {
-    const style = projectSection(project, name);
-    const align = projectSection(project, 'Menu Options')['Align to Button'];
+    const style = pages.projectSection(project, name);
+    const align = pages.projectSection(project, 'Menu Options')['Align to Button'];
     return {
         fontFamily : style.Font,
         fontSize : `${style['Font Size']}px`,

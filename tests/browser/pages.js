@@ -92,9 +92,34 @@ async function open(browser, url) {
 }
 
 // A page of today around a project's code: a doctype, a language, a title, a main heading.
-function doctypePage(functionCode, htmlCode) {
-    return '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Menu</title>' +
-           `${functionCode}</head><body><main><h1>Menu</h1>${htmlCode}</main></body></html>`;
+function doctypePage(functionCode, htmlCode, title = 'Menu') {
+    return `<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>${title}</title>` +
+           `${functionCode}</head><body><main><h1>${title}</h1>${htmlCode}</main></body></html>`;
+}
+
+// The keys of one section of a project file.
+function projectSection(project, name) {
+    const text = fs.readFileSync(path.join(DATA, project), 'latin1');
+    const section = text.split(/^\[/m).find((part) => part.startsWith(`${name}]`));
+    return Object.fromEntries(
+        section.split('\r\n')
+            .slice(1)
+            .filter((line) => line.includes('='))
+            .map((line) => [line.slice(0, line.indexOf('=')), line.slice(line.indexOf('=') + 1)]));
+}
+
+// The files form of a project, written into `folder` as the command line writes it: the
+// fragment, the style sheet and the script, named after the menu.
+function siteFiles(folder, project) {
+    generate('site', project, folder);
+    const name = projectSection(project, 'Menu Options')['Menu Name'];
+    const read = (extension) => fs.readFileSync(path.join(folder, name + extension), 'utf8');
+    return {name, fragment : read('.html'), css : read('.css'), js : read('.js')};
+}
+
+// The two lines the files form asks for in the head of every page, here from the site's root.
+function siteHead(name) {
+    return `<link rel="stylesheet" href="/${name}.css"><script src="/${name}.js" defer></script>`;
 }
 
 function writePage(folder, name, html) {
@@ -182,28 +207,56 @@ const CHOSEN_STYLES = {
     },
 };
 
-// For each element, the chosen properties whose computed value is the chosen one; the
-// computed values go to the test's output, to be read beside the chosen ones.
+// The computed values of `properties` of the element `locator` finds first; the family the
+// author chose comes first in a font list, a generic fallback may follow it.
+function computedStyle(locator, properties) {
+    return locator.first().evaluate((node, names) => {
+        const style = getComputedStyle(node);
+        const value = (p) => p === 'fontFamily' ? style[p].split(',')[0] : style[p];
+        return Object.fromEntries(names.map((p) => [p, value(p).replaceAll('"', '')]));
+    }, properties);
+}
+
+// For each element of the menu in `frame` (a page or a frame; `form` narrows it to one menu),
+// the chosen properties whose computed value is the chosen one; the computed values go to the
+// test's output, to be read beside the chosen ones.
+async function chosenStylesApplied(frame, form = 'form') {
+    const selectors = {list : 'select', option : 'option', button : 'input[type=submit]'};
+    const applied = {};
+    for (const [element, chosen] of Object.entries(CHOSEN_STYLES)) {
+        const computed = await computedStyle(frame.locator(`${form} ${selectors[element]}`),
+                                             Object.keys(chosen));
+        console.log(`${frame.url().split('/').pop()} ${element}: ${JSON.stringify(computed)}`);
+        applied[element] = Object.keys(chosen).filter((p) => computed[p] === chosen[p]);
+    }
+    return applied;
+}
+
+// Every chosen property, as chosenStylesApplied reports a menu that has them all.
+const ALL_CHOSEN = Object.fromEntries(
+    Object.entries(CHOSEN_STYLES).map(([ element, chosen ]) => [element, Object.keys(chosen)]));
+
 async function appliedStyles(context, url) {
     const page = await context.newPage();
     const errors = watchErrors(page);
     await page.goto(url);
-    const selectors = {list : 'select', option : 'option', button : 'input[type=submit]'};
-    const applied = {};
-    for (const [element, chosen] of Object.entries(CHOSEN_STYLES)) {
-        const computed =
-            await page.locator(selectors[element]).first().evaluate((node, properties) => {
-                const style = getComputedStyle(node);
-                // The family the author chose comes first; a generic fallback may follow it.
-                const value = (p) => p === 'fontFamily' ? style[p].split(',')[0] : style[p];
-                return Object.fromEntries(properties.map((p) => [p, value(p).replaceAll('"', '')]));
-            }, Object.keys(chosen));
-        console.log(`${url.split('/').pop()} ${element}: ${JSON.stringify(computed)}`);
-        applied[element] = Object.keys(chosen).filter((p) => computed[p] === chosen[p]);
-    }
+    const applied = await chosenStylesApplied(page);
     const mode = await page.evaluate(() => document.compatMode);
     await page.close();
     return {applied, mode, errors};
+}
+
+// Every securitypolicyviolation event in the pages and frames of `context`, as text.
+async function watchViolations(context) {
+    const violations = [];
+    await context.exposeBinding('pickwellViolation',
+                                ({frame}, text) => { violations.push(`${frame.url()}: ${text}`); });
+    await context.addInitScript(() => {
+        document.addEventListener('securitypolicyviolation', (event) => {
+            globalThis.pickwellViolation(`${event.violatedDirective} ${event.blockedURI}`);
+        });
+    });
+    return violations;
 }
 
 // html-validate with the presets every page is held to. A menu that navigates on item change
@@ -216,9 +269,13 @@ function htmlValidator(project) {
     return new HtmlValidate({extends : presets, rules : withoutButton ? {'wcag/h32' : 'off'} : {}});
 }
 
-// What axe reports for the page at `url`, or for the part of it that `include` selects.
-async function axeViolations(context, url, include) {
+// What axe reports for the page at `url`, or for the part of it that `include` selects, in a
+// viewport of the given size or the browser's own.
+async function axeViolations(context, url, include, viewport) {
     const page = await context.newPage();
+    if (viewport) {
+        await page.setViewportSize(viewport);
+    }
     await page.goto(url);
     await page.addScriptTag({path : require.resolve('axe-core')});
     const {violations} =
@@ -228,10 +285,13 @@ async function axeViolations(context, url, include) {
 }
 
 module.exports = {
+    ALL_CHOSEN,
     CHOSEN_STYLES,
     HIDDEN_LABEL,
     appliedStyles,
     axeViolations,
+    chosenStylesApplied,
+    computedStyle,
     htmlValidator,
     makeFolder,
     removeFolders,
@@ -239,9 +299,13 @@ module.exports = {
     clipTexts,
     codeFilePage,
     doctypePage,
+    projectSection,
+    siteFiles,
+    siteHead,
     writePage,
     launch,
     open,
     watchErrors,
+    watchViolations,
     pathToFileURL,
 };
