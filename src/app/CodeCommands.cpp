@@ -53,13 +53,35 @@ WriteResult CodeCommands::WriteCodeFile(const std::string& path) {
         PageEncodingOf(m_main.project()), m_platform.fileOps);
 }
 
-WriteResult CodeCommands::WriteSiteFiles(const std::string& htmlPath) {
+namespace {
+
+// The path of the site files' fragment without its extension: the style sheet and the script
+// take its name.
+std::string SiteFileStem(const std::string& htmlPath) {
     const std::size_t nameStart = htmlPath.rfind('/') + 1;
     const std::size_t dot = htmlPath.rfind('.');
-    const std::string stem =
-        dot != std::string::npos && dot > nameStart ? htmlPath.substr(0, dot) : htmlPath;
+    return dot != std::string::npos && dot > nameStart ? htmlPath.substr(0, dot) : htmlPath;
+}
+
+// The style sheet or script beside the fragment that exists and was not made here: an
+// author's own file of that name, which the save dialog did not ask about.
+std::string ForeignSiteFile(const std::string& stem) {
+    for (const std::string& path : {stem + ".css", stem + ".js"}) {
+        const ReadResult read = ReadWholeFile(path, 4096);
+        const std::string_view bytes = read.bytes;
+        if (read.ok && bytes.substr(0, bytes.find('\n')).find(SiteFileMark) == bytes.npos) {
+            return path;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+WriteResult CodeCommands::WriteSiteFiles(const std::string& htmlPath) {
+    const std::string stem = SiteFileStem(htmlPath);
     const SiteFiles files = GenerateSiteFiles(m_main.project(), GenericFamily(),
-                                              std::string_view(stem).substr(nameStart));
+                                              std::string_view(stem).substr(stem.rfind('/') + 1));
     for (const auto& [path, text] :
          {std::pair{stem + ".css", &files.css}, std::pair{stem + ".js", &files.script},
           std::pair{htmlPath, &files.html}}) {
@@ -94,6 +116,21 @@ void CodeCommands::SaveCode() {
     const std::string path = CutAtNul(choice.path);
     if (path.empty()) {
         return;
+    }
+    if (choice.type == 1) {
+        if (const std::string foreign = ForeignSiteFile(SiteFileStem(path)); !foreign.empty()) {
+            Message replace;
+            replace.title = CodeFileTitle;
+            replace.text = FileNamePart(foreign) +
+                           " already exists and was not made by Pickwell.\nDo you want to "
+                           "replace it?";
+            replace.icon = MessageIcon::Warning;
+            replace.buttons = MessageButtons::YesNo;
+            replace.defaultButton = Button::No;
+            if (m_platform.prompt.Show(replace) != Button::Yes) {
+                return;
+            }
+        }
     }
     if (const WriteResult written = choice.type == 1 ? WriteSiteFiles(path) : WriteCodeFile(path);
         !written.ok) {

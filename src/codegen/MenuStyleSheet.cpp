@@ -71,10 +71,15 @@ void MenuStyleSheet::AddLinkRules(const MenuProject& project,
     AddRule(m_text, links, nav);
     AddRule(m_text, links + " ul", Declarations("list-style:none;margin:0;padding:0"));
     AddRule(m_text, links + " ul ul", Declarations("padding-left:1em"));
-    AddRule(m_text, links + ">ul>li",
-            Declarations("display:inline-block;vertical-align:top;margin-right:1em"));
+    // A flex row drops the line breaks between the items, which an underlined font would
+    // otherwise underline as gaps.
+    AddRule(m_text, links + ">ul",
+            Declarations("display:flex;flex-wrap:wrap;align-items:flex-start"));
+    AddRule(m_text, links + ">ul>li", Declarations("margin-right:1em"));
     AddRule(m_text, links + " a", link);
-    AddRule(m_text, links + " a[aria-current=page]", Declarations("font-weight:bolder"));
+    // A bar shows the current page in a font that is already as bold as it gets.
+    AddRule(m_text, links + " a[aria-current=page]",
+            Declarations("font-weight:bolder;border-bottom:3px solid"));
     const std::string swap = links + "{display:block}" + form + "{display:none}}";
     Line(m_text, "@media (min-width:" + WideScreenWidth(project.menuOptions) + "px){" + swap);
     Line(m_text, "@media (scripting:none){" + swap);

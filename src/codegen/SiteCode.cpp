@@ -49,9 +49,11 @@ SiteFiles GenerateSiteFiles(const MenuProject& project, const GenericFamilyOf& g
     SiteFiles files;
     files.html = StandardsHtmlCode(project, OutputMode::File, genericFamily, {}, &sheet,
                                    HeadLines(fileStem.empty() ? options.menuName : fileStem));
-    Line(files.css, "/* The menu \"" + options.menuName + "\", made by Pickwell */");
+    Line(files.css,
+         "/* The menu \"" + options.menuName + "\", " + std::string(SiteFileMark) + " */");
     files.css += sheet.text();
-    Line(files.script, "// Pickwell's menu script: one copy serves every menu of the page.");
+    Line(files.script, "// The menu script, " + std::string(SiteFileMark) +
+                           ": one copy serves every menu of the page.");
     AppendLines(files.script, MenuScript(ScriptForm::Site));
     return files;
 }

@@ -16,6 +16,10 @@ struct SiteFiles {
     std::string script; // NAME.js: the same for every menu, so one copy serves them all
 };
 
+// The first line of the style sheet and the script holds this, so that saving again can tell
+// files of its own, which it replaces, from files of the author's, which it asks about.
+inline constexpr std::string_view SiteFileMark = "made by Pickwell";
+
 // The standards form whatever the project chose, with its site options. `fileStem` is the
 // name the files are written under (NAME above; the menu name when empty): the fragment's
 // first comment names the two lines that bring the other files into a page.

@@ -192,6 +192,30 @@ TEST_F(CodeCommandsTest, SiteFilesAreThreeFilesUnderTheChosenStemNamedInTheFragm
     EXPECT_FALSE(commands.WriteSiteFiles(stem + ".html").ok);
 }
 
+TEST_F(CodeCommandsTest, SavingSiteFilesAsksBeforeReplacingAnAuthorsOwnStyleSheet) {
+    main.SetStandardsCode(1);
+    AddLinkedItem("Books", "books.html");
+    const std::string stem = desktop.temp.path() + "site";
+    std::ofstream(stem + ".css") << "body { color: teal }\n";
+    const auto save = [&](Button answer) {
+        desktop.fileDialogs.saveAnswers.push_back(stem + ".html");
+        desktop.fileDialogs.saveTypes.push_back(1);
+        desktop.prompt.Expect("Save Code to File...", answer);
+        commands.SaveCode();
+    };
+
+    save(Button::No);
+    EXPECT_EQ("body { color: teal }\n", ReadBytes(stem + ".css"));
+    EXPECT_FALSE(fs::exists(stem + ".html"));
+
+    save(Button::Yes);
+    EXPECT_EQ(GenerateSiteFiles(session.project(), {}, "site").css, ReadBytes(stem + ".css"));
+    // Files made here are replaced without a question.
+    desktop.fileDialogs.saveAnswers.push_back(stem + ".html");
+    desktop.fileDialogs.saveTypes.push_back(1);
+    commands.SaveCode();
+}
+
 TEST_F(CodeCommandsTest, AFailedCheckStopsTheCommandAndFocusesTheField) {
     main.SetMenuName("my menu");
     for (int i = 0; i < 3; ++i) {
