@@ -3,6 +3,8 @@
 #include "app/FileAssociation.h"
 #include "app/HelpTopics.h"
 #include "app/Session.h"
+#include "platform/qt/QtEndSignals.h"
+#include "platform/qt/QtRecoveryPlatform.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"
@@ -103,6 +105,8 @@ int RunWindowMode(int argc, char* argv[]) {
     application.installEventFilter(&screenFitter);
 
     QtDesktop desktop(ProgramFolder());
+    QtRecoveryPlatform recovery;
+    desktop.services.recovery = &recovery;
     Session session(desktop.services);
 
     MainWindow window(session);
@@ -111,6 +115,11 @@ int RunWindowMode(int argc, char* argv[]) {
 
     const QStringList arguments = QCoreApplication::arguments();
     session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
+    // Asked to end (logout, kill, Ctrl+C): the work is kept, the windows go without a question.
+    QtEndSignals endSignals([&session](int) {
+        session.CloseOnSignal();
+        QCoreApplication::exit(0);
+    });
     RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
                      QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
     window.show();
