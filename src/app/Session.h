@@ -59,6 +59,8 @@ public:
     ProjectCommands& projectCommands() { return m_projectCommands; }
     CodeCommands& codeCommands() { return m_code; }
     HelpCommands& helpCommands() { return m_help; }
+    // None when the platform keeps no unsaved work.
+    Recovery* recovery() { return m_recovery.get(); }
 
 private:
     // True when the argument named a project file that was then loaded (well or not).
