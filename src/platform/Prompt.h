@@ -21,8 +21,8 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     Button defaultButton = Button::Ok;
     std::string helpTopic;
-    std::string yesText;
-    std::string noText;
+    std::string yesText = {};
+    std::string noText = {};
 };
 
 // Every message box and question the program shows goes through here.

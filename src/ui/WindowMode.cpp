@@ -113,24 +113,33 @@ int RunWindowMode(int argc, char* argv[]) {
     std::unique_ptr<MenuStyleWindow> menuStyle;
     std::unique_ptr<ButtonStyleWindow> buttonStyle;
 
-    const QStringList arguments = QCoreApplication::arguments();
-    session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
-    // Asked to end (logout, kill, Ctrl+C): the work is kept, the windows go without a question.
-    QtEndSignals endSignals([&session](int) {
-        session.CloseOnSignal();
+    // Asked to end (logout, kill, Ctrl+C): every event loop, a modal dialog's too, stops, and
+    // once their handlers have returned the work is kept and the windows go without a question.
+    bool signalled = false;
+    QtEndSignals endSignals([&signalled](int) {
+        signalled = true;
         QCoreApplication::exit(0);
     });
-    RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
-                     QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
-    window.show();
-    // The hidden style windows are made, and the tip of the day opens, once the main window
-    // has shown itself: they show their forms' state whenever they come.
-    new AfterFirstExpose(window.windowHandle(), [&] {
-        menuStyle = std::make_unique<MenuStyleWindow>(session.menuStyle(), &window);
-        buttonStyle = std::make_unique<ButtonStyleWindow>(session.buttonStyle(), &window);
-        session.helpCommands().StartupTip();
-    });
-    return QApplication::exec();
+    const QStringList arguments = QCoreApplication::arguments();
+    session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
+    int status = 0;
+    if (!signalled) {
+        RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
+                         QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
+        window.show();
+        // The hidden style windows are made, and the tip of the day opens, once the main
+        // window has shown itself: they show their forms' state whenever they come.
+        new AfterFirstExpose(window.windowHandle(), [&] {
+            menuStyle = std::make_unique<MenuStyleWindow>(session.menuStyle(), &window);
+            buttonStyle = std::make_unique<ButtonStyleWindow>(session.buttonStyle(), &window);
+            session.helpCommands().StartupTip();
+        });
+        status = QApplication::exec();
+    }
+    if (signalled) {
+        session.CloseOnSignal();
+    }
+    return status;
 }
 
 } // namespace pickwell
