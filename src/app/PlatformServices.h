@@ -10,6 +10,7 @@
 #include "platform/HelpWindowsDialog.h"
 #include "platform/NoticeDialog.h"
 #include "platform/Prompt.h"
+#include "platform/RecoveryPlatform.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/TempFolder.h"
@@ -39,6 +40,8 @@ struct PlatformServices {
     std::string documentsFolder;
     // How project and code files are written; tests make a step fail here.
     FileOps& fileOps = SystemFileOps();
+    // Where unsaved work is kept for the next start; none for the command line.
+    RecoveryPlatform* recovery = nullptr;
 };
 
 } // namespace pickwell

@@ -86,6 +86,39 @@ SaveResult SaveProject(Workspace& w) {
     return SaveResult::Saved;
 }
 
+namespace {
+
+// What a load and a restore share: the forms take the file's values through their own
+// handling, and the item editor starts empty.
+bool ReadProject(Workspace& w, const std::string& file) {
+    MenuProject& project = w.project;
+    ResetProject(w.main, w.menuStyle, w.buttonStyle);
+    project.SilentRestore = true;
+
+    ProjectForms forms{w.main, w.menuStyle, w.buttonStyle, w.prompt};
+    if (!LoadProjectFile(file, forms)) {
+        ResetProject(w.main, w.menuStyle, w.buttonStyle);
+        w.prompt.Show(LoadFailedMessage(file));
+        return false;
+    }
+
+    project.DirtyFlag = false;
+    project.HasProjectFile = true;
+    CommitStyleWindow("mnu", w.menuStyle, w.buttonStyle);
+    CommitStyleWindow("bttn", w.menuStyle, w.buttonStyle);
+    project.SilentRestore = false;
+
+    w.main.SetItemText("");
+    w.main.SetLinkText("");
+    w.main.SetNotLinked(0);
+    w.main.SetDefaultColor(1);
+    w.main.RunDefaultColorClick();
+    w.main.FocusControl("itemtexttext");
+    return true;
+}
+
+} // namespace
+
 bool LoadProject(Workspace& w, const std::string& path) {
     MenuProject& project = w.project;
     std::string chosen = path;
@@ -100,33 +133,24 @@ bool LoadProject(Workspace& w, const std::string& path) {
 
     project.ProjectPath = CutAtNul(chosen);
     w.settings.SaveSetting(FoldersSection, LastFolderKey, project.ProjectPath);
-    ResetProject(w.main, w.menuStyle, w.buttonStyle);
-    project.SilentRestore = true;
-
-    ProjectForms forms{w.main, w.menuStyle, w.buttonStyle, w.prompt};
-    if (!LoadProjectFile(project.ProjectPath, forms)) {
-        ResetProject(w.main, w.menuStyle, w.buttonStyle);
-        w.prompt.Show(LoadFailedMessage(project.ProjectPath));
+    if (!ReadProject(w, project.ProjectPath)) {
         return false;
     }
-
-    project.DirtyFlag = false;
-    project.HasProjectFile = true;
-    CommitStyleWindow("mnu", w.menuStyle, w.buttonStyle);
-    CommitStyleWindow("bttn", w.menuStyle, w.buttonStyle);
-    project.SilentRestore = false;
-
     w.main.SetWindowTitle(TitleFor(project.ProjectPath));
     w.recentFiles.ShowSeparator();
-
-    w.main.SetItemText("");
-    w.main.SetLinkText("");
-    w.main.SetNotLinked(0);
-    w.main.SetDefaultColor(1);
-    w.main.RunDefaultColorClick();
-    w.main.FocusControl("itemtexttext");
-
     w.recentFiles.AddToRecentFiles(project.ProjectPath);
+    return true;
+}
+
+bool RestoreProject(Workspace& w, const std::string& file, const std::string& originalPath,
+                    bool hadFile) {
+    if (!ReadProject(w, file)) {
+        return false;
+    }
+    w.project.ProjectPath = originalPath;
+    w.project.HasProjectFile = hadFile;
+    w.project.DirtyFlag = true;
+    w.main.SetWindowTitle(originalPath.empty() ? "Pickwell" : TitleFor(originalPath));
     return true;
 }
 
@@ -155,12 +179,14 @@ void ProjectCommands::New() {
     ResetProject(m_w.main, m_w.menuStyle, m_w.buttonStyle);
     m_w.project.DirtyFlag = false;
     m_w.project.HasProjectFile = false;
+    Done(true);
 }
 
 void ProjectCommands::Load() {
     if (OfferToSave(Question::Load)) {
         LoadProject(m_w, "");
     }
+    Done(false);
 }
 
 void ProjectCommands::OpenRecent(int index) {
@@ -169,6 +195,7 @@ void ProjectCommands::OpenRecent(int index) {
     if (OfferToSave(Question::Load)) {
         LoadProject(m_w, path);
     }
+    Done(false);
 }
 
 void ProjectCommands::Save() {
@@ -177,6 +204,7 @@ void ProjectCommands::Save() {
     if (result == SaveResult::Saved) {
         m_w.project.DirtyFlag = false;
     }
+    Done(false);
 }
 
 bool ProjectCommands::ConfirmClose() {

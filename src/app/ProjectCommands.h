@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace pickwell {
@@ -20,6 +21,12 @@ SaveResult SaveProject(Workspace& workspace);
 // cancelled the dialog or the file could not be loaded (reported; the project is then new).
 bool LoadProject(Workspace& workspace, const std::string& path);
 
+// Loads the recovery file `file` as LoadProject loads a project, but the project then stands as
+// it did before the program died: changed, with `originalPath` (empty for a project never
+// saved) and `hadFile`. Neither the recent files nor the last folder learn of `file`.
+bool RestoreProject(Workspace& workspace, const std::string& file, const std::string& originalPath,
+                    bool hadFile);
+
 // The File menu's project commands and the main window's closing question. Each asks
 // "Save Project?" first when the project holds unsaved changes; when the user answers Yes and
 // the save does not happen (dialog cancelled, or the file could not be written), the command
@@ -37,12 +44,24 @@ public:
     // True when the main window may close.
     bool ConfirmClose();
 
+    // Told after each New, Load, Save and recent-file command, whatever came of it; `renewed`
+    // is true when New emptied the project.
+    void SetDoneCallback(std::function<void(bool renewed)> callback) {
+        m_done = std::move(callback);
+    }
+
 private:
     enum class Question { New, Load, Close };
     // True when the command may go on.
     bool OfferToSave(Question question);
+    void Done(bool renewed) const {
+        if (m_done) {
+            m_done(renewed);
+        }
+    }
 
     Workspace& m_w;
+    std::function<void(bool)> m_done;
 };
 
 } // namespace pickwell

@@ -49,7 +49,17 @@ Session::Session(PlatformServices& platform)
                   platform.fileOps}
     , m_projectCommands(m_workspace)
     , m_code(m_main, m_menuStyle, m_buttonStyle, platform)
-    , m_help(platform) {}
+    , m_help(platform) {
+    if (platform.recovery) {
+        m_recovery = std::make_unique<Recovery>(m_workspace, *platform.recovery);
+        const auto changed = [this] { m_recovery->Changed(); };
+        m_main.SetWatchCallback(changed);
+        m_menuStyle.SetWatchCallback(changed);
+        m_buttonStyle.SetWatchCallback(changed);
+        m_projectCommands.SetDoneCallback(
+            [this](bool renewed) { m_recovery->CommandDone(renewed); });
+    }
+}
 
 void Session::StartUp(const std::string& argument) {
     m_main.SetButtonType(0);
@@ -61,7 +71,8 @@ void Session::StartUp(const std::string& argument) {
     // The menu shows the stored entries before a command-line load adds to them; else that
     // load, finding no entry shown, would overwrite the newest one instead of moving it down.
     m_recentFiles.RebuildRecentMenu();
-    const bool opened = !argument.empty() && OpenCommandLineProject(argument);
+    const bool restored = m_recovery && m_recovery->OfferLeftWork();
+    const bool opened = restored || (!argument.empty() && OpenCommandLineProject(argument));
     if (!opened) {
         m_main.SetTarget(0);
         m_main.SetStandardsCode(1);
@@ -79,16 +90,31 @@ void Session::StartUp(const std::string& argument) {
 
     CommitStyleWindow("mnu", m_menuStyle, m_buttonStyle);
     CommitStyleWindow("bttn", m_menuStyle, m_buttonStyle);
+    if (m_recovery) {
+        m_recovery->Start();
+    }
 }
 
 bool Session::Close() {
     if (!m_projectCommands.ConfirmClose()) {
         return false;
     }
+    if (m_recovery) {
+        m_recovery->Closed();
+    }
     m_menuStyle.Unload();
     m_buttonStyle.Unload();
     ShutDown();
     return true;
+}
+
+void Session::CloseOnSignal() {
+    if (m_recovery) {
+        m_recovery->KeepForNextStart();
+    }
+    m_menuStyle.Unload();
+    m_buttonStyle.Unload();
+    ShutDown();
 }
 
 bool Session::OpenCommandLineProject(const std::string& argument) {

@@ -5,6 +5,7 @@
 #include "app/PlatformServices.h"
 #include "app/ProjectCommands.h"
 #include "app/RecentFiles.h"
+#include "app/Recovery.h"
 #include "app/Workspace.h"
 #include "colour/ColorField.h"
 #include "model/MainForm.h"
@@ -12,6 +13,7 @@
 #include "style/ButtonStyleForm.h"
 #include "style/MenuStyleForm.h"
 
+#include <memory>
 #include <string>
 
 namespace pickwell {
@@ -31,9 +33,10 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // The model side of the start-up sequence: default options, both font lists, the project
-    // named on the command line ("" for none), the recent files, the item colour fields and
-    // the first commit of both style windows.
+    // The model side of the start-up sequence: default options, both font lists, the offer of
+    // work a dead program left, the project named on the command line ("" for none; not loaded
+    // when left work was restored), the recent files, the item colour fields and the first
+    // commit of both style windows.
     void StartUp(const std::string& argument);
 
     // The main window's close request: asks "Save Project?" when there are unsaved changes.
@@ -42,6 +45,9 @@ public:
     bool Close();
     // The last step of closing, once every window is closed.
     void ShutDown() { m_code.CleanUpPreview(); }
+    // Closing without the question, when the system asks the program to end: unsaved work is
+    // kept for the next start instead.
+    void CloseOnSignal();
 
     PlatformServices& platform() { return m_platform; }
     MenuProject& project() { return m_project; }
@@ -53,6 +59,8 @@ public:
     ProjectCommands& projectCommands() { return m_projectCommands; }
     CodeCommands& codeCommands() { return m_code; }
     HelpCommands& helpCommands() { return m_help; }
+    // None when the platform keeps no unsaved work.
+    Recovery* recovery() { return m_recovery.get(); }
 
 private:
     // True when the argument named a project file that was then loaded (well or not).
@@ -69,6 +77,8 @@ private:
     ProjectCommands m_projectCommands;
     CodeCommands m_code;
     HelpCommands m_help;
+    // Only when the platform keeps unsaved work; the command line does not.
+    std::unique_ptr<Recovery> m_recovery;
 };
 
 } // namespace pickwell

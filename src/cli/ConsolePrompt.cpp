@@ -17,6 +17,7 @@ Button ConsolePrompt::Show(const Message& message) {
     case MessageButtons::YesNo:
         return Button::No;
     case MessageButtons::YesNoCancel:
+    case MessageButtons::TwoChoices:
         return Button::Cancel;
     case MessageButtons::Ok:
     case MessageButtons::OkHelp:

@@ -31,6 +31,9 @@ class FormModel {
 public:
     virtual ~FormModel() = default;
     void SetChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+    // A second listener beside the view, told after it: the session follows every change of
+    // the project through it.
+    void SetWatchCallback(std::function<void()> callback) { m_watch = std::move(callback); }
 
     const FocusRequest& focus() const { return m_focus; }
     void ClearFocusRequest() { m_focus = {}; }
@@ -59,6 +62,9 @@ protected:
         if (m_changed) {
             m_changed();
         }
+        if (m_watch) {
+            m_watch();
+        }
     }
     void RequestFocus(std::string control, int selectionStart = -1, int selectionLength = 0) {
         m_focus = {std::move(control), selectionStart, selectionLength};
@@ -66,6 +72,7 @@ protected:
 
 private:
     std::function<void()> m_changed;
+    std::function<void()> m_watch;
     FocusRequest m_focus;
     int m_changeDepth = 0;
 };

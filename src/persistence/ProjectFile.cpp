@@ -314,6 +314,12 @@ WriteResult SaveProjectFile(const MenuProject& project, const std::string& path,
     return writer.ini().Save(ops);
 }
 
+std::string ProjectFileBytes(const MenuProject& project) {
+    ProjectWriter writer(project);
+    writer.WriteProject(project);
+    return writer.ini().bytes();
+}
+
 bool LoadProjectFile(const std::string& path, ProjectForms& forms) {
     CIniFile ini;
     std::string& text = ini.BeginAssign(

@@ -15,6 +15,8 @@ inline constexpr const char* ProjectHeaderLine = "Pickwell Project File (Do not 
 // Writes the project's file at `path`, atomically.
 WriteResult SaveProjectFile(const MenuProject& project, const std::string& path,
                             FileOps& ops = SystemFileOps());
+// The bytes SaveProjectFile writes.
+std::string ProjectFileBytes(const MenuProject& project);
 
 // Reads the project file at `path` and sets every value it holds through the forms, so that
 // their own handling runs. False, with some values set, when the file cannot be read, is no

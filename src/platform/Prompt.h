@@ -10,7 +10,9 @@ enum class Button { Ok, Cancel, Yes, No };
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 
 // OkHelp is OK plus a Help button that opens Message::helpTopic while the box stays open.
-enum class MessageButtons { Ok, OkHelp, YesNo, YesNoCancel };
+// TwoChoices is Yes and No under the captions Message::yesText and noText; Escape and the close
+// box answer Cancel, which leaves the matter for later.
+enum class MessageButtons { Ok, OkHelp, YesNo, YesNoCancel, TwoChoices };
 
 struct Message {
     std::string title;
@@ -19,6 +21,8 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     Button defaultButton = Button::Ok;
     std::string helpTopic;
+    std::string yesText = {};
+    std::string noText = {};
 };
 
 // Every message box and question the program shows goes through here.

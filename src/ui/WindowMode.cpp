@@ -3,6 +3,8 @@
 #include "app/FileAssociation.h"
 #include "app/HelpTopics.h"
 #include "app/Session.h"
+#include "platform/qt/QtEndSignals.h"
+#include "platform/qt/QtRecoveryPlatform.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"
@@ -103,25 +105,41 @@ int RunWindowMode(int argc, char* argv[]) {
     application.installEventFilter(&screenFitter);
 
     QtDesktop desktop(ProgramFolder());
+    QtRecoveryPlatform recovery;
+    desktop.services.recovery = &recovery;
     Session session(desktop.services);
 
     MainWindow window(session);
     std::unique_ptr<MenuStyleWindow> menuStyle;
     std::unique_ptr<ButtonStyleWindow> buttonStyle;
 
+    // Asked to end (logout, kill, Ctrl+C): every event loop, a modal dialog's too, stops, and
+    // once their handlers have returned the work is kept and the windows go without a question.
+    bool signalled = false;
+    QtEndSignals endSignals([&signalled](int) {
+        signalled = true;
+        QCoreApplication::exit(0);
+    });
     const QStringList arguments = QCoreApplication::arguments();
     session.StartUp(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
-    RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
-                     QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
-    window.show();
-    // The hidden style windows are made, and the tip of the day opens, once the main window
-    // has shown itself: they show their forms' state whenever they come.
-    new AfterFirstExpose(window.windowHandle(), [&] {
-        menuStyle = std::make_unique<MenuStyleWindow>(session.menuStyle(), &window);
-        buttonStyle = std::make_unique<ButtonStyleWindow>(session.buttonStyle(), &window);
-        session.helpCommands().StartupTip();
-    });
-    return QApplication::exec();
+    int status = 0;
+    if (!signalled) {
+        RegisterFileType(XdgFoldersFromEnvironment(), DataFolder(ProgramFolder()),
+                         QCoreApplication::applicationFilePath().toStdString(), SystemToolRunner());
+        window.show();
+        // The hidden style windows are made, and the tip of the day opens, once the main
+        // window has shown itself: they show their forms' state whenever they come.
+        new AfterFirstExpose(window.windowHandle(), [&] {
+            menuStyle = std::make_unique<MenuStyleWindow>(session.menuStyle(), &window);
+            buttonStyle = std::make_unique<ButtonStyleWindow>(session.buttonStyle(), &window);
+            session.helpCommands().StartupTip();
+        });
+        status = QApplication::exec();
+    }
+    if (signalled) {
+        session.CloseOnSignal();
+    }
+    return status;
 }
 
 } // namespace pickwell

@@ -89,5 +89,27 @@ TEST_F(QtPromptTest, HelpOpensTheTopicAndTheBoxStaysForTheAnswer) {
     EXPECT_EQ(1u, topics.size());
 }
 
+// Two named choices; Escape leaves the matter for later, although no Cancel button shows.
+TEST_F(QtPromptTest, TwoChoicesShowTheirCaptionsAndEscapeAnswersCancel) {
+    Message message;
+    message.title = "Restore Unsaved Work?";
+    message.buttons = MessageButtons::TwoChoices;
+    message.defaultButton = Button::Yes;
+    message.yesText = "Restore";
+    message.noText = "Discard";
+    for (const auto& [press, answer] : {std::pair{QMessageBox::No, Button::No},
+                                        std::pair{QMessageBox::NoButton, Button::Cancel}}) {
+        DialogDriver driver;
+        driver.Then<QMessageBox>([press](QMessageBox& box) {
+            EXPECT_EQ("Restore", box.button(QMessageBox::Yes)->text().toStdString());
+            EXPECT_EQ("Discard", box.button(QMessageBox::No)->text().toStdString());
+            EXPECT_EQ(box.button(QMessageBox::Yes), box.defaultButton());
+            EXPECT_FALSE(box.button(QMessageBox::Cancel)->isVisible());
+            Press(box, press);
+        });
+        EXPECT_EQ(answer, prompt.Show(message));
+    }
+}
+
 } // namespace
 } // namespace pickwell

@@ -32,6 +32,7 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
     case MessageButtons::OkHelp:
         break;
     case MessageButtons::YesNo:
+    case MessageButtons::TwoChoices:
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -62,6 +63,7 @@ Button EscapeAnswer(MessageButtons buttons) {
     case MessageButtons::YesNo:
         return Button::No;
     case MessageButtons::YesNoCancel:
+    case MessageButtons::TwoChoices:
         return Button::Cancel;
     }
     return Button::Ok;
@@ -99,6 +101,12 @@ Button QtPrompt::Show(const Message& message) {
     const QAbstractButton* help = message.buttons == MessageButtons::OkHelp && m_helpHandler
                                       ? box.addButton(QMessageBox::Help)
                                       : nullptr;
+    if (message.buttons == MessageButtons::TwoChoices) {
+        box.button(QMessageBox::Yes)->setText(QString::fromStdString(message.yesText));
+        box.button(QMessageBox::No)->setText(QString::fromStdString(message.noText));
+        // Escape needs a button to press; this one is never shown.
+        box.addButton(QMessageBox::Cancel)->hide();
+    }
     if (box.button(ToQt(message.defaultButton))) {
         box.setDefaultButton(ToQt(message.defaultButton));
     }
