@@ -64,6 +64,7 @@ public:
     explicit FixedDialogs(std::string path)
         : m_path(std::move(path)) {}
     std::string ShowSaveDialog(const FileDialogRequest&) override { return m_path; }
+    SaveChoice ShowSaveDialogOfType(const FileDialogRequest&) override { return {m_path, 0}; }
     std::string ShowOpenDialog(const FileDialogRequest&) override { return m_path; }
 
 private:

@@ -56,8 +56,8 @@ MenuStyleSheet::MenuStyleSheet(const MenuProject& project, const GenericFamilyOf
 void MenuStyleSheet::AddLinkRules(const MenuProject& project,
                                   const GenericFamilyOf& genericFamily) {
     const MenuStyle& style = project.menuStyle;
-    const std::string form = "#" + FormId(project.menuOptions);
-    const std::string links = "#" + LinksId(project.menuOptions);
+    const std::string form = std::string(1, '#').append(FormId(project.menuOptions));
+    const std::string links = std::string(1, '#').append(LinksId(project.menuOptions));
     Declarations nav("display:none");
     nav.AddFont(style.fontSize, style.fontName, Generic(genericFamily, style.fontName),
                 style.fontWeight, style.italic, style.underline);
