@@ -1,10 +1,10 @@
+#include "BenchDialogs.h"
 #include "BenchFontList.h"
 #include "app/ProjectCommands.h"
 #include "app/RecentFiles.h"
 #include "app/Workspace.h"
 #include "colour/ColorField.h"
 #include "model/MainForm.h"
-#include "platform/FileDialogs.h"
 #include "platform/NoticeDialog.h"
 #include "platform/SettingsStore.h"
 #include "style/ButtonStyleForm.h"
@@ -57,18 +57,6 @@ public:
 
 private:
     std::map<std::string, std::string> m_values;
-};
-
-class FixedDialogs : public FileDialogs {
-public:
-    explicit FixedDialogs(std::string path)
-        : m_path(std::move(path)) {}
-    std::string ShowSaveDialog(const FileDialogRequest&) override { return m_path; }
-    SaveChoice ShowSaveDialogOfType(const FileDialogRequest&) override { return {m_path, 0}; }
-    std::string ShowOpenDialog(const FileDialogRequest&) override { return m_path; }
-
-private:
-    std::string m_path;
 };
 
 class FixedFonts : public BenchFontList {

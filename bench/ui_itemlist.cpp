@@ -1,3 +1,4 @@
+#include "BenchDialogs.h"
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
 #include "ui/ButtonStyleWindow.h"
@@ -27,18 +28,6 @@ constexpr int Items = 10'000;
 class YesPrompt : public Prompt {
 public:
     Button Show(const Message&) override { return Button::Yes; }
-};
-
-// A save dialog that names one file.
-class FixedPath : public FileDialogs {
-public:
-    explicit FixedPath(std::string path)
-        : m_path(std::move(path)) {}
-    std::string ShowSaveDialog(const FileDialogRequest&) override { return m_path; }
-    std::string ShowOpenDialog(const FileDialogRequest&) override { return m_path; }
-
-private:
-    std::string m_path;
 };
 
 // The shown main window of the program with the desktop's services, holding `Items` rows
@@ -85,7 +74,7 @@ private:
     std::string m_path = m_folder.filePath(QStringLiteral("menu.pkw")).toStdString();
     QtDesktop m_desktop{"/usr/bin/"};
     YesPrompt m_yes;
-    FixedPath m_dialogs{m_path};
+    FixedDialogs m_dialogs{m_path};
     PlatformServices m_services{m_yes,
                                 m_desktop.colorDialog,
                                 m_desktop.settings,
