@@ -179,6 +179,7 @@ private:
     void RemoveRow(int position);
     void RowChanged(int position);
     void SetOptionText(std::string& field, const std::string& text);
+    void SetOptionCheck(int& field, int value);
     void SetLinkEnabled(bool enabled);
     void ApplyStandardsOptions();
     void GroupHeadingClick();

@@ -14,6 +14,19 @@ void MainForm::SetOptionText(std::string& field, const std::string& text) {
     }
 }
 
+// The standards-compliant code's check boxes: each may enable or disable the others' controls.
+void MainForm::SetOptionCheck(int& field, int value) {
+    if (field == value) {
+        return;
+    }
+    ChangeScope scope(*this);
+    field = value;
+    ApplyStandardsOptions();
+    if (m_project.HasProjectFile) {
+        m_project.DirtyFlag = true;
+    }
+}
+
 void MainForm::SetMenuName(const std::string& text) {
     if (m_project.menuOptions.menuName == text) {
         return;
@@ -72,15 +85,7 @@ void MainForm::SetAltText(const std::string& text) {
 }
 
 void MainForm::SetStandardsCode(int value) {
-    if (value == m_project.menuOptions.standardsCode) {
-        return;
-    }
-    ChangeScope scope(*this);
-    m_project.menuOptions.standardsCode = value;
-    ApplyStandardsOptions();
-    if (m_project.HasProjectFile) {
-        m_project.DirtyFlag = true;
-    }
+    SetOptionCheck(m_project.menuOptions.standardsCode, value);
 }
 
 void MainForm::SetListLabel(const std::string& text) {
@@ -88,26 +93,11 @@ void MainForm::SetListLabel(const std::string& text) {
 }
 
 void MainForm::SetShowCurrentPage(int value) {
-    if (value == m_project.menuOptions.showCurrentPage) {
-        return;
-    }
-    ChangeScope scope(*this);
-    m_project.menuOptions.showCurrentPage = value;
-    if (m_project.HasProjectFile) {
-        m_project.DirtyFlag = true;
-    }
+    SetOptionCheck(m_project.menuOptions.showCurrentPage, value);
 }
 
 void MainForm::SetWideScreenLinks(int value) {
-    if (value == m_project.menuOptions.wideScreenLinks) {
-        return;
-    }
-    ChangeScope scope(*this);
-    m_project.menuOptions.wideScreenLinks = value;
-    ApplyStandardsOptions();
-    if (m_project.HasProjectFile) {
-        m_project.DirtyFlag = true;
-    }
+    SetOptionCheck(m_project.menuOptions.wideScreenLinks, value);
 }
 
 void MainForm::SetWideScreenWidth(const std::string& text) {
