@@ -35,6 +35,7 @@ void MainForm::SetCurrentRow(int row) {
     }
     ChangeScope scope(*this);
     m_currentRow = row;
+    m_selectedRows.clear();
     RefreshCommandStates();
 }
 
@@ -53,6 +54,7 @@ void MainForm::RemoveAllItems() {
         m_rowsObserver->AfterRowsRemoved();
     }
     m_currentRow = 0;
+    m_selectedRows.clear();
     RefreshCommandStates();
 }
 
@@ -307,28 +309,10 @@ void MainForm::EditItem() {
     FocusControl("itemtexttext");
 }
 
-void MainForm::MoveUp() {
-    if (m_currentRow <= 1) {
-        return;
-    }
-    MoveCurrentRow(m_currentRow - 1);
-}
-
-void MainForm::MoveDown() {
-    if (m_currentRow == 0 || m_currentRow >= rowCount()) {
-        return;
-    }
-    MoveCurrentRow(m_currentRow + 2);
-}
-
-// Copies the current row to `insertAt` and removes the original, so that the copy takes its
+// Copies the row at `from` to `insertAt` and removes the original, so that the copy takes its
 // indent from the rows that are above it at its new place. No other row is re-indented.
-void MainForm::MoveCurrentRow(int insertAt) {
-    ChangeScope scope(*this);
-    // A reordered list is unsaved work like an added row; closing must not drop it unasked.
-    m_project.DirtyFlag = true;
-    FocusControl("lv");
-    const int from = m_currentRow;
+// Returns the row's new place.
+int MainForm::MoveRow(int from, int insertAt) {
     MenuItem row = m_project.items[from - 1];
     row.text = WithoutIndent(row.text);
     if (row.isHeading != "Yes") {
@@ -337,25 +321,7 @@ void MainForm::MoveCurrentRow(int insertAt) {
     InsertRow(insertAt, std::move(row));
     const bool upwards = insertAt < from;
     RemoveRow(upwards ? from + 1 : from);
-    SetCurrentRow(upwards ? insertAt : insertAt - 1);
-}
-
-void MainForm::DeleteItem() {
-    if (m_currentRow == 0) {
-        return;
-    }
-    ChangeScope scope(*this);
-    Message question;
-    question.title = "Confirm Delete";
-    question.text = "Delete selected item?";
-    question.icon = MessageIcon::Question;
-    question.buttons = MessageButtons::YesNo;
-    question.defaultButton = Button::Yes;
-    if (Ask(question) == Button::Yes) {
-        m_project.DirtyFlag = true;
-        FocusControl("lv");
-        RemoveRow(m_currentRow);
-    }
+    return upwards ? insertAt : insertAt - 1;
 }
 
 void MainForm::ResolveSelectedItem(int row) {
@@ -456,7 +422,7 @@ Button MainForm::Ask(const Message& message) {
 }
 
 // The only place that enables or disables the item-list, save, code and preview commands.
-// It runs whenever one of its inputs changes: the row count, the current row, the item and
+// It runs whenever one of its inputs changes: the row count, the selected rows, the item and
 // link texts, and the "Group heading" and "Not linked" boxes.
 void MainForm::RefreshCommandStates() {
     const int rows = rowCount();
@@ -467,8 +433,9 @@ void MainForm::RefreshCommandStates() {
     m_commands.add = complete;
     m_commands.update = complete && any;
     m_commands.edit = m_commands.remove = any;
-    m_commands.moveUp = rows > 1 && m_currentRow != 1;
-    m_commands.moveDown = rows > 1 && m_currentRow != rows;
+    const std::vector<int> acting = selectedRows();
+    m_commands.moveUp = rows > 1 && acting.front() != 1;
+    m_commands.moveDown = rows > 1 && acting.back() != rows;
 }
 
 } // namespace pickwell

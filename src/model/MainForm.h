@@ -90,7 +90,13 @@ public:
     void SetRowsObserver(ItemRowsObserver* observer) { m_rowsObserver = observer; }
     int rowCount() const { return static_cast<int>(m_project.items.size()); }
     int currentRow() const { return m_currentRow; } // 1-based; 0 when the list is empty
-    void SetCurrentRow(int row);                    // ignored when out of range
+    void SetCurrentRow(int row);                    // ignored when out of range; selects it alone
+    // The rows Move Up, Move Down and Delete act on, sorted: the selected rows when the user
+    // has selected several, else the current row alone (none when the list is empty).
+    std::vector<int> selectedRows() const;
+    // The list's selection as the user leaves it: the current row and every selected row.
+    // Rows out of range are dropped; fewer than two selected leaves the current row alone.
+    void SelectRows(int current, std::vector<int> rows);
     bool IsRowBold(int row) const;
     void RemoveAllItems();
     // The loader's rows, in order; each that is not a heading is indented under one above it.
@@ -130,6 +136,16 @@ public:
     void MoveUp();
     void MoveDown();
     void DeleteItem();
+    // Several rows at once, each by the rules for one row applied to each row in turn. `by`
+    // counts Move Up (negative) or Move Down presses; nothing moves when the block would
+    // pass an end of the list.
+    void MoveRows(std::vector<int> rows, int by);
+    // A drop: the rows, in their order, go together to just before row `destination` as it
+    // is before the drop (one past the last row for the end), each moved one place at a time
+    // by Move Up or Move Down as the user could press them.
+    void MoveRowsTo(std::vector<int> rows, int destination);
+    // Asks once for all the rows, then deletes them.
+    void DeleteRows(std::vector<int> rows);
     void ResolveSelectedItem(int row);
     void ResetItemEditor();
     void ToolbarButtonClick(const std::string& key);
@@ -175,6 +191,9 @@ private:
     std::string IndentForHeading(const std::string& text, int position) const;
     void WriteEditorCells(int position);
     void MoveCurrentRow(int insertAt);
+    int MoveRow(int from, int insertAt);
+    int StepRow(int from, int by);
+    std::vector<int> ValidRows(std::vector<int> rows) const;
     void InsertRow(int position, MenuItem row);
     void RemoveRow(int position);
     void RowChanged(int position);
@@ -191,6 +210,7 @@ private:
     ColorFieldContext& m_colors;
     ItemRowsObserver* m_rowsObserver = nullptr;
     int m_currentRow = 0;
+    std::vector<int> m_selectedRows; // sorted; empty while one row at most is selected
 
     TextControl m_itemtexttext;
     TextControl m_linktext;

@@ -78,7 +78,11 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
     , m_mnuListPop(new QMenu(this)) {
     auto* view = new ItemListView(
         [this](int row, const QPoint& at) {
-            m_form.SetCurrentRow(row);
+            // The menu over one of several selected rows acts on all of them.
+            const std::vector<int> selected = m_form.selectedRows();
+            if (!std::binary_search(selected.begin(), selected.end(), row)) {
+                m_form.SetCurrentRow(row);
+            }
             ShowPopup(at);
         },
         this);
@@ -91,7 +95,10 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
     m_lv->setUniformRowHeights(true);
     m_lv->setAllColumnsShowFocus(true);
     m_lv->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lv->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lv->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_lv->setDragDropMode(QAbstractItemView::InternalMove);
+    m_lv->setDefaultDropAction(Qt::MoveAction);
+    m_lv->setDropIndicatorShown(true);
     m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->SetPreferredWidth(SizeColumns());
 
@@ -117,12 +124,12 @@ ItemListPane::ItemListPane(MainForm& form, QWidget* parent)
     layout->addWidget(m_lv, 1);
     layout->addWidget(m_tb2);
 
+    // A click changes the current row before the selection, a key the other way round; the
+    // form hears both as one choice after each.
     connect(m_lv->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (!m_showing && !m_model->updating() && current.isValid()) {
-                    m_form.SetCurrentRow(current.row() + 1);
-                }
-            });
+            [this] { TellSelection(); });
+    connect(m_lv->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { TellSelection(); });
     connect(m_lv, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         m_form.RowReleasedAfterDoubleClick(index.isValid() ? index.row() + 1 : 0);
     });
@@ -183,6 +190,28 @@ void ItemListPane::ShowPopup(const QPoint& globalPosition) {
     m_mnuListPop->popup(globalPosition);
 }
 
+std::vector<int> ItemListPane::ViewSelection() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_lv->selectionModel()->selectedRows()) {
+        rows.push_back(index.row() + 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ItemListPane::TellSelection() {
+    const QModelIndex current = m_lv->selectionModel()->currentIndex();
+    if (m_showing || m_model->updating() || !current.isValid()) {
+        return;
+    }
+    const std::vector<int> rows = ViewSelection();
+    if (rows.size() < 2) {
+        m_form.SetCurrentRow(current.row() + 1);
+    } else {
+        m_form.SelectRows(current.row() + 1, rows);
+    }
+}
+
 void ItemListPane::Show() {
     const CommandStates& states = m_form.commandStates();
     m_movup->setEnabled(states.moveUp);
@@ -195,11 +224,18 @@ void ItemListPane::Show() {
     m_popRemove->setEnabled(states.remove);
 
     const int row = m_form.currentRow() - 1;
-    if (row >= 0 && m_lv->currentIndex().row() != row) {
+    const std::vector<int> selected = m_form.selectedRows();
+    if (row >= 0 && (m_lv->currentIndex().row() != row || ViewSelection() != selected)) {
         m_showing = true;
         const QModelIndex index = m_model->index(row, 0);
-        m_lv->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                           QItemSelectionModel::Rows);
+        QItemSelectionModel* selection = m_lv->selectionModel();
+        selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        QItemSelection rows;
+        for (const int selectedRow : selected) {
+            rows.select(m_model->index(selectedRow - 1, 0),
+                        m_model->index(selectedRow - 1, ItemTableModel::ColumnCount - 1));
+        }
+        selection->select(rows, QItemSelectionModel::ClearAndSelect);
         m_lv->scrollTo(index);
         m_showing = false;
     }

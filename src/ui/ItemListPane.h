@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -15,7 +16,8 @@ class ItemTableModel;
 class MainForm;
 
 // The "Currently Added Menu Items:" frame: the item list lv, its toolbar tb2 and its
-// right-click menu mnuListPop. The list follows the form's current row both ways.
+// right-click menu mnuListPop. The list follows the form's current and selected rows both
+// ways; rows dragged within it are handed to the form, which moves them.
 class ItemListPane : public QGroupBox {
     Q_OBJECT
 
@@ -34,6 +36,9 @@ private:
     QAction* PopupEntry(const QString& caption, const char* name, const QKeySequence& keys,
                         std::function<void()> command);
     void ShowPopup(const QPoint& globalPosition);
+    std::vector<int> ViewSelection() const; // 1-based, sorted
+    // Tells the form the user's choice of current and selected rows.
+    void TellSelection();
 
     MainForm& m_form;
     ItemTableModel* m_model;

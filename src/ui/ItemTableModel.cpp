@@ -2,10 +2,18 @@
 
 #include "ui/ViewSync.h"
 
+#include <QDataStream>
 #include <QFont>
+#include <QIODevice>
+#include <QMimeData>
+
+#include <set>
 
 namespace pickwell {
 namespace {
+
+// The dragged rows, 1-based, as numbers: a drag never leaves the list.
+const QString RowsMimeType = QStringLiteral("application/x-pickwell-item-rows");
 
 std::string_view Cell(const MenuItem& item, int column) {
     switch (column) {
@@ -88,6 +96,55 @@ QVariant ItemTableModel::headerData(int section, Qt::Orientation orientation, in
     default:
         return {};
     }
+}
+
+Qt::ItemFlags ItemTableModel::flags(const QModelIndex& index) const {
+    // Rows go between rows, never onto one.
+    return index.isValid() ? QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled
+                           : Qt::ItemIsDropEnabled;
+}
+
+Qt::DropActions ItemTableModel::supportedDropActions() const {
+    return Qt::MoveAction;
+}
+
+QStringList ItemTableModel::mimeTypes() const {
+    return {RowsMimeType};
+}
+
+QMimeData* ItemTableModel::mimeData(const QModelIndexList& indexes) const {
+    std::set<int> rows;
+    for (const QModelIndex& index : indexes) {
+        rows.insert(index.row() + 1);
+    }
+    QByteArray encoded;
+    QDataStream stream(&encoded, QIODevice::WriteOnly);
+    for (const int row : rows) {
+        stream << qint32(row);
+    }
+    auto* data = new QMimeData;
+    data->setData(RowsMimeType, encoded);
+    return data;
+}
+
+bool ItemTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                  int /*column*/, const QModelIndex& parent) {
+    if (action != Qt::MoveAction || !data->hasFormat(RowsMimeType)) {
+        return false;
+    }
+    std::vector<int> rows;
+    QDataStream stream(data->data(RowsMimeType));
+    while (!stream.atEnd()) {
+        qint32 value = 0;
+        stream >> value;
+        rows.push_back(value);
+    }
+    // Below the last row the view gives no row; onto a row means before it.
+    const int before = row >= 0 ? row : parent.isValid() ? parent.row() : rowCount();
+    m_form.MoveRowsTo(std::move(rows), before + 1);
+    // The form has moved the rows. The view then asks to remove the dragged ones, which this
+    // model refuses, as it refuses every removal that does not come from the form.
+    return true;
 }
 
 void ItemTableModel::BeforeRowsInserted(int first, int count) {

@@ -27,6 +27,14 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Rows are dragged within the list only; a drop hands the rows and the place to the form.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
     // True from just before rows come or go until they have; a current-row change the view
     // makes meanwhile is its own bookkeeping, not the user's choice.
     bool updating() const { return m_updating; }
