@@ -2,6 +2,7 @@
 
 #include "style/StyleWindow.h"
 #include "ui/FilteredLineEdit.h"
+#include "ui/FontFaceDelegate.h"
 #include "ui/ViewSync.h"
 #include "ui/Widgets.h"
 
@@ -10,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -28,6 +30,12 @@ FontGroup::FontGroup(StyleWindow& form, const QString& title, const QString& und
     // Measuring two thousand font names for the width would slow every filling down.
     m_font->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_font->setMinimumContentsLength(28);
+    m_font->setItemDelegate(new FontFaceDelegate(m_font));
+    // Every row the same height, as the first row measures, so opening the list loads only the
+    // faces on screen, not every face in the list.
+    if (auto* list = qobject_cast<QListView*>(m_font->view())) {
+        list->setUniformItemSizes(true);
+    }
 
     m_size->setObjectName("combofontsize");
     m_size->setEditable(true);

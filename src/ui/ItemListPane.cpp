@@ -154,8 +154,11 @@ int ItemListPane::SizeColumns() {
                               m_lv->fontMetrics().averageCharWidth() * TextColumnCharacters);
         } else {
             header->setSectionResizeMode(column, QHeaderView::Fixed);
-            const int size =
-                std::max(header->sectionSizeHint(column), WidestValue(column, metrics) + padding);
+            const bool color = column == ItemTableModel::BackColorColumn ||
+                               column == ItemTableModel::TextColorColumn;
+            const int swatch = color ? ItemTableModel::SwatchSize + padding : 0;
+            const int size = std::max(header->sectionSizeHint(column),
+                                      WidestValue(column, metrics) + padding + swatch);
             header->resizeSection(column, size);
             width += size;
         }

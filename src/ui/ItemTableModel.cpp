@@ -6,7 +6,11 @@
 #include <QFont>
 #include <QIODevice>
 #include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
 
+#include <algorithm>
+#include <cctype>
 #include <set>
 
 namespace pickwell {
@@ -34,7 +38,32 @@ std::string_view Cell(const MenuItem& item, int column) {
     }
 }
 
+// Items hold their colours as "#RRGGBB" or "Default"; anything else gets no swatch.
+QColor CellColor(std::string_view text) {
+    const bool hex =
+        text.size() == 7 && text[0] == '#' && std::all_of(text.begin() + 1, text.end(), [](char c) {
+            return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+        });
+    return hex ? QColor(ToQt(text)) : QColor();
+}
+
 } // namespace
+
+QIcon ItemTableModel::Swatch(QRgb rgb) const {
+    auto found = m_swatches.find(rgb);
+    if (found == m_swatches.end()) {
+        // The frame keeps a swatch as light as the list's background visible. A view draws an
+        // icon no larger than its pixmap, so a small one leaves the colour text its room.
+        QPixmap pixmap(SwatchSize, SwatchSize);
+        QPainter painter(&pixmap);
+        painter.setPen(Qt::darkGray);
+        painter.setBrush(QColor(rgb));
+        painter.drawRect(0, 0, SwatchSize - 1, SwatchSize - 1);
+        painter.end();
+        found = m_swatches.insert(rgb, QIcon(pixmap));
+    }
+    return *found;
+}
 
 ItemTableModel::ItemTableModel(MainForm& form, QObject* parent)
     : QAbstractTableModel(parent)
@@ -67,6 +96,14 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
             QFont bold;
             bold.setBold(true);
             return bold;
+        }
+        return {};
+    case Qt::DecorationRole:
+        if (index.column() == BackColorColumn || index.column() == TextColorColumn) {
+            const QColor color = CellColor(Cell(item, index.column()));
+            if (color.isValid()) {
+                return Swatch(color.rgb());
+            }
         }
         return {};
     default:

@@ -3,6 +3,8 @@
 #include "model/MainForm.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QIcon>
 
 namespace pickwell {
 
@@ -18,6 +20,8 @@ public:
     static constexpr int LinkColumn = 2;
     static constexpr int BackColorColumn = 4;
     static constexpr int TextColorColumn = 5;
+    // The side of the swatch beside a colour, in pixels.
+    static constexpr int SwatchSize = 10;
 
     explicit ItemTableModel(MainForm& form, QObject* parent = nullptr);
     ~ItemTableModel() override;
@@ -46,8 +50,12 @@ private:
     void AfterRowsRemoved() override;
     void RowChanged(int row) override;
 
+    QIcon Swatch(QRgb rgb) const;
+
     MainForm& m_form;
     bool m_updating = false;
+    // A list repaints its cells often; each colour's swatch is drawn once.
+    mutable QHash<QRgb, QIcon> m_swatches;
 };
 
 } // namespace pickwell
