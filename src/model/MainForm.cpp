@@ -433,9 +433,12 @@ void MainForm::RefreshCommandStates() {
     m_commands.add = complete;
     m_commands.update = complete && any;
     m_commands.edit = m_commands.remove = any;
+    // A list filled around the form (as the benchmarks fill it) has rows but no current row.
     const std::vector<int> acting = selectedRows();
-    m_commands.moveUp = rows > 1 && acting.front() != 1;
-    m_commands.moveDown = rows > 1 && acting.back() != rows;
+    const int first = acting.empty() ? 0 : acting.front();
+    const int last = acting.empty() ? 0 : acting.back();
+    m_commands.moveUp = rows > 1 && first != 1;
+    m_commands.moveDown = rows > 1 && last != rows;
 }
 
 } // namespace pickwell
