@@ -49,7 +49,7 @@ QtRecoveryPlatform::QtRecoveryPlatform() {
 }
 
 std::string QtRecoveryPlatform::StateFolder() {
-    // The base directory specification ignores a relative path.
+    // A relative XDG_STATE_HOME is invalid and stands for the default, as for every XDG folder.
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base)) {
         base = QDir::homePath() + QStringLiteral("/.local/state");
