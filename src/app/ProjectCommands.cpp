@@ -155,6 +155,7 @@ bool RestoreProject(Workspace& w, const std::string& file, const std::string& or
 }
 
 bool ProjectCommands::OfferToSave(Question question) {
+    m_saved = false;
     if (!m_w.project.DirtyFlag) {
         return true;
     }
@@ -163,7 +164,8 @@ bool ProjectCommands::OfferToSave(Question question) {
                                                       : "closing";
     switch (m_w.prompt.Show(SaveQuestion(before))) {
     case Button::Yes:
-        return SaveProject(m_w) == SaveResult::Saved;
+        m_saved = SaveProject(m_w) == SaveResult::Saved;
+        return m_saved;
     case Button::No:
         return true;
     default:
@@ -179,23 +181,19 @@ void ProjectCommands::New() {
     ResetProject(m_w.main, m_w.menuStyle, m_w.buttonStyle);
     m_w.project.DirtyFlag = false;
     m_w.project.HasProjectFile = false;
-    Done(true);
+    Done(ProjectChange::Renewed);
 }
 
 void ProjectCommands::Load() {
-    if (OfferToSave(Question::Load)) {
-        LoadProject(m_w, "");
-    }
-    Done(false);
+    const bool loaded = OfferToSave(Question::Load) && LoadProject(m_w, "");
+    Done(loaded ? ProjectChange::Loaded : ProjectChange::None);
 }
 
 void ProjectCommands::OpenRecent(int index) {
     // Taken before the save, which may move the chosen file down the list.
     const std::string path = m_w.recentFiles.StoredPath(index);
-    if (OfferToSave(Question::Load)) {
-        LoadProject(m_w, path);
-    }
-    Done(false);
+    const bool loaded = OfferToSave(Question::Load) && LoadProject(m_w, path);
+    Done(loaded ? ProjectChange::Loaded : ProjectChange::None);
 }
 
 void ProjectCommands::Save() {
@@ -204,7 +202,7 @@ void ProjectCommands::Save() {
     if (result == SaveResult::Saved) {
         m_w.project.DirtyFlag = false;
     }
-    Done(false);
+    Done(result == SaveResult::Saved ? ProjectChange::Saved : ProjectChange::None);
 }
 
 bool ProjectCommands::ConfirmClose() {

@@ -11,6 +11,10 @@ inline constexpr const char* ProjectFileFilter = "Pickwell Project File (*.pkw)|
 
 enum class SaveResult { Saved, Cancelled, Failed };
 
+// What a project command did to the project: nothing, saved it as it is, loaded another, or
+// emptied it (New).
+enum class ProjectChange { None, Saved, Loaded, Renewed };
+
 // Commits both style windows, asks for a file name and writes the project there. A cancelled
 // dialog sets SaveCancelled. A failed write reports it and leaves the old file, the project's
 // path, flags and title as they were.
@@ -44,9 +48,8 @@ public:
     // True when the main window may close.
     bool ConfirmClose();
 
-    // Told after each New, Load, Save and recent-file command, whatever came of it; `renewed`
-    // is true when New emptied the project.
-    void SetDoneCallback(std::function<void(bool renewed)> callback) {
+    // Told after each New, Load, Save and recent-file command, whatever came of it.
+    void SetDoneCallback(std::function<void(ProjectChange)> callback) {
         m_done = std::move(callback);
     }
 
@@ -54,14 +57,20 @@ private:
     enum class Question { New, Load, Close };
     // True when the command may go on.
     bool OfferToSave(Question question);
-    void Done(bool renewed) const {
+    // A save by the question "Save Project?" counts when the command then changes nothing.
+    void Done(ProjectChange change) {
+        if (change == ProjectChange::None && m_saved) {
+            change = ProjectChange::Saved;
+        }
+        m_saved = false;
         if (m_done) {
-            m_done(renewed);
+            m_done(change);
         }
     }
 
     Workspace& m_w;
-    std::function<void(bool)> m_done;
+    std::function<void(ProjectChange)> m_done;
+    bool m_saved = false; // by the last question "Save Project?"
 };
 
 } // namespace pickwell

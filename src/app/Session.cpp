@@ -52,13 +52,22 @@ Session::Session(PlatformServices& platform)
     , m_help(platform) {
     if (platform.recovery) {
         m_recovery = std::make_unique<Recovery>(m_workspace, *platform.recovery);
-        const auto changed = [this] { m_recovery->Changed(); };
-        m_main.SetWatchCallback(changed);
-        m_menuStyle.SetWatchCallback(changed);
-        m_buttonStyle.SetWatchCallback(changed);
-        m_projectCommands.SetDoneCallback(
-            [this](bool renewed) { m_recovery->CommandDone(renewed); });
     }
+    const auto changed = [this] {
+        if (m_recovery) {
+            m_recovery->Changed();
+        }
+        m_history.Changed();
+    };
+    m_main.SetWatchCallback(changed);
+    m_menuStyle.SetWatchCallback(changed);
+    m_buttonStyle.SetWatchCallback(changed);
+    m_projectCommands.SetDoneCallback([this](ProjectChange change) {
+        if (m_recovery) {
+            m_recovery->CommandDone(change == ProjectChange::Renewed);
+        }
+        m_history.CommandDone(change);
+    });
 }
 
 void Session::StartUp(const std::string& argument) {
@@ -93,6 +102,7 @@ void Session::StartUp(const std::string& argument) {
     if (m_recovery) {
         m_recovery->Start();
     }
+    m_history.Start();
 }
 
 bool Session::Close() {

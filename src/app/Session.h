@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CodeCommands.h"
+#include "app/EditHistory.h"
 #include "app/HelpCommands.h"
 #include "app/PlatformServices.h"
 #include "app/ProjectCommands.h"
@@ -59,6 +60,7 @@ public:
     ProjectCommands& projectCommands() { return m_projectCommands; }
     CodeCommands& codeCommands() { return m_code; }
     HelpCommands& helpCommands() { return m_help; }
+    EditHistory& editHistory() { return m_history; }
     // None when the platform keeps no unsaved work.
     Recovery* recovery() { return m_recovery.get(); }
 
@@ -77,6 +79,7 @@ private:
     ProjectCommands m_projectCommands;
     CodeCommands m_code;
     HelpCommands m_help;
+    EditHistory m_history{m_workspace};
     // Only when the platform keeps unsaved work; the command line does not.
     std::unique_ptr<Recovery> m_recovery;
 };

@@ -38,6 +38,14 @@ public:
     const FocusRequest& focus() const { return m_focus; }
     void ClearFocusRequest() { m_focus = {}; }
 
+    // The user's edit the running handlers make, named for the edit history ("Delete",
+    // "Menu Name"); empty for a change that is no edit of the document's own.
+    const std::string& editName() const { return m_editName; }
+    // The edit is a keystroke in a text field: a run of them may count as one edit.
+    bool editIsTyping() const { return m_editIsTyping; }
+    // True while a handler runs: a change told from inside one is not yet complete.
+    bool changing() const { return m_changeDepth > 0; }
+
 protected:
     // Handlers nest; the view hears once, when the outermost one is done.
     class ChangeScope {
@@ -49,6 +57,8 @@ protected:
         ~ChangeScope() {
             if (--m_form.m_changeDepth == 0) {
                 m_form.NotifyChanged();
+                m_form.m_editName.clear();
+                m_form.m_editIsTyping = false;
             }
         }
         ChangeScope(const ChangeScope&) = delete;
@@ -66,6 +76,14 @@ protected:
             m_watch();
         }
     }
+    // Names the edit of the outermost handler; the first name wins, so a command that runs
+    // others keeps its own. Outside a handler nothing changes, so nothing is named.
+    void NameEdit(const char* name, bool typing = false) {
+        if (m_changeDepth > 0 && m_editName.empty()) {
+            m_editName = name;
+            m_editIsTyping = typing;
+        }
+    }
     void RequestFocus(std::string control, int selectionStart = -1, int selectionLength = 0) {
         m_focus = {std::move(control), selectionStart, selectionLength};
     }
@@ -74,6 +92,8 @@ private:
     std::function<void()> m_changed;
     std::function<void()> m_watch;
     FocusRequest m_focus;
+    std::string m_editName;
+    bool m_editIsTyping = false;
     int m_changeDepth = 0;
 };
 

@@ -259,6 +259,7 @@ void MainForm::RowChanged(int position) {
 
 void MainForm::AddItem() {
     ChangeScope scope(*this);
+    NameEdit("Add");
     m_project.DirtyFlag = true;
     const int position = rowCount() + 1;
     MenuItem row;
@@ -276,6 +277,7 @@ void MainForm::UpdateItem() {
         return;
     }
     ChangeScope scope(*this);
+    NameEdit("Update");
     m_project.DirtyFlag = true;
     RemoveRow(position);
     MenuItem row;

@@ -101,6 +101,9 @@ public:
     void RemoveAllItems();
     // The loader's rows, in order; each that is not a heading is indented under one above it.
     void AppendLoadedItems(std::vector<MenuItem> items);
+    // Puts back rows exactly as they were (indents and all) with their selection, as an undo
+    // does: nothing is asked, nothing re-indented.
+    void RestoreRows(std::vector<MenuItem> items, int current, std::vector<int> selected);
 
     // Item editor.
     const TextControl& itemtexttext() const { return m_itemtexttext; }
@@ -172,6 +175,9 @@ public:
     void ApplyButtonKind();
     void ApplyNavigateMode(int index);
     void ApplyLinkTarget();
+    // Puts back both option pages' values, and the enabled state they give every control,
+    // without the handling of a user's change (which would clear the frame name).
+    void RestoreOptions(const MenuOptions& menu, const ButtonOptions& button);
 
     // Window.
     const std::string& windowTitle() const { return m_windowTitle; }
@@ -197,8 +203,9 @@ private:
     void InsertRow(int position, MenuItem row);
     void RemoveRow(int position);
     void RowChanged(int position);
-    void SetOptionText(std::string& field, const std::string& text);
-    void SetOptionCheck(int& field, int value);
+    // `name` names the edit for the edit history.
+    void SetOptionText(std::string& field, const std::string& text, const char* name);
+    void SetOptionCheck(int& field, int value, const char* name);
     void SetLinkEnabled(bool enabled);
     void ApplyStandardsOptions();
     void GroupHeadingClick();

@@ -3,11 +3,12 @@
 
 namespace pickwell {
 
-void MainForm::SetOptionText(std::string& field, const std::string& text) {
+void MainForm::SetOptionText(std::string& field, const std::string& text, const char* name) {
     if (field == text) {
         return;
     }
     ChangeScope scope(*this);
+    NameEdit(name, true);
     field = text;
     if (m_project.HasProjectFile) {
         m_project.DirtyFlag = true;
@@ -15,11 +16,12 @@ void MainForm::SetOptionText(std::string& field, const std::string& text) {
 }
 
 // The standards-compliant code's check boxes: each may enable or disable the others' controls.
-void MainForm::SetOptionCheck(int& field, int value) {
+void MainForm::SetOptionCheck(int& field, int value, const char* name) {
     if (field == value) {
         return;
     }
     ChangeScope scope(*this);
+    NameEdit(name);
     field = value;
     ApplyStandardsOptions();
     if (m_project.HasProjectFile) {
@@ -32,76 +34,82 @@ void MainForm::SetMenuName(const std::string& text) {
         return;
     }
     ChangeScope scope(*this);
+    NameEdit("Menu Name", true);
     m_project.menuOptions.menuName = text;
     m_project.DirtyFlag = true;
 }
 
 void MainForm::SetNavigateMode(int index) {
     ChangeScope scope(*this);
+    NameEdit("Navigation");
     m_project.menuOptions.navigateMode = index;
     ApplyNavigateMode(index);
 }
 
 void MainForm::SetAlignToButton(int position) {
     ChangeScope scope(*this);
+    NameEdit("Align to Button");
     m_project.menuOptions.alignToButton = position;
 }
 
 void MainForm::SetTarget(int position) {
     ChangeScope scope(*this);
+    NameEdit("Target of Links");
     m_project.menuOptions.target = position;
     ApplyLinkTarget();
 }
 
 void MainForm::SetFrameName(const std::string& text) {
-    SetOptionText(m_project.menuOptions.frameName, text);
+    SetOptionText(m_project.menuOptions.frameName, text, "Frame Name");
 }
 
 void MainForm::SetButtonType(int kind) {
     ChangeScope scope(*this);
+    NameEdit("Kind of Button");
     m_project.buttonOptions.buttonType = kind;
     ApplyButtonKind();
 }
 
 void MainForm::SetButtonText(const std::string& text) {
     ChangeScope scope(*this);
+    NameEdit("Button Text", true);
     m_project.buttonOptions.buttonText = text;
 }
 
 void MainForm::SetGraphicUrl(const std::string& text) {
-    SetOptionText(m_project.buttonOptions.graphicUrl, text);
+    SetOptionText(m_project.buttonOptions.graphicUrl, text, "Button Graphic");
 }
 
 void MainForm::SetGraphicWidth(const std::string& text) {
-    SetOptionText(m_project.buttonOptions.graphicWidth, text);
+    SetOptionText(m_project.buttonOptions.graphicWidth, text, "Graphic Width");
 }
 
 void MainForm::SetGraphicHeight(const std::string& text) {
-    SetOptionText(m_project.buttonOptions.graphicHeight, text);
+    SetOptionText(m_project.buttonOptions.graphicHeight, text, "Graphic Height");
 }
 
 void MainForm::SetAltText(const std::string& text) {
-    SetOptionText(m_project.buttonOptions.altText, text);
+    SetOptionText(m_project.buttonOptions.altText, text, "Alt Text");
 }
 
 void MainForm::SetStandardsCode(int value) {
-    SetOptionCheck(m_project.menuOptions.standardsCode, value);
+    SetOptionCheck(m_project.menuOptions.standardsCode, value, "Standards-compliant Code");
 }
 
 void MainForm::SetListLabel(const std::string& text) {
-    SetOptionText(m_project.menuOptions.listLabel, text);
+    SetOptionText(m_project.menuOptions.listLabel, text, "List Label");
 }
 
 void MainForm::SetShowCurrentPage(int value) {
-    SetOptionCheck(m_project.menuOptions.showCurrentPage, value);
+    SetOptionCheck(m_project.menuOptions.showCurrentPage, value, "Show the Current Page");
 }
 
 void MainForm::SetWideScreenLinks(int value) {
-    SetOptionCheck(m_project.menuOptions.wideScreenLinks, value);
+    SetOptionCheck(m_project.menuOptions.wideScreenLinks, value, "Links on Wide Screens");
 }
 
 void MainForm::SetWideScreenWidth(const std::string& text) {
-    SetOptionText(m_project.menuOptions.wideScreenWidth, text);
+    SetOptionText(m_project.menuOptions.wideScreenWidth, text, "Wide Screen Width");
 }
 
 void MainForm::ApplyStandardsOptions() {
@@ -156,6 +164,17 @@ void MainForm::ApplyLinkTarget() {
     if (m_project.HasProjectFile) {
         m_project.DirtyFlag = true;
     }
+}
+
+void MainForm::RestoreOptions(const MenuOptions& menu, const ButtonOptions& button) {
+    ChangeScope scope(*this);
+    m_project.menuOptions = menu;
+    m_project.buttonOptions = button;
+    // The button's kind first: another way of navigating disables its controls again.
+    ApplyButtonKind();
+    ApplyNavigateMode(menu.navigateMode);
+    m_options.lblfrm = m_options.txtfrm = menu.target == TargetDifferentFrame;
+    ApplyStandardsOptions();
 }
 
 } // namespace pickwell

@@ -33,6 +33,32 @@ void MainForm::SelectRows(int current, std::vector<int> rows) {
     RefreshCommandStates();
 }
 
+void MainForm::RestoreRows(std::vector<MenuItem> items, int current, std::vector<int> selected) {
+    ChangeScope scope(*this);
+    const int removed = rowCount();
+    if (m_rowsObserver && removed > 0) {
+        m_rowsObserver->BeforeRowsRemoved(1, removed);
+    }
+    m_project.items.clear();
+    if (m_rowsObserver && removed > 0) {
+        m_rowsObserver->AfterRowsRemoved();
+    }
+    const int count = static_cast<int>(items.size());
+    if (m_rowsObserver && count > 0) {
+        m_rowsObserver->BeforeRowsInserted(1, count);
+    }
+    m_project.items = std::move(items);
+    if (m_rowsObserver && count > 0) {
+        m_rowsObserver->AfterRowsInserted();
+    }
+    m_currentRow = current >= 1 && current <= count ? current : std::min(count, 1);
+    m_selectedRows = ValidRows(std::move(selected));
+    if (m_selectedRows.size() < 2) {
+        m_selectedRows.clear();
+    }
+    RefreshCommandStates();
+}
+
 void MainForm::MoveUp() {
     if (m_selectedRows.size() > 1) {
         MoveRows(m_selectedRows, -1);
@@ -57,6 +83,7 @@ void MainForm::MoveDown() {
 
 void MainForm::MoveCurrentRow(int insertAt) {
     ChangeScope scope(*this);
+    NameEdit(insertAt < m_currentRow ? "Move Up" : "Move Down");
     // A reordered list is unsaved work like an added row; closing must not drop it unasked.
     m_project.DirtyFlag = true;
     FocusControl("lv");
@@ -79,6 +106,7 @@ void MainForm::MoveRows(std::vector<int> rows, int by) {
         return;
     }
     ChangeScope scope(*this);
+    NameEdit(by < 0 ? "Move Up" : "Move Down");
     m_project.DirtyFlag = true;
     FocusControl("lv");
     // Upwards the top row goes first and downwards the bottom one, so that no row of the
@@ -114,6 +142,7 @@ void MainForm::MoveRowsTo(std::vector<int> rows, int destination) {
         return;
     }
     ChangeScope scope(*this);
+    NameEdit("Move");
     m_project.DirtyFlag = true;
     FocusControl("lv");
     // The dragged rows are the user's choice, as rows clicked before pressing a button are.
@@ -162,6 +191,7 @@ void MainForm::DeleteRows(std::vector<int> rows) {
     question.buttons = MessageButtons::YesNo;
     question.defaultButton = Button::Yes;
     if (Ask(question) == Button::Yes) {
+        NameEdit("Delete");
         m_project.DirtyFlag = true;
         FocusControl("lv");
         // From the bottom up, so that the rows still to go keep their places.

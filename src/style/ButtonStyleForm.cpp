@@ -26,7 +26,7 @@ ColorField MakeField(int index, ColorFieldContext& colors, ColorFieldOwner& owne
 
 ButtonStyleForm::ButtonStyleForm(MenuProject& project, ColorFieldContext& colors,
                                  SettingsStore& settings, NoticeDialog& notices)
-    : StyleWindow(project, settings, notices, "FrmAdvBttnOp", true)
+    : StyleWindow(project, settings, notices, "FrmAdvBttnOp", "Button Style", true)
     , m_colors{MakeField(0, colors, *this, ColorButtonText),
                MakeField(1, colors, *this, ColorButtonFace),
                MakeField(RowTop, colors, *this, ColorButtonHighlight),

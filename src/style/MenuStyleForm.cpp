@@ -15,7 +15,7 @@ bool Ticked(const CheckControl& check) {
 
 MenuStyleForm::MenuStyleForm(MenuProject& project, ColorFieldContext& colors,
                              SettingsStore& settings, NoticeDialog& notices)
-    : StyleWindow(project, settings, notices, "frmAdvMnuOp", false)
+    : StyleWindow(project, settings, notices, "frmAdvMnuOp", "Menu Style", false)
     , m_colors{ColorField(0, ColorFieldVariant::StyleWindow, colors, *this,
                           SystemColorReference(ColorWindowText)),
                ColorField(1, ColorFieldVariant::StyleWindow, colors, *this,

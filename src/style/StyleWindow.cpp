@@ -7,11 +7,12 @@
 namespace pickwell {
 
 StyleWindow::StyleWindow(MenuProject& project, SettingsStore& settings, NoticeDialog& notices,
-                         const char* windowName, bool fontEditsMarkChanged)
+                         const char* windowName, const char* editName, bool fontEditsMarkChanged)
     : m_project(project)
     , m_settings(settings)
     , m_notices(notices)
     , m_windowName(windowName)
+    , m_editName(editName)
     , m_fontEditsMarkChanged(fontEditsMarkChanged) {}
 
 void StyleWindow::Open() {
@@ -26,6 +27,7 @@ void StyleWindow::Show() {
 
 void StyleWindow::Ok() {
     ChangeScope scope(*this);
+    NameEdit(m_editName);
     m_visible = false;
     Commit();
 }

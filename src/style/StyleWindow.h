@@ -59,7 +59,7 @@ public:
 
 protected:
     StyleWindow(MenuProject& project, SettingsStore& settings, NoticeDialog& notices,
-                const char* windowName, bool fontEditsMarkChanged);
+                const char* windowName, const char* editName, bool fontEditsMarkChanged);
 
     virtual ColorField& Color(int index) = 0;
     virtual void Commit() = 0;
@@ -80,6 +80,7 @@ private:
     SettingsStore& m_settings;
     NoticeDialog& m_notices;
     const char* m_windowName;
+    const char* m_editName; // what the edit history calls a commit by OK
     bool m_fontEditsMarkChanged;
     bool m_visible = false;
 };

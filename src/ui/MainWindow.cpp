@@ -5,6 +5,7 @@
 #include "ui/ItemEditorPane.h"
 #include "ui/ItemListPane.h"
 #include "ui/OptionPages.h"
+#include "ui/ProjectUndoStack.h"
 #include "ui/ViewSync.h"
 #include "ui/Widgets.h"
 
@@ -65,6 +66,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
         form, [this] { m_session.menuStyle().Open(); }, [this] { m_session.buttonStyle().Open(); },
         central);
     m_list = new ItemListPane(form, central);
+    m_undo = new ProjectUndoStack(session.editHistory(), this);
 
     // The left column keeps its width, and its option tabs take any extra height, so a tall
     // window leaves no empty space under them. It scrolls only when the screen is too small
@@ -169,6 +171,8 @@ void MainWindow::BuildMenusAndToolbar() {
         m_recentfile[static_cast<std::size_t>(i)] = entry;
     }
 
+    const std::array<QAction*, 2> undoRedo = BuildEditMenu();
+
     QMenu* preview = menuBar()->addMenu(tr("&Preview"));
     preview->setObjectName(QStringLiteral("mnuPrev"));
     m_mnuPrevBr =
@@ -197,6 +201,12 @@ void MainWindow::BuildMenusAndToolbar() {
     AddToToolbar(load, "loadproj", "document-open", tr("Load saved menu project"));
     AddToToolbar(m_mnuFileSaveProj, "saveproj", "document-save", tr("Save current menu project"));
     m_toolbar->addSeparator();
+    for (QAction* action : undoRedo) {
+        // The key's tip and accessible name follow the action's text, which names the step.
+        m_toolbar->addAction(action);
+        m_toolbar->widgetForAction(action)->setObjectName(action->objectName().mid(7).toLower());
+    }
+    m_toolbar->addSeparator();
     AddToToolbar(m_mnuFileCopy, "savecodeclip", "edit-copy",
                  tr("Generate menu code and copy to clipboard"));
     AddToToolbar(m_mnuFileCodeFile, "savecodefile", "document-save-as",
@@ -207,6 +217,25 @@ void MainWindow::BuildMenusAndToolbar() {
     AddToToolbar(topics, "help", "help-contents", tr("Open help file"));
     AddToToolbar(context, "wthis", "help-whatsthis", tr("Show context help"));
     AddToToolbar(about, "about", "help-about", tr("About Pickwell"));
+}
+
+// Undo and Redo name the step they take ("Undo Delete"), and are disabled while there is none.
+std::array<QAction*, 2> MainWindow::BuildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QUndoStack& stack = m_undo->stack();
+    const auto add = [edit](QAction* action, const char* name, QKeySequence::StandardKey key,
+                            const char* icon) {
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setIcon(ThemeIcon(QString::fromLatin1(icon)));
+        edit->addAction(action);
+        return action;
+    };
+    return {add(stack.createUndoAction(this, tr("&Undo")), "mnuEditUndo", QKeySequence::Undo,
+                "edit-undo"),
+            add(stack.createRedoAction(this, tr("&Redo")), "mnuEditRedo", QKeySequence::Redo,
+                "edit-redo")};
 }
 
 void MainWindow::Refresh() {

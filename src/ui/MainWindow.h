@@ -14,6 +14,7 @@ namespace pickwell {
 class ItemEditorPane;
 class ItemListPane;
 class OptionPages;
+class ProjectUndoStack;
 class Session;
 
 // The main window Form1: menus, the main toolbar, the item editor and option tabs in a left
@@ -38,12 +39,15 @@ private:
                      const std::function<void()>& run);
     void AddToToolbar(QAction* action, const char* key, const char* icon, const QString& tip);
     void BuildMenusAndToolbar();
+    // Undo and Redo, in the menu; the toolbar gets them later, in its own order.
+    std::array<QAction*, 2> BuildEditMenu();
     void ShowRecentFiles();
 
     Session& m_session;
     ItemEditorPane* m_editor;
     OptionPages* m_options;
     ItemListPane* m_list;
+    ProjectUndoStack* m_undo;
     QToolBar* m_toolbar;
     QLabel* m_status;
     QAction* m_mnuFileSaveProj = nullptr;
