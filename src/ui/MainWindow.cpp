@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "app/Session.h"
+#include "ui/FieldUndoKeys.h"
 #include "ui/Icons.h"
 #include "ui/ItemEditorPane.h"
 #include "ui/ItemListPane.h"
@@ -113,6 +114,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     session.recentFiles().SetChangedCallback([this] { ShowRecentFiles(); });
     Refresh();
     ShowRecentFiles();
+    new FieldUndoKeys(this);
     // Opens at the size its contents ask for; the window mode's screen fitter makes it fit.
     ensurePolished();
     resize(sizeHint());

@@ -11,6 +11,7 @@
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -269,6 +270,22 @@ TEST_F(ProjectUndoStackTest, NewStartsANewHistory) {
     Undo();
     EXPECT_FALSE(Dirty()) << "a new project is the clean state";
     EXPECT_TRUE(session.project().items.empty());
+}
+
+TEST_F(ProjectUndoStackTest, UndoKeysReachTheProjectOnceAFieldHasNoTypingToTakeBack) {
+    Add("Films", "films.html");
+    ASSERT_EQ(QStringLiteral("itemtexttext"), QApplication::focusWidget()->objectName());
+    QTest::keySequence(&window, QKeySequence::Undo);
+    EXPECT_EQ(4u, session.project().items.size());
+
+    auto* name = Find<QLineEdit>("txtmnm");
+    name->setFocus();
+    QTest::keyClicks(name, "s");
+    QTest::keySequence(name, QKeySequence::Undo); // the field's own
+    EXPECT_EQ("MyMenu", name->text());
+    EXPECT_EQ("MyMenu", session.project().menuOptions.menuName);
+    QTest::keySequence(name, QKeySequence::Redo);
+    EXPECT_EQ("MyMenus", session.project().menuOptions.menuName);
 }
 
 TEST_F(ProjectUndoStackTest, UndoPutsTheSelectionBackAndKeepsTheEditor) {
