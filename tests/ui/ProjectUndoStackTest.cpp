@@ -129,16 +129,6 @@ TEST_P(EveryEdit, IsOneStepThatUndoAndRedoTakeExactly) {
     EXPECT_EQ(static_cast<int>(session.project().items.size()), List()->model()->rowCount());
 }
 
-void DropRows(UndoFixture& f, std::initializer_list<int> rows, int before) {
-    QAbstractItemModel* model = f.List()->model();
-    QModelIndexList dragged;
-    for (const int row : rows) {
-        dragged << model->index(row, 0);
-    }
-    const std::unique_ptr<QMimeData> data(model->mimeData(dragged));
-    model->dropMimeData(data.get(), Qt::MoveAction, before, 0, {});
-}
-
 const Edit Edits[] = {
     {"AddItem", "Add", [](UndoFixture& f) { f.Add("Films", "films.html"); }},
     {"AddHeading", "Add", [](UndoFixture& f) { f.Add("More", ""); }},
@@ -182,7 +172,11 @@ const Edit Edits[] = {
      }},
     {"DragSeveralRows", "Move",
      [](UndoFixture& f) {
-         DropRows(f, {2, 3}, 0);
+         // Rows 3 and 4 dropped above the first, as the view drops a drag.
+         QAbstractItemModel* model = f.List()->model();
+         const std::unique_ptr<QMimeData> rows(
+             model->mimeData({model->index(2, 0), model->index(3, 0)}));
+         model->dropMimeData(rows.get(), Qt::MoveAction, 0, 0, {});
      }},
     {"TypeTheMenuName", "Menu Name", [](UndoFixture& f) { f.Type("txtmnm", "Site"); }},
     {"NavigateOnItemChange", "Navigation",
@@ -194,8 +188,6 @@ const Edit Edits[] = {
     {"TypeTheListLabel", "List Label", [](UndoFixture& f) { f.Type("txtlistlbl", "Go to"); }},
     {"ClassicCode", "Standards-compliant Code",
      [](UndoFixture& f) { f.Find<QCheckBox>("chkstdcode")->click(); }},
-    {"LinksOnWideScreens", "Links on Wide Screens",
-     [](UndoFixture& f) { f.Find<QCheckBox>("chkwidelinks")->click(); }},
     {"GraphicButton", "Kind of Button",
      [](UndoFixture& f) { f.Find<QRadioButton>("buttonpropopt1")->click(); }},
     {"TypeTheButtonText", "Button Text", [](UndoFixture& f) { f.Type("buttontxttxt", "Open"); }},
@@ -265,7 +257,6 @@ TEST_F(ProjectUndoStackTest, NewStartsANewHistory) {
     desktop.prompt.Expect("Save Project?", Button::No);
     Find<QAction>("mnuFileNew")->trigger();
     EXPECT_FALSE(Find<QAction>("mnuEditUndo")->isEnabled());
-    EXPECT_EQ("Undo", Find<QAction>("mnuEditUndo")->text().remove(QLatin1Char('&')));
     Add("Films", "films.html");
     Undo();
     EXPECT_FALSE(Dirty()) << "a new project is the clean state";
