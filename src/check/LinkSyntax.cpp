@@ -145,7 +145,8 @@ std::string LinkSyntaxWarning(std::string_view address) {
     if (result.problem.empty()) {
         return {};
     }
-    return result.problem + ": " + result.detail + ".";
+    const bool question = result.detail.ends_with('?');
+    return result.problem + ": " + result.detail + (question ? "" : ".");
 }
 
 } // namespace pickwell
