@@ -67,7 +67,7 @@ const std::vector<std::string>& HelpPages() {
         "index.html",        "tutorial.html",    "main-window.html",  "menu-style.html",
         "button-style.html", "code-window.html", "notices.html",      "tips-about.html",
         "colours.html",      "navigation.html",  "project-file.html", "command-line.html",
-        "code-forms.html",   "site-menus.html"};
+        "code-forms.html",   "site-menus.html",   "check.html"};
     return Pages;
 }
 

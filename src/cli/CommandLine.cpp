@@ -4,6 +4,7 @@
 #include "app/PreviewFolder.h"
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
+#include "cli/CheckLinksCommand.h"
 #include "cli/HeadlessSession.h"
 #include "persistence/TextFile.h"
 #include "platform/qt/QtFontList.h"
@@ -24,6 +25,7 @@ namespace {
 constexpr const char* UsageMessage =
     "Usage: pickwell generate --mode file|clip|preview|site [--code-style classic|standards]\n"
     "                         [--output PATH] PROJECT.pkw\n"
+    "       pickwell check-links [--site-folder DIR] [--timeout S] [--contrast] PROJECT.pkw\n"
     "       pickwell fonts\n"
     "       pickwell --help | --version\n"
     "\n"
@@ -39,6 +41,11 @@ constexpr const char* UsageMessage =
     "                              MENUNAME.css and MENUNAME.js, into the existing folder PATH\n"
     "              --code-style    the classic or the standards-compliant code, whatever the\n"
     "                              project chose (not classic with --mode site)\n"
+    "  check-links  Check every linked item's address: its form, a relative link in the\n"
+    "               site folder DIR (letter case too), a web address by asking its server\n"
+    "               (S seconds at most, 10 unless given); with --contrast, the contrast\n"
+    "               of the items', the list's and the button's colours too. One line per\n"
+    "               problem; exit status 0 when there is none, 1 otherwise.\n"
     "  fonts     List the installed fonts, one per line, as the style windows list them.\n"
     "\n"
     "Messages go to standard error as \"TITLE: TEXT\".\n"
@@ -112,8 +119,8 @@ bool CommandLine::Handles(const std::vector<std::string>& arguments) {
         return false;
     }
     const std::string& first = arguments.front();
-    return first == "generate" || first == "fonts" || first == "--help" || first == "-h" ||
-           first == "--version";
+    return first == "generate" || first == "check-links" || first == "fonts" || first == "--help" ||
+           first == "-h" || first == "--version";
 }
 
 int CommandLine::UsageError(const std::string& problem) {
@@ -140,6 +147,9 @@ int CommandLine::Run() {
     }
     if (m_arguments[0] == "generate") {
         return Generate();
+    }
+    if (m_arguments[0] == "check-links") {
+        return CheckLinks();
     }
     if (m_arguments[0] == "fonts") {
         return m_arguments.size() == 1 ? Fonts() : UsageError("fonts takes no arguments");
@@ -256,6 +266,20 @@ int CommandLine::Generate() {
         return ExitStatus::WriteFailed;
     }
     return ExitStatus::Done;
+}
+
+int CommandLine::CheckLinks() {
+    const auto parsed = ParseCheckLinks(m_arguments);
+    if (const auto* problem = std::get_if<std::string>(&parsed)) {
+        return UsageError(*problem);
+    }
+    const auto& options = std::get<CheckLinksOptions>(parsed);
+    m_made = std::make_unique<Made>(m_err);
+    Session& session = m_made->session.session();
+    if (!LoadProject(session.workspace(), AbsolutePath(options.project))) {
+        return ExitStatus::LoadFailed;
+    }
+    return RunCheckLinks(session.project(), options, m_out);
 }
 
 int CommandLine::Fonts() {

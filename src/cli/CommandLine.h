@@ -31,6 +31,7 @@ public:
 private:
     int UsageError(const std::string& problem);
     int Generate();
+    int CheckLinks();
     int Fonts();
 
     struct Made;

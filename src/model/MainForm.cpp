@@ -1,5 +1,7 @@
 #include "model/MainForm.h"
 
+#include "check/LinkSyntax.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -99,6 +101,7 @@ void MainForm::SetItemText(const std::string& text) {
 void MainForm::SetLinkText(const std::string& text) {
     ChangeScope scope(*this);
     m_linktext.text = text;
+    m_linkWarning = LinkSyntaxWarning(text);
     RefreshCommandStates();
 }
 

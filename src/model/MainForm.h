@@ -109,6 +109,8 @@ public:
     const TextControl& itemtexttext() const { return m_itemtexttext; }
     const TextControl& linktext() const { return m_linktext; }
     bool linklblEnabled() const { return m_linklblEnabled; }
+    // What a browser will get wrong about the link as typed; empty when nothing.
+    const std::string& linkWarning() const { return m_linkWarning; }
     const CheckControl& notlinkchk() const { return m_notlinkchk; }
     const CheckControl& grheadchk() const { return m_grheadchk; }
     const CheckControl& chksel() const { return m_chksel; }
@@ -222,6 +224,7 @@ private:
     TextControl m_itemtexttext;
     TextControl m_linktext;
     bool m_linklblEnabled = true;
+    std::string m_linkWarning;
     CheckControl m_notlinkchk;
     CheckControl m_grheadchk;
     CheckControl m_chksel{1};

@@ -28,7 +28,8 @@ ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     , m_chksel(NamedCheckBox(tr("&Default selected"), "chksel", this))
     , m_chkdefitmclr(NamedCheckBox(tr("Default &Color", "of the menu item"), "chkdefitmclr", this))
     , m_additemcmd(NamedButton(tr("&Add", "menu item"), "additemcmd", this))
-    , m_cmdup(NamedButton(tr("&Update", "menu item"), "cmdup", this)) {
+    , m_cmdup(NamedButton(tr("&Update", "menu item"), "cmdup", this))
+    , m_linkwarnlbl(NamedLabel(QString(), "linkwarnlbl", this)) {
     m_itemtexttext->setObjectName("itemtexttext");
     QLabel* itemtextlbl = CaptionFor(m_itemtexttext, tr("&Item Text:"), "itemtextlbl", this);
     m_linktext->setObjectName("linktext");
@@ -40,6 +41,11 @@ ItemEditorPane::ItemEditorPane(MainForm& form, QWidget* parent)
     fields->addWidget(m_itemtexttext, 0, 1);
     fields->addWidget(m_linklbl, 1, 0);
     fields->addWidget(m_linktext, 1, 1);
+    // A warning, not a refusal: the author may know better, so the link is still taken.
+    m_linkwarnlbl->setWordWrap(true);
+    m_linkwarnlbl->setStyleSheet(QStringLiteral("color: #A33A00"));
+    m_linkwarnlbl->hide();
+    fields->addWidget(m_linkwarnlbl, 2, 1);
 
     auto* advanced = NamedGroup(tr("Advanced Item Options:"), "fraadvanced", this);
     auto* options = new QGridLayout(advanced);
@@ -103,6 +109,8 @@ void ItemEditorPane::Show() {
     ShowText(m_itemtexttext, m_form.itemtexttext());
     ShowText(m_linktext, m_form.linktext());
     m_linklbl->setEnabled(m_form.linklblEnabled());
+    m_linkwarnlbl->setText(ToQt(m_form.linkWarning()));
+    m_linkwarnlbl->setVisible(!m_form.linkWarning().empty());
     ShowCheck(m_notlinkchk, m_form.notlinkchk());
     ShowCheck(m_grheadchk, m_form.grheadchk());
     ShowCheck(m_chksel, m_form.chksel());

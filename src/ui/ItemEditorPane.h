@@ -40,6 +40,7 @@ private:
     QPushButton* m_additemcmd;
     QPushButton* m_cmdup;
     QLabel* m_linklbl;
+    QLabel* m_linkwarnlbl;
 };
 
 } // namespace pickwell

@@ -1,10 +1,12 @@
 #include "ui/MainWindow.h"
 
 #include "app/Session.h"
+#include "platform/qt/QtLinkProbe.h"
 #include "ui/FieldUndoKeys.h"
 #include "ui/Icons.h"
 #include "ui/ItemEditorPane.h"
 #include "ui/ItemListPane.h"
+#include "ui/LinkCheckWindow.h"
 #include "ui/OptionPages.h"
 #include "ui/ProjectUndoStack.h"
 #include "ui/ViewSync.h"
@@ -179,6 +181,20 @@ void MainWindow::BuildMenusAndToolbar() {
     preview->setObjectName(QStringLiteral("mnuPrev"));
     m_mnuPrevBr =
         Command(preview, tr("&Preview Menu in Browser"), "mnuPrevBr", [&code] { code.Preview(); });
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    Command(tools, tr("Check &Links..."), "mnuToolsCheckLinks", [this] {
+        // One window, kept while the main window lives, so that its findings stay to be read.
+        auto* window = findChild<LinkCheckWindow*>();
+        if (window == nullptr) {
+            window =
+                new LinkCheckWindow(m_session.project(), std::make_unique<QtLinkProbe>(), this);
+        }
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHlp"));

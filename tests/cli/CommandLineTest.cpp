@@ -341,4 +341,28 @@ TEST_F(CommandLineTest, DamagedAndStrangeFilesLoadOrAreRefusedWithTheLoadMessage
     }
 }
 
+TEST_F(CommandLineTest, CheckLinksWritesOneLinePerProblemAndExitsWithOneForAny) {
+    fs::create_directory(Path("site"));
+    std::ofstream(Path("site/cafe.html")).put(0);
+    std::ofstream(Path("site/Books.html")).put(0);
+    const std::vector<std::string> check{"check-links", "--site-folder", Path("site").string(),
+                                         Data + "cli_shop.pkw"};
+    const Outcome failed = Pickwell(check);
+    EXPECT_EQ(1, failed.status) << failed.err;
+    EXPECT_EQ("Item 2: Books: books.html: letter case differs (the file is Books.html; a "
+              "case-sensitive server will not find it)\n",
+              failed.out);
+
+    fs::rename(Path("site/Books.html"), Path("site/books.html"));
+    const Outcome passed =
+        Pickwell({"check-links", "--contrast", "--site-folder=" + Path("site").string(),
+                  Data + "cli_shop.pkw"});
+    EXPECT_EQ(0, passed.status) << passed.err;
+    EXPECT_TRUE(passed.out.starts_with("note: Item 3: colours may not show")) << passed.out;
+
+    for (const char* wrong : {"--timeout=0", "--timeout=ten", "--site-folder"}) {
+        EXPECT_EQ(64, Pickwell({"check-links", wrong, Data + "cli_shop.pkw"}).status) << wrong;
+    }
+}
+
 } // namespace
