@@ -2,6 +2,7 @@
 
 #include "colour/ColorField.h"
 #include "model/FormControls.h"
+#include "model/ItemEntry.h"
 #include "model/MenuProject.h"
 
 #include <array>
@@ -101,6 +102,9 @@ public:
     void RemoveAllItems();
     // The loader's rows, in order; each that is not a heading is indented under one above it.
     void AppendLoadedItems(std::vector<MenuItem> items);
+    // Appends the entries as Add would append each with "Default selected" not ticked, as
+    // one change: the last of them becomes the current row; the editor is left alone.
+    void AppendItems(const std::vector<ItemEntry>& entries);
 
     // Item editor.
     const TextControl& itemtexttext() const { return m_itemtexttext; }
