@@ -18,8 +18,8 @@ public:
         "Navigation, Sitemap, Bookmarks or CSV (*.html *.htm *.xml *.csv)|*.html *.htm *.xml *.csv";
 
     // `documentsFolder` (ending in "/") is where the dialog opens for a project never saved.
-    ImportCommands(MainForm& main, FileDialogs& dialogs, ImportWindowDialog& window,
-                   Prompt& prompt, std::string documentsFolder);
+    ImportCommands(MainForm& main, FileDialogs& dialogs, ImportWindowDialog& window, Prompt& prompt,
+                   std::string documentsFolder);
 
     void ImportItems();
 

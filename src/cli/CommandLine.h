@@ -7,7 +7,7 @@
 
 namespace pickwell {
 
-// The command-line mode: generates a project's code or lists the installed fonts without a
+// The command-line mode: generates a project's code, imports items into a project or lists the installed fonts without a
 // display, through the same session and calls the windows use.
 class CommandLine {
 public:
@@ -31,6 +31,7 @@ public:
 private:
     int UsageError(const std::string& problem);
     int Generate();
+    int Import();
     int Fonts();
 
     struct Made;

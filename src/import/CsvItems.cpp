@@ -161,8 +161,8 @@ ImportedItems ParseCsvItems(std::string_view bytes) {
             if (const auto column = ColumnNamed(first.fields[k])) {
                 place[*column] = static_cast<int>(k);
             } else if (!CollapseSpaces(first.fields[k]).empty()) {
-                return ImportedItems::Failed(AtLine(first.line, "the column \"" + first.fields[k] +
-                                                                    "\" is not known."));
+                return ImportedItems::Failed(
+                    AtLine(first.line, "the column \"" + first.fields[k] + "\" is not known."));
             }
         }
         if (place[TextColumn] < 0) {
@@ -193,9 +193,9 @@ ImportedItems ParseCsvItems(std::string_view bytes) {
         }
         const auto heading = HeadingFlag(cell(HeadingColumn));
         if (!heading) {
-            return ImportedItems::Failed(AtLine(record.line, "the heading column says \"" +
-                                                                 cell(HeadingColumn) +
-                                                                 "\"; use Yes or No."));
+            return ImportedItems::Failed(
+                AtLine(record.line,
+                       "the heading column says \"" + cell(HeadingColumn) + "\"; use Yes or No."));
         }
         item.heading = *heading;
         item.link = item.heading ? std::string() : CollapseSpaces(cell(LinkColumn));
@@ -206,8 +206,8 @@ ImportedItems ParseCsvItems(std::string_view bytes) {
             }
             const auto color = ColorText(field);
             if (!color) {
-                return ImportedItems::Failed(AtLine(
-                    record.line, "\"" + field + "\" is not a colour; write it as #RRGGBB."));
+                return ImportedItems::Failed(
+                    AtLine(record.line, "\"" + field + "\" is not a colour; write it as #RRGGBB."));
             }
             (column == BackColumn ? item.backColor : item.textColor) = *color;
         }

@@ -26,8 +26,7 @@ bool IsList(const xmlNode* node); // <ul> or <ol>
 std::string Attribute(const xmlNode* node, const char* name);
 // The node's text with its white space collapsed; `skip` elements are left out with all that
 // is in them (as are scripts and style sheets).
-std::string TextOf(const xmlNode* node,
-                   const std::function<bool(const xmlNode*)>& skip = nullptr);
+std::string TextOf(const xmlNode* node, const std::function<bool(const xmlNode*)>& skip = nullptr);
 // "<nav id="main" class="top"> on line 12", for messages.
 std::string Described(const xmlNode* node);
 // Calls `visit` on every element below `node` in document order; where it returns false the

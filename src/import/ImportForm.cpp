@@ -10,9 +10,9 @@ ImportForm::ImportForm(std::string path, std::string bytes)
 }
 
 const std::vector<std::string>& ImportForm::FormatCaptions() {
-    static const std::vector<std::string> captions{
-        "Site navigation (HTML page)", "Sitemap (XML)", "Browser bookmarks (HTML export)",
-        "Spreadsheet (CSV)"};
+    static const std::vector<std::string> captions{"Site navigation (HTML page)", "Sitemap (XML)",
+                                                   "Browser bookmarks (HTML export)",
+                                                   "Spreadsheet (CSV)"};
     return captions;
 }
 

@@ -80,8 +80,7 @@ ImportedItems ParseImport(ImportFormat format, std::string_view bytes, const std
     switch (format) {
     case ImportFormat::Nav: {
         const NavPage page(bytes);
-        return selector.empty() ? page.ItemsOf(page.preferredList())
-                                : page.ItemsSelected(selector);
+        return selector.empty() ? page.ItemsOf(page.preferredList()) : page.ItemsSelected(selector);
     }
     case ImportFormat::Sitemap:
         return ParseSitemap(bytes, FolderOf(path));

@@ -192,7 +192,8 @@ bool IsUtf8(std::string_view bytes) {
     while (i < bytes.size()) {
         const auto c = static_cast<unsigned char>(bytes[i]);
         int more = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        if (more < 0 || (more == 1 && c < 0xC2) || bytes.size() - i <= static_cast<std::size_t>(more)) {
+        if (more < 0 || (more == 1 && c < 0xC2) ||
+            bytes.size() - i <= static_cast<std::size_t>(more)) {
             return false;
         }
         for (int k = 1; k <= more; ++k) {

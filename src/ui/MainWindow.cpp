@@ -1,10 +1,12 @@
 #include "ui/MainWindow.h"
 
+#include "app/ImportCommands.h"
 #include "app/Session.h"
 #include "ui/Icons.h"
 #include "ui/ItemEditorPane.h"
 #include "ui/ItemListPane.h"
 #include "ui/OptionPages.h"
+#include "ui/QtImportWindowDialog.h"
 #include "ui/ViewSync.h"
 #include "ui/Widgets.h"
 
@@ -54,6 +56,10 @@ public:
 MainWindow::MainWindow(Session& session, QWidget* parent)
     : QMainWindow(parent)
     , m_session(session)
+    , m_importWindow(std::make_unique<QtImportWindowDialog>())
+    , m_import(std::make_unique<ImportCommands>(session.mainForm(), session.platform().fileDialogs,
+                                                *m_importWindow, session.platform().prompt,
+                                                session.platform().documentsFolder))
     , m_toolbar(new QToolBar(tr("Main toolbar"), this))
     , m_status(new QLabel(this)) {
     setObjectName(QStringLiteral("Form1"));
@@ -150,6 +156,7 @@ void MainWindow::BuildMenusAndToolbar() {
     QAction* load = Command(file, tr("&Load Saved Menu Project"), "mnuFileLoad",
                             [&project] { project.Load(); });
     load->setShortcut(QKeySequence::Open);
+    Command(file, tr("&Import Items..."), "mnuFileImport", [this] { m_import->ImportItems(); });
     m_mnuFileSaveProj =
         Command(file, tr("&Save Menu Project"), "mnuFileSaveProj", [&project] { project.Save(); });
     m_mnuFileSaveProj->setShortcut(QKeySequence::Save);
