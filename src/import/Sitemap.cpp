@@ -68,7 +68,8 @@ Parsed ReadSitemap(std::string_view bytes) {
             continue;
         }
         const std::string_view name = Name(reader.get());
-        const int line = xmlTextReaderGetParserLineNumber(reader.get());
+        // The node's own line: the parser's has often read on.
+        const int line = static_cast<int>(xmlGetLineNo(xmlTextReaderCurrentNode(reader.get())));
         if (!rootSeen) {
             rootSeen = true;
             parsed.index = name == "sitemapindex";
