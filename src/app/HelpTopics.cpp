@@ -54,6 +54,7 @@ std::string PageForTopic(std::string_view topic) {
         {"iemsgfrm", "notices.html"},
         {"Form4", "notices.html"},
         {"Form5", "notices.html"},
+        {"frmImport", "import.html"},
         {"frmTip", "tips-about.html"},
         {"FrmAbt", "tips-about.html"},
         {"frmTAF", "tips-about.html"},
@@ -67,7 +68,7 @@ const std::vector<std::string>& HelpPages() {
         "index.html",        "tutorial.html",    "main-window.html",  "menu-style.html",
         "button-style.html", "code-window.html", "notices.html",      "tips-about.html",
         "colours.html",      "navigation.html",  "project-file.html", "command-line.html",
-        "code-forms.html",   "site-menus.html",   "check.html"};
+        "code-forms.html",   "site-menus.html",   "check.html",   "import.html"};
     return Pages;
 }
 

@@ -6,6 +6,8 @@
 #include "app/Session.h"
 #include "cli/CheckLinksCommand.h"
 #include "cli/HeadlessSession.h"
+#include "import/ImportSource.h"
+#include "persistence/ProjectFile.h"
 #include "persistence/TextFile.h"
 #include "platform/qt/QtFontList.h"
 #include "style/FontLists.h"
@@ -26,6 +28,8 @@ constexpr const char* UsageMessage =
     "Usage: pickwell generate --mode file|clip|preview|site [--code-style classic|standards]\n"
     "                         [--output PATH] PROJECT.pkw\n"
     "       pickwell check-links [--site-folder DIR] [--timeout S] [--contrast] PROJECT.pkw\n"
+    "       pickwell import --from FILE [--format nav|sitemap|bookmarks|csv]\n"
+    "                       [--select CSS-SELECTOR] PROJECT.pkw\n"
     "       pickwell fonts\n"
     "       pickwell --help | --version\n"
     "\n"
@@ -46,10 +50,16 @@ constexpr const char* UsageMessage =
     "               (S seconds at most, 10 unless given); with --contrast, the contrast\n"
     "               of the items', the list's and the button's colours too. One line per\n"
     "               problem; exit status 0 when there is none, 1 otherwise.\n"
+    "  import    Append the items of a page's navigation, a sitemap, a bookmarks export or\n"
+    "            a CSV file to a project file, which is then saved in place.\n"
+    "              --format        what FILE is; guessed from its first bytes and its name\n"
+    "              --select        the page's list to take (tag, #id, .class, and spaces\n"
+    "                              for descendants); the page's first <nav> by default\n"
     "  fonts     List the installed fonts, one per line, as the style windows list them.\n"
     "\n"
     "Messages go to standard error as \"TITLE: TEXT\".\n"
-    "Exit status: 0 done, 1 the project could not be loaded, 2 a check before generation\n"
+    "Exit status: 0 done, 1 the project or the file to import could not be loaded, 2 a check "
+    "before generation\n"
     "failed, 3 the output could not be written, 64 wrong usage.\n";
 
 // Fonts need a GUI application, but never a display; Qt's own chatter stays out of the
@@ -119,8 +129,8 @@ bool CommandLine::Handles(const std::vector<std::string>& arguments) {
         return false;
     }
     const std::string& first = arguments.front();
-    return first == "generate" || first == "check-links" || first == "fonts" || first == "--help" ||
-           first == "-h" || first == "--version";
+    return first == "generate" || first == "check-links" || first == "import" || first == "fonts" ||
+           first == "--help" || first == "-h" || first == "--version";
 }
 
 int CommandLine::UsageError(const std::string& problem) {
@@ -150,6 +160,9 @@ int CommandLine::Run() {
     }
     if (m_arguments[0] == "check-links") {
         return CheckLinks();
+    }
+    if (m_arguments[0] == "import") {
+        return Import();
     }
     if (m_arguments[0] == "fonts") {
         return m_arguments.size() == 1 ? Fonts() : UsageError("fonts takes no arguments");
@@ -280,6 +293,76 @@ int CommandLine::CheckLinks() {
         return ExitStatus::LoadFailed;
     }
     return RunCheckLinks(session.project(), options, m_out);
+}
+
+int CommandLine::Import() {
+    std::optional<std::string> from;
+    std::optional<ImportFormat> format;
+    std::string selector;
+    std::optional<std::string> project;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < m_arguments.size(); ++i) {
+        const std::string& arg = m_arguments[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.starts_with("--from")) {
+            from = OptionValue(m_arguments, i, "--from");
+            if (!from || from->empty()) {
+                return UsageError("--from needs a file");
+            }
+        } else if (!optionsEnded && arg.starts_with("--format")) {
+            const std::optional<std::string> word = OptionValue(m_arguments, i, "--format");
+            format = word ? ParseImportFormat(*word) : std::nullopt;
+            if (!format) {
+                return UsageError("--format needs nav, sitemap, bookmarks or csv");
+            }
+        } else if (!optionsEnded && arg.starts_with("--select")) {
+            const std::optional<std::string> value = OptionValue(m_arguments, i, "--select");
+            if (!value || value->empty()) {
+                return UsageError("--select needs a CSS selector");
+            }
+            selector = *value;
+        } else if (!optionsEnded && arg.starts_with("-") && arg != "-") {
+            return UsageError("unknown option '" + arg + "'");
+        } else if (project) {
+            return UsageError("more than one project file given");
+        } else {
+            project = arg;
+        }
+    }
+    if (!from) {
+        return UsageError("import needs --from FILE");
+    }
+    if (!selector.empty() && format && *format != ImportFormat::Nav) {
+        return UsageError("--select chooses a list of a page: use it with --format nav");
+    }
+    if (!project || project->empty()) {
+        return UsageError("import needs a project file");
+    }
+
+    const std::string path = AbsolutePath(*project);
+    m_made = std::make_unique<Made>(m_err);
+    HeadlessSession& headless = m_made->session;
+    Session& session = headless.session();
+    if (!LoadProject(session.workspace(), path)) {
+        return ExitStatus::LoadFailed;
+    }
+    const ImportedItems imported = ImportFile(*from, format, selector);
+    if (!imported.ok()) {
+        Message message;
+        message.title = "Oops!";
+        message.text = "Could not import \"" + *from + "\". " + imported.error;
+        headless.prompt().Show(message);
+        return ExitStatus::LoadFailed;
+    }
+    session.mainForm().AppendItems(imported.items);
+    const WriteResult written =
+        SaveProjectFile(session.project(), path, session.platform().fileOps);
+    if (!written.ok) {
+        headless.prompt().Show(SaveErrorMessage(written.error));
+        return ExitStatus::WriteFailed;
+    }
+    return ExitStatus::Done;
 }
 
 int CommandLine::Fonts() {

@@ -7,8 +7,8 @@
 
 namespace pickwell {
 
-// The command-line mode: generates a project's code or lists the installed fonts without a
-// display, through the same session and calls the windows use.
+// The command-line mode: generates a project's code, imports items into a project or lists the
+// installed fonts without a display, through the same session and calls the windows use.
 class CommandLine {
 public:
     enum ExitStatus {
@@ -32,6 +32,7 @@ private:
     int UsageError(const std::string& problem);
     int Generate();
     int CheckLinks();
+    int Import();
     int Fonts();
 
     struct Made;

@@ -2,6 +2,7 @@
 
 #include "colour/ColorField.h"
 #include "model/FormControls.h"
+#include "model/ItemEntry.h"
 #include "model/MenuProject.h"
 
 #include <array>
@@ -104,6 +105,9 @@ public:
     // Puts back rows exactly as they were (indents and all) with their selection, as an undo
     // does: nothing is asked, nothing re-indented.
     void RestoreRows(std::vector<MenuItem> items, int current, std::vector<int> selected);
+    // Appends the entries as Add would append each with "Default selected" not ticked, as
+    // one change: the last of them becomes the current row; the editor is left alone.
+    void AppendItems(const std::vector<ItemEntry>& entries);
 
     // Item editor.
     const TextControl& itemtexttext() const { return m_itemtexttext; }

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "app/ImportCommands.h"
 #include "app/Session.h"
 #include "platform/qt/QtLinkProbe.h"
 #include "ui/FieldUndoKeys.h"
@@ -9,6 +10,7 @@
 #include "ui/LinkCheckWindow.h"
 #include "ui/OptionPages.h"
 #include "ui/ProjectUndoStack.h"
+#include "ui/QtImportWindowDialog.h"
 #include "ui/ViewSync.h"
 #include "ui/Widgets.h"
 
@@ -58,6 +60,10 @@ public:
 MainWindow::MainWindow(Session& session, QWidget* parent)
     : QMainWindow(parent)
     , m_session(session)
+    , m_importWindow(std::make_unique<QtImportWindowDialog>())
+    , m_import(std::make_unique<ImportCommands>(session.mainForm(), session.platform().fileDialogs,
+                                                *m_importWindow, session.platform().prompt,
+                                                session.platform().documentsFolder))
     , m_toolbar(new QToolBar(tr("Main toolbar"), this))
     , m_status(new QLabel(this)) {
     setObjectName(QStringLiteral("Form1"));
@@ -156,6 +162,7 @@ void MainWindow::BuildMenusAndToolbar() {
     QAction* load = Command(file, tr("&Load Saved Menu Project"), "mnuFileLoad",
                             [&project] { project.Load(); });
     load->setShortcut(QKeySequence::Open);
+    Command(file, tr("&Import Items..."), "mnuFileImport", [this] { m_import->ImportItems(); });
     m_mnuFileSaveProj =
         Command(file, tr("&Save Menu Project"), "mnuFileSaveProj", [&project] { project.Save(); });
     m_mnuFileSaveProj->setShortcut(QKeySequence::Save);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -11,10 +12,12 @@ class QToolBar;
 
 namespace pickwell {
 
+class ImportCommands;
 class ItemEditorPane;
 class ItemListPane;
 class OptionPages;
 class ProjectUndoStack;
+class QtImportWindowDialog;
 class Session;
 
 // The main window Form1: menus, the main toolbar, the item editor and option tabs in a left
@@ -44,6 +47,8 @@ private:
     void ShowRecentFiles();
 
     Session& m_session;
+    std::unique_ptr<QtImportWindowDialog> m_importWindow;
+    std::unique_ptr<ImportCommands> m_import;
     ItemEditorPane* m_editor;
     OptionPages* m_options;
     ItemListPane* m_list;

@@ -365,4 +365,38 @@ TEST_F(CommandLineTest, CheckLinksWritesOneLinePerProblemAndExitsWithOneForAny) 
     }
 }
 
+TEST_F(CommandLineTest, ImportAppendsToTheProjectAndSavesItInPlace) {
+    const fs::path project = Path("shop.pkw");
+    fs::copy_file(Data + "cli_shop.pkw", project);
+    const Outcome run = Pickwell({"import", "--from", Data + "import/site-nav.html", "--select",
+                                  "footer .legal", project.string()});
+    EXPECT_EQ(0, run.status) << run.err;
+    const std::string saved = ReadBytes(project);
+    EXPECT_NE(std::string::npos, saved.find("\r\nItem 6=   Privacy\r\nItem 7=   Terms\r\n"))
+        << saved;
+    EXPECT_NE(std::string::npos, saved.find("\r\nURL 7=/terms.html\r\n"));
+}
+
+TEST_F(CommandLineTest, ImportOfADamagedFileLeavesTheProjectAndWrongUsageExitsWith64) {
+    const fs::path project = Path("shop.pkw");
+    fs::copy_file(Data + "cli_shop.pkw", project);
+    const fs::path broken = Path("broken.csv");
+    std::ofstream(broken) << "Home,index.html\nAbout,about.html,#12345\n";
+    const Outcome damaged = Pickwell({"import", "--from", broken.string(), project.string()});
+    EXPECT_EQ(1, damaged.status);
+    EXPECT_EQ(damaged.err, "Oops!: Could not import \"" + broken.string() +
+                               "\". Line 2: the heading column says \"#12345\"; use Yes or No.\n");
+    EXPECT_EQ(ReadBytes(project), ReadBytes(Data + "cli_shop.pkw"));
+
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"import", project.string()},
+          {"import", "--from", broken.string(), "--format", "xls", project.string()},
+          {"import", "--from", broken.string(), "--format", "csv", "--select", "nav",
+           project.string()}}) {
+        const Outcome run = Pickwell(wrong);
+        EXPECT_EQ(64, run.status) << run.err;
+        EXPECT_NE(std::string::npos, run.err.find("pickwell import --from FILE")) << run.err;
+    }
+}
+
 } // namespace
