@@ -178,6 +178,11 @@ const Edit Edits[] = {
              model->mimeData({model->index(2, 0), model->index(3, 0)}));
          model->dropMimeData(rows.get(), Qt::MoveAction, 0, 0, {});
      }},
+    {"ImportSeveralItems", "Import",
+     [](UndoFixture& f) {
+         f.session.mainForm().AppendItems(
+             {{"Films", "films.html"}, {"Music", "", true}, {"Jazz", "jazz.html"}});
+     }},
     {"TypeTheMenuName", "Menu Name", [](UndoFixture& f) { f.Type("txtmnm", "Site"); }},
     {"NavigateOnItemChange", "Navigation",
      [](UndoFixture& f) { f.Find<QRadioButton>("menubehavopt1")->click(); }},
