@@ -5,6 +5,7 @@
 #include "ui/ItemEditorPane.h"
 #include "ui/ItemListPane.h"
 #include "ui/OptionPages.h"
+#include "ui/PreviewDock.h"
 #include "ui/ViewSync.h"
 #include "ui/Widgets.h"
 
@@ -94,6 +95,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     columns->addWidget(leftScroll, 0);
     columns->addLayout(right, 1);
     setCentralWidget(central);
+    m_preview = new PreviewDock(session, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_preview);
 
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
@@ -173,6 +176,10 @@ void MainWindow::BuildMenusAndToolbar() {
     preview->setObjectName(QStringLiteral("mnuPrev"));
     m_mnuPrevBr =
         Command(preview, tr("&Preview Menu in Browser"), "mnuPrevBr", [&code] { code.Preview(); });
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    view->addAction(m_preview->toggleViewAction());
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHlp"));

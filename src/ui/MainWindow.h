@@ -14,6 +14,7 @@ namespace pickwell {
 class ItemEditorPane;
 class ItemListPane;
 class OptionPages;
+class PreviewDock;
 class Session;
 
 // The main window Form1: menus, the main toolbar, the item editor and option tabs in a left
@@ -44,6 +45,7 @@ private:
     ItemEditorPane* m_editor;
     OptionPages* m_options;
     ItemListPane* m_list;
+    PreviewDock* m_preview;
     QToolBar* m_toolbar;
     QLabel* m_status;
     QAction* m_mnuFileSaveProj = nullptr;

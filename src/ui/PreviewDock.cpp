@@ -1,0 +1,33 @@
+#include "ui/PreviewDock.h"
+
+#include "app/Session.h"
+#include "ui/PreviewPanel.h"
+
+#include <QAction>
+
+namespace pickwell {
+
+PreviewDock::PreviewDock(Session& session, QWidget* parent)
+    : QDockWidget(tr("Preview", "live preview pane"), parent)
+    , m_session(session)
+    , m_live(session.mainForm(), session.menuStyle(), session.buttonStyle(),
+             session.platform().fonts, session.platform().documentsFolder)
+    , m_panel(new PreviewPanel([this] { return m_live.Page(PreviewSubject::Project); },
+                               {&session.mainForm(), &session.menuStyle(), &session.buttonStyle()},
+                               PreviewPanel::DefaultModulePath(), this)) {
+    setObjectName(QStringLiteral("previewDock"));
+    setWidget(m_panel);
+    // Only the toggle hides it, so that the setting follows what the user chose and not the
+    // window's own closing.
+    setFeatures(DockWidgetMovable | DockWidgetFloatable);
+    QAction* toggle = toggleViewAction();
+    toggle->setObjectName(QStringLiteral("mnuViewPreview"));
+    toggle->setText(tr("&Preview Pane"));
+    toggle->setStatusTip(tr("Show or hide the live preview of the menu"));
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        m_session.platform().settings.SaveSetting(SettingSection, SettingKey, shown ? "1" : "0");
+    });
+    setVisible(session.platform().settings.GetSetting(SettingSection, SettingKey, "1") != "0");
+}
+
+} // namespace pickwell
