@@ -17,17 +17,23 @@ PreviewDock::PreviewDock(Session& session, QWidget* parent)
                                PreviewPanel::DefaultModulePath(), this)) {
     setObjectName(QStringLiteral("previewDock"));
     setWidget(m_panel);
-    // Only the toggle hides it, so that the setting follows what the user chose and not the
-    // window's own closing.
-    setFeatures(DockWidgetMovable | DockWidgetFloatable);
     QAction* toggle = toggleViewAction();
     toggle->setObjectName(QStringLiteral("mnuViewPreview"));
     toggle->setText(tr("&Preview Pane"));
     toggle->setStatusTip(tr("Show or hide the live preview of the menu"));
-    connect(toggle, &QAction::triggered, this, [this](bool shown) {
-        m_session.platform().settings.SaveSetting(SettingSection, SettingKey, shown ? "1" : "0");
-    });
+    connect(toggle, &QAction::triggered, this, &PreviewDock::Remember);
     setVisible(session.platform().settings.GetSetting(SettingSection, SettingKey, "1") != "0");
+}
+
+// Only the user's own gestures are remembered, the toggle and the pane's close button, not
+// the pane going with its window.
+void PreviewDock::closeEvent(QCloseEvent* event) {
+    QDockWidget::closeEvent(event);
+    Remember(false);
+}
+
+void PreviewDock::Remember(bool shown) {
+    m_session.platform().settings.SaveSetting(SettingSection, SettingKey, shown ? "1" : "0");
 }
 
 } // namespace pickwell

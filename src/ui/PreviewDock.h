@@ -22,7 +22,12 @@ public:
 
     PreviewPanel* panel() const { return m_panel; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void Remember(bool shown);
+
     Session& m_session;
     LivePreview m_live;
     PreviewPanel* m_panel;
