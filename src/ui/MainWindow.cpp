@@ -96,7 +96,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     columns->addLayout(right, 1);
     setCentralWidget(central);
     m_preview = new PreviewDock(session, this);
-    addDockWidget(Qt::RightDockWidgetArea, m_preview);
+    addDockWidget(Qt::BottomDockWidgetArea, m_preview);
 
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);

@@ -111,7 +111,7 @@ QString PreviewPanel::DefaultModulePath() {
 }
 
 QSize PreviewPanel::sizeHint() const {
-    return {360, 240};
+    return {360, 180};
 }
 
 void PreviewPanel::showEvent(QShowEvent* event) {
