@@ -40,14 +40,15 @@ public:
         WaitForPaint();
     }
 
+    Session& session() { return m_session; }
     template <typename Widget> Widget* Find(const char* name) {
         return m_window->findChild<Widget*>(QString::fromLatin1(name));
     }
     // Until the pane has painted the page of the latest change.
     void WaitForPaint() {
         bool painted = false;
-        const auto connection = QObject::connect(m_panel, &PreviewPanel::pagePainted,
-                                                 [&painted] { painted = true; });
+        const auto connection =
+            QObject::connect(m_panel, &PreviewPanel::pagePainted, [&painted] { painted = true; });
         while (!painted) {
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
@@ -71,6 +72,7 @@ void BM_EditToPreview(benchmark::State& state) {
     Window& w = *shared;
     int edit = 0;
     for (auto _ : state) {
+        w.session().mainForm().SetCurrentRow(Items / 2);
         w.Find<QLineEdit>("itemtexttext")->setText(QStringLiteral("Edited page %1").arg(++edit));
         const auto start = std::chrono::steady_clock::now();
         w.Find<QPushButton>("cmdup")->click();
