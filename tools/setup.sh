@@ -4,8 +4,9 @@
 # everything), the arrays CMAKE_EXTRA (more configure arguments) and EXTRA_PACKAGES, and
 # BROWSER_TESTS=1 for what the browser and install tests need besides (Chromium, Node.js and
 # its packages, the desktop's validators and MIME tools).
-packages=(g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev
-          libgtest-dev libgmock-dev libxml2-dev fontconfig fonts-dejavu-core fonts-urw-base35 locales
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-dev
+          libfontconfig-dev libgtest-dev libgmock-dev libxml2-dev fontconfig fonts-dejavu-core
+          fonts-urw-base35 locales
           ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"})
 [ "${BROWSER_TESTS:-0}" = 1 ] && packages+=(chromium desktop-file-utils appstream shared-mime-info
                                          xdg-utils libfile-mimeinfo-perl man-db)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 
 // Control states that form models hold and views copy into their widgets.
@@ -34,6 +35,13 @@ public:
     // A second listener beside the view, told after it: the session follows every change of
     // the project through it.
     void SetWatchCallback(std::function<void()> callback) { m_watch = std::move(callback); }
+    // Further listeners that come and go (a preview pane), told after the watch callback in the
+    // order they came; the number given back takes one away again.
+    int AddListener(std::function<void()> callback) {
+        m_listeners.emplace(++m_lastListener, std::move(callback));
+        return m_lastListener;
+    }
+    void RemoveListener(int id) { m_listeners.erase(id); }
 
     const FocusRequest& focus() const { return m_focus; }
     void ClearFocusRequest() { m_focus = {}; }
@@ -75,6 +83,11 @@ protected:
         if (m_watch) {
             m_watch();
         }
+        // A copy, so that a listener may take itself or another away while it is told.
+        const auto listeners = m_listeners;
+        for (const auto& [id, listener] : listeners) {
+            listener();
+        }
     }
     // Names the edit of the outermost handler; the first name wins, so a command that runs
     // others keeps its own. Outside a handler nothing changes, so nothing is named.
@@ -91,6 +104,8 @@ protected:
 private:
     std::function<void()> m_changed;
     std::function<void()> m_watch;
+    std::map<int, std::function<void()>> m_listeners;
+    int m_lastListener = 0;
     FocusRequest m_focus;
     std::string m_editName;
     bool m_editIsTyping = false;

@@ -39,8 +39,16 @@ void RevertStyleWindow(std::string_view kind, MenuStyleForm& menu, ButtonStyleFo
 }
 
 void CommitMenuStyle(MenuStyleForm& menu) {
+    menu.project().menuStyle = WorkingMenuStyle(menu);
+}
+
+void CommitButtonStyle(ButtonStyleForm& button) {
+    button.project().buttonStyle = WorkingButtonStyle(button);
+}
+
+MenuStyle WorkingMenuStyle(MenuStyleForm& menu) {
     menu.FirstLoad();
-    MenuStyle& style = menu.project().menuStyle;
+    MenuStyle style = menu.project().menuStyle;
     style.textColor = menu.txtclr(0).text();
     style.bgColor = menu.txtclr(1).text();
     style.useSystemColors = menu.chkmnusysclr().value;
@@ -51,11 +59,12 @@ void CommitMenuStyle(MenuStyleForm& menu) {
     style.underline = menu.chkmnufntU().value;
     style.width = menu.txtMW().text;
     style.constrainWidth = menu.chkconstmnuwdth().value;
+    return style;
 }
 
-void CommitButtonStyle(ButtonStyleForm& button) {
+ButtonStyle WorkingButtonStyle(ButtonStyleForm& button) {
     button.FirstLoad();
-    ButtonStyle& style = button.project().buttonStyle;
+    ButtonStyle style = button.project().buttonStyle;
     style.textColor = button.txtclr(0).text();
     style.bgColor = button.txtclr(1).text();
     for (int side = 0; side < 4; ++side) {
@@ -74,6 +83,7 @@ void CommitButtonStyle(ButtonStyleForm& button) {
     style.borderThickness = button.txtBT().text;
     style.constrainSize = button.chkconstbttnsz().value;
     style.noBorder = button.nbchk().value;
+    return style;
 }
 
 void RevertMenuStyle(MenuStyleForm& menu) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/MenuProject.h"
+
 #include <string_view>
 
 namespace pickwell {
@@ -16,6 +18,9 @@ void RevertStyleWindow(std::string_view kind, MenuStyleForm& menu, ButtonStyleFo
 void CommitMenuStyle(MenuStyleForm& menu);
 void RevertMenuStyle(MenuStyleForm& menu);
 void CommitButtonStyle(ButtonStyleForm& button);
+// The style a commit would make of the window as it is now, leaving the project as it is.
+MenuStyle WorkingMenuStyle(MenuStyleForm& menu);
+ButtonStyle WorkingButtonStyle(ButtonStyleForm& button);
 void RevertButtonStyle(ButtonStyleForm& button);
 
 } // namespace pickwell

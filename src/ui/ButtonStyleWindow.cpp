@@ -106,7 +106,8 @@ ButtonStyleWindow::ButtonStyleWindow(ButtonStyleForm& form, QWidget* owner)
     layout->addWidget(general, 0, 0);
     layout->addWidget(border, 0, 1);
     layout->addWidget(m_font, 1, 0, 1, 2);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(previewSlot(), 2, 0, 1, 2);
+    layout->addLayout(buttons, 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     OnToggled(m_systemColors, this, [this](int value) { m_form.SetSystemColors(value); });

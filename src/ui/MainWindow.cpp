@@ -9,6 +9,7 @@
 #include "ui/ItemListPane.h"
 #include "ui/LinkCheckWindow.h"
 #include "ui/OptionPages.h"
+#include "ui/PreviewDock.h"
 #include "ui/ProjectUndoStack.h"
 #include "ui/QtImportWindowDialog.h"
 #include "ui/ViewSync.h"
@@ -105,6 +106,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     columns->addWidget(leftScroll, 0);
     columns->addLayout(right, 1);
     setCentralWidget(central);
+    m_preview = new PreviewDock(session, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_preview);
 
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
@@ -189,6 +192,9 @@ void MainWindow::BuildMenusAndToolbar() {
     m_mnuPrevBr =
         Command(preview, tr("&Preview Menu in Browser"), "mnuPrevBr", [&code] { code.Preview(); });
 
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    view->addAction(m_preview->toggleViewAction());
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
     Command(tools, tr("Check &Links..."), "mnuToolsCheckLinks", [this] {

@@ -16,6 +16,7 @@ class ImportCommands;
 class ItemEditorPane;
 class ItemListPane;
 class OptionPages;
+class PreviewDock;
 class ProjectUndoStack;
 class QtImportWindowDialog;
 class Session;
@@ -53,6 +54,7 @@ private:
     OptionPages* m_options;
     ItemListPane* m_list;
     ProjectUndoStack* m_undo;
+    PreviewDock* m_preview;
     QToolBar* m_toolbar;
     QLabel* m_status;
     QAction* m_mnuFileSaveProj = nullptr;

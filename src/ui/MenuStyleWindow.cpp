@@ -72,6 +72,7 @@ MenuStyleWindow::MenuStyleWindow(MenuStyleForm& form, QWidget* owner)
     layout->addWidget(colors);
     layout->addWidget(m_font);
     layout->addWidget(dimensions);
+    layout->addLayout(previewSlot());
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -7,13 +7,15 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace pickwell {
 
 StyleWindowView::StyleWindowView(StyleWindow& form, QWidget* owner, const QString& name,
                                  const QString& title)
     : QDialog(owner)
-    , m_form(form) {
+    , m_form(form)
+    , m_previewSlot(new QVBoxLayout) {
     setObjectName(name);
     setWindowTitle(title);
     setWindowModality(Qt::ApplicationModal);
@@ -39,6 +41,10 @@ void StyleWindowView::closeEvent(QCloseEvent* event) {
     } else {
         QDialog::closeEvent(event);
     }
+}
+
+void StyleWindowView::SetPreview(QWidget* preview) {
+    m_previewSlot->addWidget(preview);
 }
 
 ColorTrio::Handlers StyleWindowView::ColorHandlers() {

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QHBoxLayout;
+class QVBoxLayout;
 
 namespace pickwell {
 
@@ -22,6 +23,8 @@ class StyleWindowView : public QDialog {
 public:
     // Escape is the close box.
     void reject() override;
+    // Puts the window's live preview above its buttons.
+    void SetPreview(QWidget* preview);
 
 protected:
     StyleWindowView(StyleWindow& form, QWidget* owner, const QString& name, const QString& title);
@@ -32,12 +35,15 @@ protected:
     ColorTrio::Handlers ColorHandlers();
     // "Restore Defaults" on the left, "OK" (the default) and "Cancel" on the right.
     QHBoxLayout* ButtonRow(std::function<void()> restoreDefaults);
+    // Where SetPreview puts the preview; each window places it in its layout.
+    QVBoxLayout* previewSlot() const { return m_previewSlot; }
     // Shows or hides the window as the form says and serves its focus request; the end of
     // every refresh.
     void FollowForm();
 
 private:
     StyleWindow& m_form;
+    QVBoxLayout* m_previewSlot;
 };
 
 } // namespace pickwell

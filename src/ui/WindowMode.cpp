@@ -8,6 +8,7 @@
 #include "ui/ButtonStyleWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"
+#include "ui/PreviewPanel.h"
 #include "ui/QtDesktop.h"
 #include "ui/ScreenFit.h"
 
@@ -93,6 +94,8 @@ int RunWindowMode(int argc, char* argv[]) {
         NoDisplay();
     }
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
+    // The preview's browser engine, loaded later, draws with the windows' shared GL context.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Pickwell"));
@@ -110,6 +113,8 @@ int RunWindowMode(int argc, char* argv[]) {
     Session session(desktop.services);
 
     MainWindow window(session);
+    LivePreview livePreview(session.mainForm(), session.menuStyle(), session.buttonStyle(),
+                            desktop.services.fonts, desktop.services.documentsFolder);
     std::unique_ptr<MenuStyleWindow> menuStyle;
     std::unique_ptr<ButtonStyleWindow> buttonStyle;
 
@@ -132,6 +137,12 @@ int RunWindowMode(int argc, char* argv[]) {
         new AfterFirstExpose(window.windowHandle(), [&] {
             menuStyle = std::make_unique<MenuStyleWindow>(session.menuStyle(), &window);
             buttonStyle = std::make_unique<ButtonStyleWindow>(session.buttonStyle(), &window);
+            menuStyle->SetPreview(
+                new PreviewPanel([&] { return livePreview.Page(PreviewSubject::MenuStyle); },
+                                 {&session.menuStyle()}, PreviewPanel::DefaultModulePath()));
+            buttonStyle->SetPreview(
+                new PreviewPanel([&] { return livePreview.Page(PreviewSubject::ButtonStyle); },
+                                 {&session.buttonStyle()}, PreviewPanel::DefaultModulePath()));
             session.helpCommands().StartupTip();
         });
         status = QApplication::exec();
