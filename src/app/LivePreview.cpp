@@ -36,7 +36,7 @@ PreviewPage LivePreview::Page(PreviewSubject subject) {
         page.problem = check.message.text;
     }
     const MenuCode code =
-        GenerateMenuCode(project, OutputMode::Preview, [this](const std::string& family) {
+        GenerateMenuCode(project, OutputMode::File, [this](const std::string& family) {
             return m_fonts.GenericFamily(family);
         });
     page.encoding = code.encoding;

@@ -19,9 +19,11 @@ enum class PreviewSubject {
     ButtonStyle,
 };
 
-// One page for a preview pane: the same preview page that Preview Menu in Browser writes.
+// One page for a preview pane: the page Save Code to File writes, the menu alone as it will
+// stand in the author's page (the browser preview's frame of notes around it would crowd a
+// pane).
 struct PreviewPage {
-    // The page in its own encoding, byte for byte what the preview file would hold.
+    // The page in its own encoding, byte for byte what the saved file would hold.
     std::string bytes;
     PageEncoding encoding = PageEncoding::Windows1252;
     // Where the page's relative links resolve from; ends in "/".

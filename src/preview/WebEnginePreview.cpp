@@ -1,6 +1,7 @@
 #include "WebEnginePreview.h"
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -8,6 +9,11 @@
 #include <QWebEngineView>
 
 #include <unistd.h>
+
+// Qt's own setter of the context that GL users share, exported by Qt GUI and declared only in
+// its private headers. Qt WebEngine reads that context as it starts; it makes one itself only
+// when it is loaded before the application object, which this module never is.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace pickwell {
 namespace {
@@ -112,23 +118,53 @@ private:
     InterceptingPage* m_page;
 };
 
+// The engine's profile and the GL context it reads, made with the first pane. They must go
+// while the application still stands: the module's own object lives until the program's
+// exit handlers, after the engine and the application are gone.
+QWebEngineProfile* Profile = nullptr;
+QOpenGLContext* SharedContext = nullptr;
+
+void ReleaseEngine() {
+    delete Profile;
+    Profile = nullptr;
+    delete SharedContext;
+    SharedContext = nullptr;
+}
+
 } // namespace
 
 PreviewPane* WebEnginePreview::CreatePane(QWidget* parent, PreviewPaneEvents events) {
-    if (m_profile == nullptr) {
+    if (Profile == nullptr) {
         // Chromium will not start its sandbox for root and then shows nothing at all. The pane
         // shows only the program's own page of the user's own project, and follows no link,
         // so for root it runs without the sandbox rather than not at all.
         if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
             qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         }
+        // The engine draws through Qt Quick's software renderer, without the GPU: a menu
+        // preview needs no acceleration, and so the program need not share a GL context among
+        // its windows from the start, which would cost every start-up.
+        if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) {
+            qputenv("QT_QUICK_BACKEND", "software");
+        }
+        const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--disable-gpu")) {
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --disable-gpu");
+        }
+        if (QOpenGLContext::globalShareContext() == nullptr) {
+            SharedContext = new QOpenGLContext;
+            SharedContext->create();
+            qt_gl_set_global_share_context(SharedContext);
+        }
         // No storage name: the profile keeps no cache, cookies or history on disk.
-        m_profile = new QWebEngineProfile(this);
-        m_profile->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-        m_profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
-                                            false);
+        Profile = new QWebEngineProfile;
+        Profile->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        Profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
+                                          false);
+        // Registered after the engine's own clean-up, so run before it.
+        qAddPostRoutine(ReleaseEngine);
     }
-    return new WebEnginePane(m_profile, parent, std::move(events));
+    return new WebEnginePane(Profile, parent, std::move(events));
 }
 
 } // namespace pickwell

@@ -4,8 +4,6 @@
 
 #include <QObject>
 
-class QWebEngineProfile;
-
 namespace pickwell {
 
 // The preview module: panes that show the menu's page as Qt WebEngine renders it. All panes
@@ -17,9 +15,6 @@ class WebEnginePreview : public QObject, public PreviewEngine {
 
 public:
     PreviewPane* CreatePane(QWidget* parent, PreviewPaneEvents events) override;
-
-private:
-    QWebEngineProfile* m_profile = nullptr;
 };
 
 } // namespace pickwell

@@ -108,6 +108,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     setCentralWidget(central);
     m_preview = new PreviewDock(session, this);
     addDockWidget(Qt::BottomDockWidgetArea, m_preview);
+    // Room for the list and its button, so that the editor above keeps its height.
+    resizeDocks({m_preview}, {PreviewDock::StartHeight}, Qt::Vertical);
 
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);

@@ -17,6 +17,7 @@ class PreviewDock : public QDockWidget {
 public:
     static constexpr const char* SettingSection = "Options";
     static constexpr const char* SettingKey = "Preview Pane";
+    static constexpr int StartHeight = 130;
 
     PreviewDock(Session& session, QWidget* parent);
 

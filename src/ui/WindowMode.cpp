@@ -94,8 +94,6 @@ int RunWindowMode(int argc, char* argv[]) {
         NoDisplay();
     }
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
-    // The preview's browser engine, loaded later, draws with the windows' shared GL context.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Pickwell"));
