@@ -16,7 +16,9 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pickwell {
@@ -137,6 +139,8 @@ protected:
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_STATE_HOME", QString::fromStdString(StateHome()));
         environment.insert("XDG_CONFIG_HOME", QString::fromStdString(folder.path() + "config"));
+        // A killed program never removes its scratch folder: it goes with the test's.
+        environment.insert("TMPDIR", QString::fromStdString(folder.path()));
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(QCoreApplication::applicationFilePath(),
