@@ -80,7 +80,10 @@ SiteFileResult FindInSiteFolder(const std::filesystem::path& siteFolder, std::st
                 return {};
             }
         }
-        spelt += (spelt.empty() ? "" : "/") + next.filename().string();
+        if (!spelt.empty()) {
+            spelt += '/';
+        }
+        spelt += next.filename().string();
         at = next;
     }
     if (wantsFolder && !fs::is_directory(at, error)) {

@@ -65,11 +65,12 @@ std::string TextOf(const xmlNode* node, const std::function<bool(const xmlNode*)
 }
 
 std::string Described(const xmlNode* node) {
-    std::string text = "<" + std::string(Chars(node->name));
+    std::string text = "<";
+    text += Chars(node->name);
     for (const char* name : {"id", "class"}) {
         const std::string value = Attribute(node, name);
         if (!value.empty()) {
-            text += " " + std::string(name) + "=\"" + value + "\"";
+            text.append(" ").append(name).append("=\"").append(value).append("\"");
         }
     }
     return text + "> on line " + std::to_string(xmlGetLineNo(node));
