@@ -13,7 +13,8 @@ id=com.brackenfield.Pickwell
 for file in bin/pickwell \
             share/applications/$id.desktop share/mime/packages/$id.xml \
             share/metainfo/$id.metainfo.xml share/man/man1/pickwell.1.gz \
-            share/pickwell/help/index.html share/pickwell/pkwtips.txt \
+            share/pickwell/help/index.html share/pickwell/help/images/main-window.png \
+            share/pickwell/pkwtips.txt \
             share/icons/hicolor/scalable/apps/$id.svg \
             share/icons/hicolor/scalable/mimetypes/application-x-pickwell-project.svg; do
     [ -f "$usr/$file" ] || { echo "not installed: $file"; exit 1; }
