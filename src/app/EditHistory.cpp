@@ -26,8 +26,12 @@ ProjectSnapshot EditHistory::Take() const {
 }
 
 void EditHistory::Start() {
-    m_started = true;
-    Clear();
+    // Without an undo stack to keep the steps (the command line) there is no history: a copy
+    // of the document at each change would cost a large project's load dearly, for nothing.
+    m_started = m_listener != nullptr;
+    if (m_started) {
+        Clear();
+    }
 }
 
 void EditHistory::Clear() {

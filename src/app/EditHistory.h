@@ -62,6 +62,7 @@ public:
 
     void SetListener(EditHistoryListener* listener) { m_listener = listener; }
     // From now on the project's edits are steps; the project as it is starts the history.
+    // Only with a listener, which must therefore be set first.
     void Start();
     // Any change of a form, told when its outermost handler is done.
     void Changed();
