@@ -11,7 +11,7 @@
 namespace pickwell {
 
 bool ProjectSnapshot::SameDocument(const ProjectSnapshot& other) const {
-    return items == other.items && menuOptions == other.menuOptions &&
+    return (items == other.items || *items == *other.items) && menuOptions == other.menuOptions &&
            buttonOptions == other.buttonOptions && menuStyle == other.menuStyle &&
            buttonStyle == other.buttonStyle;
 }
@@ -21,7 +21,10 @@ EditHistory::EditHistory(Workspace& workspace)
 
 ProjectSnapshot EditHistory::Take() const {
     const MenuProject& project = m_w.project;
-    return {project.items,       project.menuOptions,   project.buttonOptions,  project.menuStyle,
+    auto items = m_last.items && *m_last.items == project.items
+                     ? m_last.items
+                     : std::make_shared<const std::vector<MenuItem>>(project.items);
+    return {std::move(items),    project.menuOptions,   project.buttonOptions,  project.menuStyle,
             project.buttonStyle, m_w.main.currentRow(), m_w.main.selectedRows()};
 }
 
@@ -100,7 +103,7 @@ void EditHistory::Restore(const ProjectSnapshot& snapshot, bool marks, bool toSa
     // again after: their own handling may mark a saved project changed.
     project.DirtyFlag = dirty;
     m_restoring = true;
-    m_w.main.RestoreRows(snapshot.items, snapshot.currentRow, snapshot.selectedRows);
+    m_w.main.RestoreRows(*snapshot.items, snapshot.currentRow, snapshot.selectedRows);
     m_w.main.RestoreOptions(snapshot.menuOptions, snapshot.buttonOptions);
     // The style windows' working copies follow their committed styles, as after a load.
     if (project.menuStyle != snapshot.menuStyle) {

@@ -174,6 +174,7 @@ bool ProjectCommands::OfferToSave(Question question) {
 }
 
 void ProjectCommands::New() {
+    const Running running(m_running);
     m_w.project.SaveCancelled = false;
     if (!OfferToSave(Question::New)) {
         return;
@@ -185,11 +186,13 @@ void ProjectCommands::New() {
 }
 
 void ProjectCommands::Load() {
+    const Running running(m_running);
     const bool loaded = OfferToSave(Question::Load) && LoadProject(m_w, "");
     Done(loaded ? ProjectChange::Loaded : ProjectChange::None);
 }
 
 void ProjectCommands::OpenRecent(int index) {
+    const Running running(m_running);
     // Taken before the save, which may move the chosen file down the list.
     const std::string path = m_w.recentFiles.StoredPath(index);
     const bool loaded = OfferToSave(Question::Load) && LoadProject(m_w, path);
@@ -197,6 +200,7 @@ void ProjectCommands::OpenRecent(int index) {
 }
 
 void ProjectCommands::Save() {
+    const Running running(m_running);
     const SaveResult result = SaveProject(m_w);
     m_w.project.SaveCancelled = false;
     if (result == SaveResult::Saved) {

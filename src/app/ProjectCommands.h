@@ -48,6 +48,10 @@ public:
     // True when the main window may close.
     bool ConfirmClose();
 
+    // True while one of the commands above runs: its changes of the forms are one replacement
+    // of the project, told by the done callback, not edits one by one.
+    bool running() const { return m_running; }
+
     // Told after each New, Load, Save and recent-file command, whatever came of it.
     void SetDoneCallback(std::function<void(ProjectChange)> callback) {
         m_done = std::move(callback);
@@ -55,6 +59,21 @@ public:
 
 private:
     enum class Question { New, Load, Close };
+    // Marks a command running for as long as it lives.
+    class Running {
+    public:
+        explicit Running(bool& flag)
+            : m_flag(flag) {
+            m_flag = true;
+        }
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+        ~Running() { m_flag = false; }
+
+    private:
+        bool& m_flag;
+    };
+
     // True when the command may go on.
     bool OfferToSave(Question question);
     // A save by the question "Save Project?" counts when the command then changes nothing.
@@ -71,6 +90,7 @@ private:
     Workspace& m_w;
     std::function<void(ProjectChange)> m_done;
     bool m_saved = false; // by the last question "Save Project?"
+    bool m_running = false;
 };
 
 } // namespace pickwell

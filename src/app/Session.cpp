@@ -57,7 +57,10 @@ Session::Session(PlatformServices& platform)
         if (m_recovery) {
             m_recovery->Changed();
         }
-        m_history.Changed();
+        // A load's many changes make no steps, and the history copies nothing until it ends.
+        if (!m_projectCommands.running()) {
+            m_history.Changed();
+        }
     };
     m_main.SetWatchCallback(changed);
     m_menuStyle.SetWatchCallback(changed);
