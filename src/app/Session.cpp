@@ -62,9 +62,9 @@ Session::Session(PlatformServices& platform)
             m_history.Changed();
         }
     };
-    m_main.SetWatchCallback(changed);
-    m_menuStyle.SetWatchCallback(changed);
-    m_buttonStyle.SetWatchCallback(changed);
+    m_main.AddListener(changed);
+    m_menuStyle.AddListener(changed);
+    m_buttonStyle.AddListener(changed);
     m_projectCommands.SetDoneCallback([this](ProjectChange change) {
         if (m_recovery) {
             m_recovery->CommandDone(change == ProjectChange::Renewed);

@@ -103,6 +103,20 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
     return std::nullopt;
 }
 
+// Any argument that is no option of the command: its one project file ("-" included). A usage
+// problem for an unknown option or a second file.
+std::optional<std::string> TakeOperand(const std::string& arg, bool optionsEnded,
+                                       std::optional<std::string>& project) {
+    if (!optionsEnded && arg.starts_with("-") && arg != "-") {
+        return "unknown option '" + arg + "'";
+    }
+    if (project) {
+        return std::string("more than one project file given");
+    }
+    project = arg;
+    return std::nullopt;
+}
+
 } // namespace
 
 struct CommandLine::Made {
@@ -195,12 +209,8 @@ int CommandLine::Generate() {
             if (!output || output->empty()) {
                 return UsageError("--output needs a path");
             }
-        } else if (!optionsEnded && arg.starts_with("-") && arg != "-") {
-            return UsageError("unknown option '" + arg + "'");
-        } else if (project) {
-            return UsageError("more than one project file given");
-        } else {
-            project = arg;
+        } else if (const auto problem = TakeOperand(arg, optionsEnded, project)) {
+            return UsageError(*problem);
         }
     }
     if (!modeWord) {
@@ -322,12 +332,8 @@ int CommandLine::Import() {
                 return UsageError("--select needs a CSS selector");
             }
             selector = *value;
-        } else if (!optionsEnded && arg.starts_with("-") && arg != "-") {
-            return UsageError("unknown option '" + arg + "'");
-        } else if (project) {
-            return UsageError("more than one project file given");
-        } else {
-            project = arg;
+        } else if (const auto problem = TakeOperand(arg, optionsEnded, project)) {
+            return UsageError(*problem);
         }
     }
     if (!from) {

@@ -32,11 +32,8 @@ class FormModel {
 public:
     virtual ~FormModel() = default;
     void SetChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
-    // A second listener beside the view, told after it: the session follows every change of
-    // the project through it.
-    void SetWatchCallback(std::function<void()> callback) { m_watch = std::move(callback); }
-    // Further listeners that come and go (a preview pane), told after the watch callback in the
-    // order they came; the number given back takes one away again.
+    // Listeners beside the view (the session, a preview pane), told after it in the order they
+    // came; the number given back takes one away again.
     int AddListener(std::function<void()> callback) {
         m_listeners.emplace(++m_lastListener, std::move(callback));
         return m_lastListener;
@@ -80,9 +77,6 @@ protected:
         if (m_changed) {
             m_changed();
         }
-        if (m_watch) {
-            m_watch();
-        }
         // A copy, so that a listener may take itself or another away while it is told.
         const auto listeners = m_listeners;
         for (const auto& [id, listener] : listeners) {
@@ -103,7 +97,6 @@ protected:
 
 private:
     std::function<void()> m_changed;
-    std::function<void()> m_watch;
     std::map<int, std::function<void()>> m_listeners;
     int m_lastListener = 0;
     FocusRequest m_focus;
