@@ -3,6 +3,7 @@
 #include "app/ProjectChecks.h"
 #include "model/FormControls.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -30,6 +31,12 @@ public:
     // Web addresses answered so far, of how many.
     std::size_t answered() const { return m_answered; }
     std::size_t toAnswer() const { return m_plan.webAddresses.size(); }
+    // The progress bar: the answers of all, at least one step, which a check with no web
+    // address to ask has made once it is done.
+    int progressMaximum() const { return std::max(1, static_cast<int>(toAnswer())); }
+    int progressValue() const {
+        return toAnswer() == 0 && m_checked ? 1 : static_cast<int>(m_answered);
+    }
     int problemCount() const;
     std::string statusText() const;
 

@@ -15,6 +15,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace pickwell {
 namespace {
 
@@ -59,6 +61,11 @@ LinkCheckWindow::LinkCheckWindow(const MenuProject& project, std::unique_ptr<Lin
     m_tblresults->setObjectName(QStringLiteral("tblresults"));
     m_tblresults->setHorizontalHeaderLabels(
         {tr("Item"), tr("Address or colours"), tr("Problem"), tr("Detail")});
+    // Room for an item's name, an address and a problem; longer findings wrap within.
+    const int letter = fontMetrics().averageCharWidth();
+    for (const auto& [column, letters] : {std::pair{0, 16}, {1, 26}, {2, 18}}) {
+        m_tblresults->setColumnWidth(column, letters * letter);
+    }
     m_tblresults->horizontalHeader()->setStretchLastSection(true);
     m_tblresults->verticalHeader()->hide();
     m_tblresults->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -97,8 +104,8 @@ void LinkCheckWindow::Show() {
     ShowCheck(m_chkcontrast, m_form->chkcontrast());
     m_cmdcheck->setEnabled(m_form->checkEnabled());
     m_cmdcancel->setEnabled(m_form->cancelEnabled());
-    m_prgcheck->setMaximum(std::max<int>(1, static_cast<int>(m_form->toAnswer())));
-    m_prgcheck->setValue(static_cast<int>(m_form->answered()));
+    m_prgcheck->setMaximum(m_form->progressMaximum());
+    m_prgcheck->setValue(m_form->progressValue());
     m_lblcheckstatus->setText(ToQt(m_form->statusText()));
     const auto& findings = m_form->findings();
     m_tblresults->setRowCount(static_cast<int>(findings.size()));

@@ -120,6 +120,7 @@ TEST_F(LinkCheckFormTest, MeasuresTheColoursTheGeneratedPagePaints) {
         rows[9]);
     EXPECT_EQ(3, form.problemCount()); // the list, the item in its text colour, "bluish"
     EXPECT_FALSE(form.running());
+    EXPECT_EQ(form.progressMaximum(), form.progressValue()); // no web address: done is whole
 }
 
 TEST_F(LinkCheckFormTest, TheButtonIsLeftOutWhereThePageHasNone) {
