@@ -11,7 +11,10 @@ namespace pickwell {
 
 namespace {
 
-constexpr std::array<int, 3> BundledSizes{16, 24, 32};
+// The toolbars draw 16 to 32 pixels. The program's own icon also comes in 48 and 64: the
+// window system is sent every size a window's icon has, and desktops take larger ones from
+// the desktop entry.
+constexpr std::array<int, 5> BundledSizes{16, 24, 32, 48, 64};
 
 QString BundledFile(const QString& name, int size) {
     return QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size);
@@ -72,6 +75,13 @@ private:
 } // namespace
 
 QIcon ThemeIcon(const QString& name) {
+    // Without a theme of its own the desktop falls back on hicolor, which holds applications'
+    // own icons and none of the action icons, and whose index takes a few milliseconds to read
+    // at every start; the program's own drawings are then shown without asking it.
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == QLatin1String("hicolor")) {
+        return QIcon(new BundledIconEngine(name));
+    }
     return QIcon::fromTheme(name, QIcon(new BundledIconEngine(name)));
 }
 

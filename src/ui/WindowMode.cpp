@@ -6,6 +6,7 @@
 #include "platform/qt/QtEndSignals.h"
 #include "platform/qt/QtRecoveryPlatform.h"
 #include "ui/ButtonStyleWindow.h"
+#include "ui/Icons.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuStyleWindow.h"
 #include "ui/PreviewPanel.h"
@@ -98,8 +99,7 @@ int RunWindowMode(int argc, char* argv[]) {
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Pickwell"));
     QApplication::setOrganizationName(QStringLiteral("Brackenfield"));
-    // Installed, the theme has the program's icon; a build goes without it.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.brackenfield.Pickwell")));
+    QApplication::setWindowIcon(ThemeIcon(QStringLiteral("com.brackenfield.Pickwell")));
 
     // Every window, the help window and the dialogs included, opens inside its screen.
     ScreenFitter screenFitter;

@@ -21,7 +21,7 @@ TEST(ThemeIcon, DrawsTheBundledPicturesAsAnIconOfEverySizeWould) {
             continue; // the desktop's own icon, not the bundled one
         }
         QIcon whole;
-        for (const int size : {16, 24, 32}) {
+        for (const int size : {16, 24, 32, 48, 64}) {
             const QString file = QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size);
             if (QFile::exists(file)) {
                 whole.addFile(file, QSize(size, size));
