@@ -237,6 +237,11 @@ void Recovery::Changed() {
     }
     const MenuProject& project = m_w.project;
     if (!project.DirtyFlag && project.HasProjectFile) {
+        // Undone back to the state last saved: what was kept is no longer unsaved work, and
+        // the next start must not offer it.
+        if (m_workWritten) {
+            RemoveWork();
+        }
         return;
     }
     m_timerRunning = true;
@@ -325,11 +330,13 @@ void Recovery::Write() {
     if (WriteFileAtomically(m_base + InfoEnding, RecoveryInfoText(info), m_w.fileOps).ok) {
         SaveProjectFile(project, m_base + ProjectEnding, m_w.fileOps);
     }
+    m_workWritten = true;
 }
 
 void Recovery::RemoveWork() {
     m_w.fileOps.Remove(m_base + ProjectEnding);
     m_w.fileOps.Remove(m_base + InfoEnding);
+    m_workWritten = false;
 }
 
 } // namespace pickwell

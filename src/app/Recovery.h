@@ -80,6 +80,7 @@ private:
     std::string m_base;
     std::unique_ptr<FileLock> m_lock;
     bool m_timerRunning = false;
+    bool m_workWritten = false; // this program's files may hold work
     // The file bytes of a new project, taken at start-up and by New; none when the program
     // started with a project loaded.
     std::optional<std::string> m_newProject;

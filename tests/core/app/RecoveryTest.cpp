@@ -87,6 +87,31 @@ TEST_F(RecoveryTest, AnOptionEditOfANewProjectIsUnsavedWorkUntilItIsUndone) {
     EXPECT_FALSE(std::filesystem::exists(program.File(".info")));
 }
 
+// Keeps the steps the undo stack would take.
+struct Steps : EditHistoryListener {
+    void StepRecorded(EditStep step) override { steps.push_back(std::move(step)); }
+    void HistoryCleared(bool) override { steps.clear(); }
+    void ProjectSaved() override {}
+    std::vector<EditStep> steps;
+};
+
+TEST_F(RecoveryTest, UndoingBackToTheSavedStateRemovesTheWork) {
+    Program program(folder.path(), 4242);
+    Steps undo;
+    program.session = std::make_unique<Session>(program.desktop.services);
+    program.session->editHistory().SetListener(&undo);
+    program.session->StartUp(Shop());
+    program.AddItem("Sale");
+    program.recovery.FireTimer();
+    ASSERT_TRUE(std::filesystem::exists(program.File(".pkw")));
+    ASSERT_EQ(1u, undo.steps.size());
+
+    program.session->editHistory().Undo(undo.steps.back(), true);
+    EXPECT_FALSE(program.session->project().DirtyFlag);
+    EXPECT_FALSE(std::filesystem::exists(program.File(".pkw")));
+    EXPECT_FALSE(std::filesystem::exists(program.File(".info")));
+}
+
 enum class Ending { Save, New, Close };
 
 class RecoveryEndingTest : public RecoveryTest, public ::testing::WithParamInterface<Ending> {};
