@@ -1,9 +1,7 @@
 #include "ProjectFixture.h"
 #include "style/ResetProject.h"
 
-#include <cstring>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace pickwell {
 namespace {
@@ -445,85 +443,6 @@ TEST_F(ProjectFileTest, OnlyReferencesTheWriterWritesReadAsCharacters) {
     EXPECT_EQ("&#65;&#233;&#x3B1;&#0945;&#945\xCE\xB1", project.items[0].text);
     ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("again.pkw")));
     EXPECT_EQ(file, ReadWholeFile(dir.File("again.pkw")).bytes);
-}
-
-TEST_F(ProjectFileTest, TheSaveDialogProposesTheLastNameInTheLastFolder) {
-    project.DirtyFlag = true;
-    EXPECT_EQ(SaveResult::Cancelled, SaveProject(workspace));
-    const FileDialogRequest& first = dialogs.saveRequests.at(0);
-    EXPECT_EQ("Save Menu Project as...", first.title);
-    EXPECT_EQ("Pickwell Project File (*.pkw)", first.filterDescription);
-    EXPECT_EQ("*.pkw", first.filterPattern);
-    EXPECT_EQ("/home/ann/Documents/", first.initialFolder);
-    EXPECT_EQ("", first.proposedName);
-    EXPECT_TRUE(project.SaveCancelled);
-    EXPECT_TRUE(project.DirtyFlag);
-    EXPECT_EQ("Pickwell", main.windowTitle());
-
-    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw") + std::string(1, '\0') + "junk"));
-    EXPECT_EQ(dir.File("shop.pkw"), project.ProjectPath);
-    SaveProject(workspace);
-    EXPECT_EQ("shop.pkw", dialogs.saveRequests.at(2).proposedName);
-    EXPECT_EQ(dir.File("shop.pkw"), dialogs.saveRequests.at(2).initialFolder);
-}
-
-TEST_F(ProjectFileTest, SavingOverAFileReplacesAllOfIt) {
-    dir.Write("shop.pkw", std::string(ThreeItemFile) + "[Extra]\r\nkept=no\r\n");
-    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("shop.pkw")));
-    EXPECT_EQ(std::string::npos, ReadWholeFile(dir.File("shop.pkw")).bytes.find("Extra"));
-}
-
-TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheChangesProtected) {
-    for (const FailingFileOps::Fault& fault : FailingFileOps::Faults) {
-        SCOPED_TRACE(fault.name);
-        dir.Write("shop.pkw", ThreeItemFile);
-        ASSERT_TRUE(LoadProject(workspace, dir.File("shop.pkw")));
-        main.SetMenuName("Changed");
-        ASSERT_TRUE(project.DirtyFlag);
-        fileOps.Arm(fault);
-        prompt.Expect("Error");
-        EXPECT_EQ(SaveResult::Failed, SaveAs(dir.File("other.pkw")));
-        EXPECT_EQ(SaveErrorMessage(std::strerror(fault.error)).text, prompt.last().text);
-        EXPECT_TRUE(project.DirtyFlag);
-        EXPECT_FALSE(project.SaveCancelled);
-        EXPECT_EQ(dir.File("shop.pkw"), project.ProjectPath);
-        EXPECT_EQ("Pickwell - shop.pkw", main.windowTitle());
-        EXPECT_EQ(dir.File("shop.pkw"), recent.StoredPath(0));
-        EXPECT_EQ(std::vector<std::string>{"shop.pkw"}, dir.Names());
-
-        fileOps.Arm(fault);
-        prompt.Expect("Error");
-        EXPECT_EQ(SaveResult::Failed, SaveAs(dir.File("shop.pkw"))); // over the file itself
-        EXPECT_EQ(ThreeItemFile, ReadWholeFile(dir.File("shop.pkw")).bytes);
-        EXPECT_EQ(std::vector<std::string>{"shop.pkw"}, dir.Names());
-        EXPECT_TRUE(project.DirtyFlag);
-    }
-}
-
-TEST_F(ProjectFileTest, SavingThroughALinkWritesItsTargetAndKeepsThePermissionBits) {
-    dir.Write("shop.pkw", ThreeItemFile);
-    ::chmod(dir.File("shop.pkw").c_str(), 0640);
-    std::filesystem::create_symlink("shop.pkw", dir.File("link.pkw"));
-    ASSERT_TRUE(LoadProject(workspace, dir.File("link.pkw")));
-    main.SetMenuName("Changed");
-
-    ASSERT_EQ(SaveResult::Saved, SaveAs(dir.File("link.pkw")));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.pkw")));
-    EXPECT_NE(std::string::npos,
-              ReadWholeFile(dir.File("shop.pkw")).bytes.find("Menu Name=Changed\r\n"));
-    EXPECT_EQ(std::filesystem::perms(0640),
-              std::filesystem::status(dir.File("shop.pkw")).permissions() &
-                  std::filesystem::perms::mask);
-    EXPECT_FALSE(project.DirtyFlag);
-}
-
-TEST_F(ProjectFileTest, ACancelledOpenDialogChangesNothing) {
-    main.AppendLoadedItems({Item("Stays", "No", "")});
-    EXPECT_FALSE(LoadProject(workspace, ""));
-    EXPECT_EQ("Load Menu Project...", dialogs.openRequests.at(0).title);
-    EXPECT_EQ("/home/ann/Documents/", dialogs.openRequests.at(0).initialFolder);
-    EXPECT_EQ(1u, project.items.size());
-    EXPECT_TRUE(settings.values.empty());
 }
 
 } // namespace
