@@ -1,11 +1,11 @@
 #include "ui/PreviewPanel.h"
 
 #include "model/FormControls.h"
+#include "ui/AfterExpose.h"
 #include "ui/PreviewEngine.h"
 #include "ui/ViewSync.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPluginLoader>
@@ -17,44 +17,6 @@ namespace pickwell {
 namespace {
 
 constexpr const char* ModuleFileName = "pickwell_preview.so";
-
-// Runs a task once `window` is on the screen: the engine takes a moment to load, which the
-// window's first frame does not wait for.
-class AfterExpose : public QObject {
-public:
-    AfterExpose(QWindow* window, QObject* owner, std::function<void()> task)
-        : QObject(owner)
-        , m_task(std::move(task)) {
-        if (window->isExposed()) {
-            Run();
-        } else {
-            window->installEventFilter(this);
-        }
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            Run();
-        }
-        return false;
-    }
-
-private:
-    void Run() {
-        // Queued, so that the window paints itself first.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_task();
-                deleteLater();
-            },
-            Qt::QueuedConnection);
-    }
-
-    std::function<void()> m_task;
-};
 
 QString MimeTypeOf(PageEncoding encoding) {
     return encoding == PageEncoding::Utf8 ? QStringLiteral("text/html;charset=utf-8")

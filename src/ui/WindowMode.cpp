@@ -5,6 +5,7 @@
 #include "app/Session.h"
 #include "platform/qt/QtEndSignals.h"
 #include "platform/qt/QtRecoveryPlatform.h"
+#include "ui/AfterExpose.h"
 #include "ui/ButtonStyleWindow.h"
 #include "ui/Icons.h"
 #include "ui/MainWindow.h"
@@ -15,13 +16,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <QIcon>
 #include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <memory>
 
 namespace pickwell {
@@ -57,36 +56,6 @@ std::string ProgramFolder() {
     }
     return folder;
 }
-
-// Runs a task once a shown window has been exposed, and so painted, for the first time.
-class AfterFirstExpose : public QObject {
-public:
-    AfterFirstExpose(QWindow* window, std::function<void()> task)
-        : QObject(window)
-        , m_task(std::move(task)) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = static_cast<QWindow*>(watched);
-        if (event->type() == QEvent::Expose && window->isExposed()) {
-            window->removeEventFilter(this);
-            // Queued, so that it runs once the window has painted itself.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_task();
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_task;
-};
 
 } // namespace
 
@@ -132,7 +101,7 @@ int RunWindowMode(int argc, char* argv[]) {
         window.show();
         // The hidden style windows are made, and the tip of the day opens, once the main
         // window has shown itself: they show their forms' state whenever they come.
-        new AfterFirstExpose(window.windowHandle(), [&] {
+        new AfterExpose(window.windowHandle(), &window, [&] {
             menuStyle = std::make_unique<MenuStyleWindow>(session.menuStyle(), &window);
             buttonStyle = std::make_unique<ButtonStyleWindow>(session.buttonStyle(), &window);
             menuStyle->SetPreview(
