@@ -1,3 +1,4 @@
+#include "BenchApplication.h"
 #include "BenchDialogs.h"
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -206,16 +206,5 @@ void CloseWindow() {
 } // namespace pickwell
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    // The desktop's settings store keeps its file away from the user's.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    pickwell::CloseWindow();
-    benchmark::Shutdown();
-    return 0;
+    return pickwell::RunWindowBenchmarks(argc, argv, pickwell::CloseWindow);
 }

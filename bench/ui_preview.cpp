@@ -1,3 +1,4 @@
+#include "BenchApplication.h"
 #include "app/Session.h"
 #include "ui/MainWindow.h"
 #include "ui/PreviewPanel.h"
@@ -6,8 +7,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
@@ -88,16 +87,5 @@ BENCHMARK(BM_EditToPreview)->UseManualTime()->Unit(benchmark::kMillisecond)->Ite
 } // namespace pickwell
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    // The desktop's settings store keeps its file away from the user's.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    pickwell::shared.reset();
-    benchmark::Shutdown();
-    return 0;
+    return pickwell::RunWindowBenchmarks(argc, argv, [] { pickwell::shared.reset(); });
 }

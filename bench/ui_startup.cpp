@@ -1,3 +1,4 @@
+#include "BenchApplication.h"
 #include "BenchFontList.h"
 #include "app/Session.h"
 #include "ui/ButtonStyleWindow.h"
@@ -62,12 +63,5 @@ BENCHMARK(BM_StartUpToShownMainWindow)->Arg(100)->Arg(2000)->Unit(benchmark::kMi
 } // namespace pickwell
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pickwell::RunWindowBenchmarks(argc, argv);
 }
