@@ -12,9 +12,6 @@ using ini::AppendFileValue;
 using ini::FoldedHash;
 
 CIniFile::SectionBlock& CIniFile::SectionForWriting() {
-    if (m_current != NoSection && m_sections[m_current].deferred) {
-        Undefer(m_sections[m_current]);
-    }
     if (m_current == NoSection) {
         m_current = m_sections.size();
         m_sectionIndex.emplace(m_foldedSection, m_current);
@@ -74,11 +71,6 @@ template <typename Take> void CIniFile::ForEachLine(Take take) const {
     for (const SectionBlock& block : m_sections) {
         take(block.header);
         std::for_each(block.lines.begin(), block.lines.end(), take);
-        if (block.deferred) {
-            for (std::size_t start = block.bodyBegin; start < block.bodyEnd;) {
-                take(NextLine(start, block.bodyEnd));
-            }
-        }
     }
 }
 
@@ -95,7 +87,7 @@ std::string CIniFile::bytes() const {
 std::size_t CIniFile::LineCount() const {
     std::size_t count = m_preamble.size();
     for (const SectionBlock& block : m_sections) {
-        count += 1 + block.lines.size() + block.deferredLines;
+        count += 1 + block.lines.size();
     }
     return count;
 }

@@ -3,7 +3,6 @@
 #include "text/Windows1252.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace pickwell::ini {
 
@@ -11,27 +10,6 @@ namespace {
 
 char FoldChar(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Only a line that starts with a blank or "[" can be a section's header.
-bool MayStartHeader(char c) {
-    return IsBlank(c) || c == '[';
-}
-
-// 0x80 in each byte of `word` that is zero and nothing elsewhere: exact, as counting needs.
-std::uint64_t ZeroBytes(std::uint64_t word) {
-    constexpr std::uint64_t Lows = 0x7F7F7F7F7F7F7F7Fu;
-    return ~(((word & Lows) + Lows) | word | Lows);
-}
-
-std::uint64_t BytesEqualTo(std::uint64_t word, char c) {
-    return ZeroBytes(word ^ (0x0101010101010101u * static_cast<unsigned char>(c)));
-}
-
-// How many bytes of a ZeroBytes result are marked: their ones summed into the top byte, which
-// a multiplication does faster than counting bits where the processor has no instruction for it.
-std::size_t MarkedBytes(std::uint64_t marks) {
-    return static_cast<std::size_t>(((marks >> 7) * 0x0101010101010101u) >> 56);
 }
 
 } // namespace
@@ -124,41 +102,6 @@ void AppendValueText(std::string& out, std::string_view raw) {
 
 bool IsPlainValue(std::string_view raw) {
     return raw.size() <= MaxValueLength && DecodesToItself(raw);
-}
-
-// Eight bytes are looked at a time, and a line by itself only around a line that may be a
-// header.
-std::size_t SkipPlainLines(const char* text, std::size_t at, std::size_t end, std::size_t& count) {
-    while (at < end) {
-        if (MayStartHeader(text[at])) {
-            return at;
-        }
-        ++count;
-        // From the line's first byte, which may end it; the byte after each byte of a word
-        // must exist to be looked at.
-        for (; at + 8 < end; at += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, text + at, 8);
-            const std::uint64_t lineEnds = BytesEqualTo(word, '\n');
-            if (lineEnds == 0) {
-                continue;
-            }
-            std::uint64_t next;
-            std::memcpy(&next, text + at + 1, 8);
-            const std::uint64_t mayStart =
-                BytesEqualTo(next, ' ') | BytesEqualTo(next, '\t') | BytesEqualTo(next, '[');
-            if ((lineEnds & mayStart) != 0) {
-                break;
-            }
-            count += MarkedBytes(lineEnds);
-        }
-        const auto* lineEnd = static_cast<const char*>(std::memchr(text + at, '\n', end - at));
-        if (lineEnd == nullptr) {
-            return end;
-        }
-        at = static_cast<std::size_t>(lineEnd - text) + 1;
-    }
-    return end;
 }
 
 bool SectionName(std::string_view line, std::string_view& name) {

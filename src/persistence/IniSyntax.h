@@ -6,7 +6,7 @@
 #include <string_view>
 
 // How names and values stand in the lines of an INI-form file: what CIniFile's parser, key
-// table, in-order reader and writer share.
+// table and writer share with the project file's one-pass reader.
 namespace pickwell::ini {
 
 inline constexpr std::size_t MaxValueLength = 254;
@@ -36,9 +36,6 @@ void AppendValueText(std::string& out, std::string_view raw);
 // True when the value reads as its own bytes: short enough, ASCII and without a reference.
 bool IsPlainValue(std::string_view raw);
 
-// Counts the lines from `at`, where a line starts, that cannot be a header, up to the first
-// that may be one; gives where that line starts, or `end`.
-std::size_t SkipPlainLines(const char* text, std::size_t at, std::size_t end, std::size_t& count);
 // The name of a "[Name]" line, or nothing for any other line.
 bool SectionName(std::string_view line, std::string_view& name);
 

@@ -3,12 +3,14 @@
 #include "model/MainForm.h"
 #include "persistence/CIniFile.h"
 #include "persistence/ProjectKeys.h"
+#include "persistence/ProjectLines.h"
 #include "text/LeadingNumber.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -132,57 +134,6 @@ std::string IniValue(CIniFile& ini, const char* section, const std::string& key)
     return ini.Value();
 }
 
-// The values of the item sections, each read in one pass over its lines for as long as its
-// keys come in the order the writer writes them.
-class InOrderItems {
-public:
-    InOrderItems(const CIniFile& ini, std::size_t count) {
-        for (const ItemSection& section : ItemSections) {
-            std::vector<std::string> prefixes;
-            for (const ItemKey& key : section.keys) {
-                prefixes.emplace_back(key.prefix);
-            }
-            m_readers.push_back(ini.ReadInOrder(section.name, std::move(prefixes), count));
-        }
-    }
-
-    // Gives the items from `first` to `end` the values each section holds for them, until the
-    // section's order breaks.
-    void Read(std::vector<MenuItem>& items, std::size_t first, std::size_t end) {
-        for (std::size_t s = 0; s < ItemSections.size(); ++s) {
-            ReadSection(m_readers[s], ItemSections[s].keys, items, first, end);
-        }
-    }
-
-    // False for a section whose order broke: its values have to be read key by key.
-    bool Complete(std::size_t section) const { return m_readers[section].Complete(); }
-
-private:
-    void ReadSection(CIniFile::InOrder& reader, const std::vector<ItemKey>& keys,
-                     std::vector<MenuItem>& items, std::size_t first, std::size_t end) {
-        for (std::size_t i = first; i < end; ++i) {
-            for (const ItemKey& key : keys) {
-                if (key.text != nullptr) {
-                    // A text keeps room for the indent the list may give it.
-                    const std::size_t spare =
-                        key.text == &MenuItem::text ? HeadingIndent.size() : 0;
-                    if (!reader.Next(items[i].*key.text, spare)) {
-                        return;
-                    }
-                } else if (std::string_view value; reader.NextView(value, m_scratch)) {
-                    // Flags and colours are ASCII nearly always, which needs no decoding.
-                    items[i].*key.shortText = value;
-                } else {
-                    return;
-                }
-            }
-        }
-    }
-
-    std::vector<CIniFile::InOrder> m_readers;
-    std::string m_scratch; // a short text that needed decoding
-};
-
 // Every value of an item section, each found by its key.
 void ReadItemFieldsByKey(CIniFile& ini, std::vector<MenuItem>& items, const ItemSection& section) {
     ini.SetSection(section.name);
@@ -197,8 +148,15 @@ void ReadItemFieldsByKey(CIniFile& ini, std::vector<MenuItem>& items, const Item
     }
 }
 
-// The file's items, or none when their count or the selected item cannot be read.
-std::optional<std::vector<MenuItem>> TakeItems(CIniFile& ini) {
+// How many items the file holds, and the number of the selected one.
+struct ItemCount {
+    std::size_t count = 0;
+    double selected = 0;
+};
+
+// Nothing when the count or the selected item cannot be read; `lines` is how many lines the
+// whole file has.
+std::optional<ItemCount> ReadItemCount(CIniFile& ini, std::size_t lines) {
     const std::optional<double> parsed =
         ParseLeadingNumber(IniValue(ini, ItemsSection, ItemCountKey));
     if (!parsed) {
@@ -210,7 +168,7 @@ std::optional<std::vector<MenuItem>> TakeItems(CIniFile& ini) {
         return std::nullopt;
     }
     // Every item needs lines of its own, so a larger count cannot be genuine.
-    if (count > static_cast<double>(ini.LineCount())) {
+    if (count > static_cast<double>(lines)) {
         return std::nullopt;
     }
     const std::optional<double> selected =
@@ -218,29 +176,63 @@ std::optional<std::vector<MenuItem>> TakeItems(CIniFile& ini) {
     if (count >= 1 && !selected) {
         return std::nullopt;
     }
-    const std::size_t total = count > 0 ? static_cast<std::size_t>(count) : 0;
+    return ItemCount{count > 0 ? static_cast<std::size_t>(count) : 0, selected.value_or(0)};
+}
+
+// What a project file holds: its items, and its other values to be read by key.
+struct ProjectText {
+    CIniFile ini;
     std::vector<MenuItem> items;
-    items.reserve(total);
-    // Items are made a run at a time, few enough to stay in the cache while they are given
-    // their values. Each section is read on from where it stopped.
-    constexpr std::size_t Run = 1024;
-    InOrderItems inOrder(ini, total);
-    for (std::size_t first = 0; first < total; first += Run) {
-        const std::size_t end = std::min(total, first + Run);
-        items.resize(end);
-        for (std::size_t i = first; i < end; ++i) {
-            if (*selected == static_cast<double>(i + 1)) {
-                items[i].selected = "Yes";
-            }
-        }
-        inOrder.Read(items, first, end);
+    double selected = 0;
+};
+
+enum class Reading { Done, Failed, NeedsKeys };
+
+// One pass over the file as it is read, for a file whose item keys come in the order the
+// writer writes them: NeedsKeys for any other.
+Reading ReadInOnePass(const std::string& path, ProjectText& project) {
+    // Room for the items at once: a file as the program writes it takes some 80 bytes an item
+    // at least. Only a hint, so a file that is not there or changes size meanwhile does no harm.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    ProjectLines lines(
+        ec ? 0 : static_cast<std::size_t>(std::min<std::uintmax_t>(size, MaxProjectFileSize) / 64));
+    const ReadResult file = ReadFileInLines(path, MaxProjectFileSize,
+                                            [&lines](std::string_view run) { lines.Take(run); });
+    if (!file.ok || !lines.StartsWithHeader()) {
+        return Reading::Failed;
     }
-    for (std::size_t s = 0; s < ItemSections.size(); ++s) {
-        if (!inOrder.Complete(s)) {
-            ReadItemFieldsByKey(ini, items, ItemSections[s]);
-        }
+    project.ini.Assign(lines.TakeOtherLines());
+    const std::optional<ItemCount> count = ReadItemCount(project.ini, lines.LineCount());
+    if (!count) {
+        return Reading::Failed;
     }
-    return items;
+    std::optional<std::vector<MenuItem>> items = lines.TakeItems(count->count);
+    if (!items) {
+        return Reading::NeedsKeys;
+    }
+    project.items = std::move(*items);
+    project.selected = count->selected;
+    return Reading::Done;
+}
+
+// The whole file held, each item value found by its key.
+bool ReadByKey(const std::string& path, ProjectText& project) {
+    ReadResult file = ReadWholeFile(path, MaxProjectFileSize);
+    if (!file.ok || !HasProjectHeader(file.bytes)) {
+        return false;
+    }
+    project.ini.Assign(std::move(file.bytes));
+    const std::optional<ItemCount> count = ReadItemCount(project.ini, project.ini.LineCount());
+    if (!count) {
+        return false;
+    }
+    project.items.assign(count->count, MenuItem{});
+    for (const ItemSection& section : ItemSections) {
+        ReadItemFieldsByKey(project.ini, project.items, section);
+    }
+    project.selected = count->selected;
+    return true;
 }
 
 // The value a key's text stands for; nothing when its form cannot take it.
@@ -300,11 +292,6 @@ bool ApplyKeys(CIniFile& ini, ProjectForms& forms) {
     return true;
 }
 
-// The first line, without its line end.
-std::string_view FirstLine(std::string_view bytes) {
-    return bytes.substr(0, bytes.find_first_of("\r\n"));
-}
-
 } // namespace
 
 WriteResult SaveProjectFile(const MenuProject& project, const std::string& path, FileOps& ops) {
@@ -320,22 +307,24 @@ std::string ProjectFileBytes(const MenuProject& project) {
     return writer.ini().bytes();
 }
 
+bool HasProjectHeader(std::string_view bytes) {
+    return bytes.substr(0, bytes.find_first_of("\r\n")) == ProjectHeaderLine;
+}
+
 bool LoadProjectFile(const std::string& path, ProjectForms& forms) {
-    CIniFile ini;
-    std::string& text = ini.BeginAssign(
-        {ItemSections[0].name, ItemSections[1].name, ItemSections[2].name, ItemSections[3].name});
-    const ReadResult file = ReadFileInPieces(path, MaxProjectFileSize, text,
-                                             [&ini](std::size_t filled) { ini.TakeLines(filled); });
-    if (!file.ok || FirstLine(text) != ProjectHeaderLine) {
+    ProjectText project;
+    const Reading reading = ReadInOnePass(path, project);
+    if (reading == Reading::Failed ||
+        (reading == Reading::NeedsKeys && !ReadByKey(path, project))) {
         return false;
     }
-    ini.EndAssign();
-    std::optional<std::vector<MenuItem>> items = TakeItems(ini);
-    if (!items) {
-        return false;
+    const double selected = project.selected;
+    if (selected >= 1 && selected <= static_cast<double>(project.items.size()) &&
+        selected == static_cast<double>(static_cast<std::size_t>(selected))) {
+        project.items[static_cast<std::size_t>(selected) - 1].selected = "Yes";
     }
-    forms.main.AppendLoadedItems(std::move(*items));
-    return ApplyKeys(ini, forms);
+    forms.main.AppendLoadedItems(std::move(project.items));
+    return ApplyKeys(project.ini, forms);
 }
 
 } // namespace pickwell

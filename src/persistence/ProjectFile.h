@@ -5,12 +5,16 @@
 #include "persistence/TextFile.h"
 
 #include <string>
+#include <string_view>
 
 // Project files (.pkw): an INI-form text with a fixed first line, holding the keys that
 // ProjectKeys.h declares.
 namespace pickwell {
 
 inline constexpr const char* ProjectHeaderLine = "Pickwell Project File (Do not edit manually)";
+
+// True when the text's first line is ProjectHeaderLine.
+bool HasProjectHeader(std::string_view bytes);
 
 // Writes the project's file at `path`, atomically.
 WriteResult SaveProjectFile(const MenuProject& project, const std::string& path,

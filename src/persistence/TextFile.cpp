@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -296,65 +297,90 @@ Message SaveErrorMessage(const std::string& description) {
 
 ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     std::string bytes;
-    ReadResult result = ReadFileInPieces(path, maxBytes, bytes, {});
+    ReadResult result =
+        ReadFileInLines(path, maxBytes, [&bytes](std::string_view lines) { bytes += lines; });
     if (result.ok) {
         result.bytes = std::move(bytes);
     }
     return result;
 }
 
-ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::string& bytes,
-                            const std::function<void(std::size_t filled)>& filled) {
-    // Non-blocking, so that naming a pipe cannot hang the program before the check below.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return {false, {}, Describe(errno)};
-    }
-    ReadResult result;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        result = {false, {}, Describe(errno)};
-    } else if (!S_ISREG(info.st_mode)) {
-        result = {false, {}, S_ISDIR(info.st_mode) ? Describe(EISDIR) : "Not a regular file"};
-    } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-        result = {false, {}, Describe(EFBIG)};
-    } else {
-        // Read straight into the text, with one byte of room to see that the file grew. The
-        // room is cleared a piece ahead of the reading, so that each piece is still in the
-        // cache when it is read into and taken in.
-        constexpr std::size_t Piece = std::size_t{512} << 10;
-        const std::size_t expected = static_cast<std::size_t>(info.st_size) + 1;
-        bytes.clear();
-        bytes.reserve(expected);
-        std::size_t size = 0;
-        for (;;) {
-            if (size == bytes.size()) {
-                bytes.resize(size < expected ? std::min(expected, size + Piece) : 2 * bytes.size());
-            }
-            const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                result = {false, {}, Describe(errno)};
-                break;
-            }
-            if (n == 0) {
-                bytes.resize(size);
-                break;
-            }
-            size += static_cast<std::size_t>(n);
-            if (size > maxBytes) { // it grew while being read
-                result = {false, {}, Describe(EFBIG)};
-                break;
-            }
-            if (filled) {
-                filled(size);
-            }
+namespace {
+
+// A file opened for reading, closed again however the reading ends.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string& path)
+        // Non-blocking, so that naming a pipe cannot hang the program before it is refused.
+        : m_fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
         }
     }
-    ::close(fd);
-    return result;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+ReadResult ReadFileInLines(const std::string& path, std::size_t maxBytes,
+                           const std::function<void(std::string_view lines)>& take) {
+    const OpenFile file(path);
+    if (file.fd() < 0) {
+        return {false, {}, Describe(errno)};
+    }
+    struct stat info {};
+    if (::fstat(file.fd(), &info) != 0) {
+        return {false, {}, Describe(errno)};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {false, {}, S_ISDIR(info.st_mode) ? Describe(EISDIR) : "Not a regular file"};
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        return {false, {}, Describe(EFBIG)};
+    }
+    // Small enough to stay in the cache while its lines are taken; it grows for a longer line.
+    std::string piece(std::size_t{256} << 10, '\0');
+    std::size_t held = 0; // the bytes at the front of a line whose end has not come yet
+    std::size_t size = 0;
+    for (;;) {
+        if (held == piece.size()) {
+            piece.resize(2 * piece.size());
+        }
+        const ssize_t n = ::read(file.fd(), piece.data() + held, piece.size() - held);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return {false, {}, Describe(errno)};
+        }
+        if (n == 0) {
+            break;
+        }
+        size += static_cast<std::size_t>(n);
+        if (size > maxBytes) { // it grew while being read
+            return {false, {}, Describe(EFBIG)};
+        }
+        const std::string_view read(piece.data() + held, static_cast<std::size_t>(n));
+        const std::size_t lastEnd = read.rfind('\n');
+        if (lastEnd == std::string_view::npos) {
+            held += read.size();
+            continue;
+        }
+        const std::size_t whole = held + lastEnd + 1;
+        take(std::string_view(piece.data(), whole));
+        held = held + read.size() - whole;
+        std::memmove(piece.data(), piece.data() + whole, held);
+    }
+    if (held > 0) {
+        take(std::string_view(piece.data(), held));
+    }
+    return {};
 }
 
 } // namespace pickwell

@@ -106,10 +106,10 @@ Message SaveErrorMessage(const std::string& description);
 // larger than `maxBytes`.
 ReadResult ReadWholeFile(const std::string& path,
                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
-// As ReadWholeFile, into `bytes` a piece at a time (the result's own bytes stay empty). After
-// each piece `filled` learns how many bytes have come, so that they can be taken in while they
-// are still in the cache.
-ReadResult ReadFileInPieces(const std::string& path, std::size_t maxBytes, std::string& bytes,
-                            const std::function<void(std::size_t filled)>& filled);
+// As ReadWholeFile, handed over a run of lines at a time as the file is read, so that a large
+// file need not be held whole. Each run ends in a line end, except the file's last, which
+// holds what follows its last line end.
+ReadResult ReadFileInLines(const std::string& path, std::size_t maxBytes,
+                           const std::function<void(std::string_view lines)>& take);
 
 } // namespace pickwell

@@ -1,5 +1,6 @@
 #include "persistence/CIniFile.h"
 #include "ReferenceIni.h"
+#include "persistence/ProjectLines.h"
 #include "text/Windows1252.h"
 
 #include <gtest/gtest.h>
@@ -93,103 +94,6 @@ TEST(CIniFile, ReadsInAnyOrderGiveTheFirstLineOfEachKey) {
     EXPECT_EQ("6", read("b"));
 }
 
-// The values in turn, and whether the reader vouched for all of them.
-std::pair<std::vector<std::string>, bool>
-InOrder(const std::string& text, std::vector<std::string> prefixes, std::size_t count) {
-    CIniFile ini;
-    ini.Assign(text, {"S"});
-    CIniFile::InOrder reader = ini.ReadInOrder("s", prefixes, count);
-    std::vector<std::string> values;
-    for (std::string value; reader.Next(value);) {
-        const std::size_t place = values.size();
-        const std::string key =
-            prefixes[place % prefixes.size()] + std::to_string(place / prefixes.size() + 1);
-        EXPECT_EQ(Literal(text, "S", key), value) << key;
-        values.push_back(value);
-    }
-    return {values, reader.Complete()};
-}
-
-using Values = std::vector<std::string>;
-
-// Values read in turn are those the keys' first lines hold; where a key's first line is out of
-// turn the reader stops and leaves the rest to reads by key.
-TEST(CIniFile, ReadsASectionInOrderOnlyWhileItsFirstLinesComeInTurn) {
-    const std::string head = "[S]\r\ncount=2\r\n";
-    EXPECT_EQ(std::pair(Values{"1", " q ", "2", ""}, true),
-              InOrder(head + "a1= 1\r\nb1=' q '\r\n\r\na2=2\r\nb2=\r\n", {"a", "b"}, 2));
-    // A later line of a key handed out already, a spelling that is another key, another
-    // section's lines: all passed over.
-    EXPECT_EQ(
-        std::pair(Values{"1", "2"}, true),
-        InOrder(head + "x1=0\r\n1=1\r\nX1=9\r\n01=9\r\n1=9\r\n2=2\r\n[T]\r\n3=3\r\n", {""}, 2));
-    EXPECT_EQ(std::pair(Values{"1"}, false), InOrder(head + "a1=1\r\na3=3\r\na2=2\r\n", {"a"}, 3));
-    EXPECT_EQ(std::pair(Values{}, false), InOrder(head + "A1=1\r\na1=2\r\n", {"a"}, 1));
-    EXPECT_EQ(std::pair(Values{"1"}, false), InOrder(head + "a1=1\r\n", {"a"}, 2));
-    EXPECT_EQ(std::pair(Values{}, true), InOrder(head, {"a"}, 0));
-
-    CIniFile indexed; // a section not named in Assign is read by key
-    indexed.Assign("[S]\r\na1=1\r\n");
-    std::string value;
-    EXPECT_FALSE(indexed.ReadInOrder("S", {"a"}, 1).Next(value));
-}
-
-// A section read in order keeps its lines: reads by key, writes and the text held are as if
-// it had been indexed at once.
-TEST(CIniFile, ADeferredSectionReadsAndWritesAsAnyOther) {
-    const std::string text = "[S]\r\nk=1\r\n" + std::string(100, 'x').append("\r\n");
-    std::string lines;
-    for (int i = 0; i < 100; ++i) {
-        const std::string n = std::to_string(i);
-        lines.append("a").append(n).append("=").append(n).append("\n");
-    }
-    // Lines that are empty, or start with a blank or "[" without being a header, are the
-    // section's own; a header may stand after blanks.
-    lines += "\n\r\n \tb=1\n[no header\n\n";
-    const std::string whole =
-        text + lines + "k=2\r\n\t[T]\r\nz=0\r\n[s]\r\nk=3\r\n\n" + std::string(20, 'y');
-    CIniFile ini;
-    ini.Assign(whole, {"S"});
-    CIniFile indexed;
-    indexed.Assign(whole);
-    EXPECT_EQ(115u, ini.LineCount());
-    EXPECT_EQ("1", Read(ini, "S", "b"));
-    EXPECT_EQ("0", Read(ini, "T", "z"));
-    EXPECT_EQ(indexed.bytes(), ini.bytes());
-    EXPECT_EQ("1", Read(ini, "S", "K"));    // among the first lines
-    EXPECT_EQ("99", Read(ini, "S", "a99")); // further down
-    EXPECT_EQ("", Read(ini, "S", "absent"));
-    Write(ini, "S", "a50", "new");
-    Write(indexed, "S", "a50", "new");
-    EXPECT_EQ("new", Read(ini, "S", "a50"));
-    EXPECT_EQ(indexed.bytes(), ini.bytes());
-}
-
-// A file is taken in a piece at a time as it is read; wherever the pieces end, within a line,
-// between CR and LF or around a header, the result is that of the whole text.
-TEST(CIniFile, ATextThatComesInPiecesReadsAsTheWholeText) {
-    const std::string text = "Head\r\n[A]\r\nk=1\r\n\r\n[S]\r\nx=2\nlong line of text=3\n"
-                             " [B]\r\nk=4\r\n[S]\r\ny=5";
-    CIniFile whole;
-    whole.Assign(text, {"S"});
-    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
-        SCOPED_TRACE(cut);
-        CIniFile pieced;
-        std::string& room = pieced.BeginAssign({"S"});
-        room = text.substr(0, cut) + std::string(text.size() - cut, '\0');
-        pieced.TakeLines(cut);
-        room.replace(cut, std::string::npos, text.substr(cut));
-        pieced.TakeLines(text.size());
-        pieced.EndAssign();
-        EXPECT_EQ(whole.bytes(), pieced.bytes());
-        EXPECT_EQ(whole.LineCount(), pieced.LineCount());
-        EXPECT_EQ("4", Read(pieced, "B", "k"));
-        EXPECT_EQ(Literal(text, "S", "y"), Read(pieced, "S", "y"));
-        EXPECT_EQ("3", Read(pieced, "S", "long line of text"));
-        EXPECT_EQ("1", Read(pieced, "a", "K"));
-    }
-}
-
 TEST(CIniFile, AppendedValuesAreFoundAndReplacedLikeAnyOther) {
     CIniFile ini;
     ini.Assign("[S]\r\nx=0\r\n\r\n");
@@ -245,22 +149,6 @@ TEST(CIniFile, StoresTextsInWindows1252AndCutsByCharacters) {
     }
 }
 
-TEST(CIniFile, ReadsReferencesInTurnAsByKey) {
-    CIniFile ini;
-    ini.Assign("[S]\r\na1=" + Repeated("&#945;", 255) + "\r\na2=&#65;&#128512;\r\na3=plain\r\n",
-               {"S"});
-    CIniFile::InOrder reader = ini.ReadInOrder("S", {"a"}, 3);
-    std::string value;
-    ASSERT_TRUE(reader.Next(value));
-    EXPECT_EQ(Repeated("\xCE\xB1", 254), value);
-    std::string scratch;
-    std::string_view view;
-    ASSERT_TRUE(reader.NextView(view, scratch));
-    EXPECT_EQ("&#65;\xF0\x9F\x98\x80", view);
-    ASSERT_TRUE(reader.NextView(view, scratch));
-    EXPECT_EQ("plain", view);
-}
-
 // A text as a hand or another program may have left it, read every way CIniFile reads.
 struct LayoutCase {
     const char* name;
@@ -270,37 +158,13 @@ struct LayoutCase {
 
 class CIniFileReads : public testing::TestWithParam<LayoutCase> {};
 
-// Each read, by key or in turn, of a whole text or one that came a byte at a time, gives what
-// the literal reader gives: for every name the text holds, in either case, and some it lacks.
+// Each read gives what the literal reader gives: for every name the text holds, in either case,
+// and some it lacks. The project file's one-pass reader, given the text a line at a time,
+// gives the values of the item keys the same way, unless it leaves them to reads by key.
 TEST_P(CIniFileReads, AsTheLiteralReaderReads) {
     const std::string& text = GetParam().text;
-    const std::initializer_list<std::string_view> itemSections{"Items", "Linked", "URLS",
-                                                               "ItemColors"};
     CIniFile indexed;
     indexed.Assign(text);
-    CIniFile deferred;
-    deferred.Assign(text, itemSections);
-    CIniFile pieced;
-    std::string& room = pieced.BeginAssign(itemSections);
-    room.assign(text.size(), '\0');
-    for (std::size_t filled = 0; filled < text.size(); ++filled) {
-        room[filled] = text[filled];
-        pieced.TakeLines(filled + 1);
-    }
-    pieced.EndAssign();
-
-    for (const auto& [section, prefixes] : std::vector<std::pair<std::string, Values>>{
-             {"Items", {"Item "}},
-             {"Linked", {""}},
-             {"ItemColors", {"Backcolor ", "IsHeading "}}}) {
-        CIniFile::InOrder reader = deferred.ReadInOrder(section, prefixes, 3);
-        std::size_t place = 0;
-        for (std::string value; reader.Next(value); ++place) {
-            const std::string key =
-                prefixes[place % prefixes.size()] + std::to_string(place / prefixes.size() + 1);
-            EXPECT_EQ(Literal(text, section, key), value) << section << "/" << key;
-        }
-    }
     std::vector<reference::IniName> names = reference::IniNames(text);
     names.push_back({"Items", "Item 9"});
     names.push_back({"No such section", "Item 1"});
@@ -308,11 +172,30 @@ TEST_P(CIniFileReads, AsTheLiteralReaderReads) {
         names.push_back({Upper(name.section), Upper(name.key)});
     }
     for (const auto& [section, key] : names) {
-        const std::string expected = Literal(text, section, key);
-        for (CIniFile* ini : {&indexed, &deferred, &pieced}) {
-            EXPECT_EQ(expected, Read(*ini, DecodeWindows1252(section), DecodeWindows1252(key)))
-                << section << "/" << key;
-        }
+        EXPECT_EQ(Literal(text, section, key),
+                  Read(indexed, DecodeWindows1252(section), DecodeWindows1252(key)))
+            << section << "/" << key;
+    }
+
+    ProjectLines lines(0);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t next = std::min(text.find('\n', start), text.size() - 1) + 1;
+        lines.Take(std::string_view(text).substr(start, next - start));
+        start = next;
+    }
+    EXPECT_EQ(indexed.LineCount(), lines.LineCount());
+    const auto items = lines.TakeItems(2);
+    if (!items) {
+        return;
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        const MenuItem& item = (*items)[i];
+        const std::string n = std::to_string(i + 1);
+        EXPECT_EQ(Literal(text, "Items", "Item " + n), item.text) << n;
+        EXPECT_EQ(Literal(text, "URLS", "URL " + n), item.url) << n;
+        EXPECT_EQ(Literal(text, "Linked", n), item.linked.view()) << n;
+        EXPECT_EQ(Literal(text, "ItemColors", "Backcolor " + n), item.backColor.view()) << n;
+        EXPECT_EQ(Literal(text, "ItemColors", "IsHeading " + n), item.isHeading.view()) << n;
     }
 }
 
@@ -335,7 +218,13 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"HighBytes", "[caf\xE9]\r\nk=\x80\x81\xA0\xFF \r\n\xC9=\x9F\r\n"},
         LayoutCase{"ItemSections", "[Items]\r\nItem 1=a\r\nItem 3=c\r\nItem 2= b \r\n"
                                    "[Linked]\r\n1=Yes\r\nitem 1=No\r\n2=No\r\n[ItemColors]\r\n"
-                                   "Backcolor 1=Default\r\nIsHeading 1=No\r\nIsHeading 2=x\r\n"}),
+                                   "Backcolor 1=Default\r\nIsHeading 1=No\r\nIsHeading 2=x\r\n"},
+        LayoutCase{
+            "ItemSectionsInTurn",
+            "[Items]\r\nicount=2\r\nItem 1= a \r\nx=1\r\nItem 1=again\r\nItem 2=\"&#945;\"\r\n"
+            "[URLS]\r\n URL 1 =u\r\nURL 2='q'\n[Linked]\r\n1=Yes\r\n01=No\r\n2=No\r\n"
+            "[ItemColors]\r\nBackcolor 1=\xE9\r\nTextcolor 1=x\r\nIsHeading 1=No\r\n"
+            "Backcolor 2=&#945;\r\nTextcolor 2=y\r\nIsHeading 2=Yes\r\n[items]\r\nItem 3=c"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

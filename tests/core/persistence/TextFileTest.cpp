@@ -100,6 +100,16 @@ TEST_F(TextFileTest, LargeFilesComeOutWholeFromTheirPieces) {
     ini.SetPath(dir.File("big.pkw"));
     ASSERT_TRUE(ini.Save().ok);
     EXPECT_EQ(ini.bytes(), ReadWholeFile(dir.File("big.pkw")).bytes);
+
+    // Read a run of whole lines at a time; a last line without its end comes last.
+    dir.Write("lines.txt", ini.bytes() + big);
+    std::string runs;
+    ASSERT_TRUE(ReadFileInLines(dir.File("lines.txt"), big.size() * 2, [&](std::string_view run) {
+                    EXPECT_TRUE(runs.empty() || runs.back() == '\n');
+                    EXPECT_FALSE(run.empty());
+                    runs += run;
+                }).ok);
+    EXPECT_EQ(ini.bytes() + big, runs);
 }
 
 // A failed piece stops the rest and the file.
