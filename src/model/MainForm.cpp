@@ -60,22 +60,20 @@ void MainForm::RemoveAllItems() {
     RefreshCommandStates();
 }
 
-void MainForm::AppendLoadedItems(std::vector<MenuItem> items) {
+void MainForm::AppendLoadedItems(std::vector<MenuItem> items, bool textsIndented) {
     ChangeScope scope(*this);
-    // Rows are only appended, so one look at the list decides the indent of every new row.
-    bool headingAbove = std::any_of(m_project.items.begin(), m_project.items.end(),
-                                    [](const MenuItem& row) { return row.isHeading == "Yes"; });
+    if (!textsIndented) {
+        // Rows are only appended, so one look at the list decides the indent of every new row.
+        bool headingAbove = std::any_of(m_project.items.begin(), m_project.items.end(),
+                                        [](const MenuItem& row) { return row.isHeading == "Yes"; });
+        for (MenuItem& item : items) {
+            IndentUnderHeading(item, headingAbove);
+        }
+    }
     const int first = rowCount() + 1;
     const int count = static_cast<int>(items.size());
     if (m_rowsObserver && count > 0) {
         m_rowsObserver->BeforeRowsInserted(first, count);
-    }
-    for (MenuItem& item : items) {
-        if (item.isHeading == "Yes") {
-            headingAbove = true;
-        } else if (headingAbove) {
-            item.text.insert(0, HeadingIndent);
-        }
     }
     if (m_project.items.empty()) {
         m_project.items = std::move(items);

@@ -101,7 +101,9 @@ public:
     bool IsRowBold(int row) const;
     void RemoveAllItems();
     // The loader's rows, in order; each that is not a heading is indented under one above it.
-    void AppendLoadedItems(std::vector<MenuItem> items);
+    // A loader that indented the texts itself, while it had them at hand, says so with
+    // `textsIndented`: it fills an empty list.
+    void AppendLoadedItems(std::vector<MenuItem> items, bool textsIndented = false);
     // Puts back rows exactly as they were (indents and all) with their selection, as an undo
     // does: nothing is asked, nothing re-indented.
     void RestoreRows(std::vector<MenuItem> items, int current, std::vector<int> selected);

@@ -26,11 +26,7 @@ void MainForm::AppendItems(const std::vector<ItemEntry>& entries) {
         MenuItem row;
         row.isHeading = entry.heading ? "Yes" : "No";
         row.text = entry.text;
-        if (entry.heading) {
-            headingAbove = true;
-        } else if (headingAbove) {
-            row.text.insert(0, HeadingIndent);
-        }
+        IndentUnderHeading(row, headingAbove);
         // A heading never carries a link, and an item without one is "Not linked".
         const bool linked = !entry.heading && !entry.link.empty();
         row.linked = linked ? "Yes" : "No";

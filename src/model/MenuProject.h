@@ -29,6 +29,10 @@ struct MenuItem {
     bool operator==(const MenuItem&) const = default;
 };
 
+// Below a heading, every item that is not one itself is indented: called for the rows in their
+// order, with `headingAbove` false before the first.
+void IndentUnderHeading(MenuItem& row, bool& headingAbove);
+
 // Where phones and small tablets end, in CSS pixels.
 inline constexpr std::string_view DefaultWideScreenWidth = "768";
 

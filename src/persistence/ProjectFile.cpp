@@ -179,7 +179,8 @@ std::optional<ItemCount> ReadItemCount(CIniFile& ini, std::size_t lines) {
     return ItemCount{count > 0 ? static_cast<std::size_t>(count) : 0, selected.value_or(0)};
 }
 
-// What a project file holds: its items, and its other values to be read by key.
+// What a project file holds: its items, their texts indented under headings, and its other
+// values to be read by key.
 struct ProjectText {
     CIniFile ini;
     std::vector<MenuItem> items;
@@ -230,6 +231,10 @@ bool ReadByKey(const std::string& path, ProjectText& project) {
     project.items.assign(count->count, MenuItem{});
     for (const ItemSection& section : ItemSections) {
         ReadItemFieldsByKey(project.ini, project.items, section);
+    }
+    bool headingAbove = false;
+    for (MenuItem& item : project.items) {
+        IndentUnderHeading(item, headingAbove);
     }
     project.selected = count->selected;
     return true;
@@ -323,7 +328,7 @@ bool LoadProjectFile(const std::string& path, ProjectForms& forms) {
         selected == static_cast<double>(static_cast<std::size_t>(selected))) {
         project.items[static_cast<std::size_t>(selected) - 1].selected = "Yes";
     }
-    forms.main.AppendLoadedItems(std::move(project.items));
+    forms.main.AppendLoadedItems(std::move(project.items), true);
     return ApplyKeys(project.ini, forms);
 }
 

@@ -77,10 +77,10 @@ void ProjectLines::InOrder::Store(std::string_view raw, std::vector<MenuItem>& i
     MenuItem& item = items[m_item];
     const ItemKey& key = m_section->keys[m_field];
     if (key.text != nullptr) {
+        // An item's text follows the indent its heading value may have given it already, in a
+        // file that holds the item sections in another order; it has room for the indent.
         std::string& value = item.*key.text;
-        // A text keeps room for the indent the list may give it.
         const std::size_t spare = key.text == &MenuItem::text ? HeadingIndent.size() : 0;
-        value.clear();
         value.reserve(std::min(raw.size(), MaxValueLength) + spare);
         AppendValueText(value, raw);
     } else if (IsPlainValue(raw)) {
@@ -90,6 +90,10 @@ void ProjectLines::InOrder::Store(std::string_view raw, std::vector<MenuItem>& i
         m_scratch.clear();
         AppendValueText(m_scratch, raw);
         item.*key.shortText = m_scratch;
+    }
+    if (key.shortText == &MenuItem::isHeading) {
+        // While the item is at hand, rather than in a pass of its own over a long list.
+        IndentUnderHeading(item, m_headingAbove);
     }
     Advance();
 }

@@ -28,8 +28,9 @@ public:
     std::size_t LineCount() const { return m_lineCount; }
     // The lines that gave no item value, in the file's order.
     std::string TakeOtherLines() { return std::move(m_other); }
-    // The first `count` items, each value as a read of its key would give it; nothing when a
-    // section's order broke before all of them came, so that its values must be found by key.
+    // The first `count` items, each value as a read of its key would give it and each text
+    // indented under a heading; nothing when a section's order broke before all of them came,
+    // so that its values must be found by key.
     std::optional<std::vector<MenuItem>> TakeItems(std::size_t count);
 
 private:
@@ -63,7 +64,8 @@ private:
         std::size_t m_field = 0;             // the prefix of the key due next
         std::string m_number = "1";          // m_item + 1, in digits
         bool m_broken = false;
-        std::string m_scratch; // a short text that needed decoding
+        bool m_headingAbove = false; // for the heading values: an item above is a heading
+        std::string m_scratch;       // a short text that needed decoding
     };
 
     // False for a line that gave no item value and so is kept.

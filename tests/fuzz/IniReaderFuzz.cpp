@@ -169,13 +169,17 @@ void CheckOnePass(std::string_view text, const std::string& missing) {
             continue;
         }
         Require(items->size() == count);
+        bool headingAbove = false;
         for (std::size_t i = 0; i < count; ++i) {
             const pickwell::MenuItem& item = (*items)[i];
             const std::string n = std::to_string(i + 1);
             const auto expected = [&](const char* section, const std::string& key) {
                 return Expected(text, {section, key}, missing);
             };
-            Require(item.text == expected("Items", "Item " + n));
+            const bool heading = expected("ItemColors", "IsHeading " + n) == "Yes";
+            Require(item.text ==
+                    (!heading && headingAbove ? "   " : "") + expected("Items", "Item " + n));
+            headingAbove = headingAbove || heading;
             Require(item.url == expected("URLS", "URL " + n));
             Require(item.linked.view() == expected("Linked", n));
             Require(item.backColor.view() == expected("ItemColors", "Backcolor " + n));

@@ -191,7 +191,10 @@ TEST_P(CIniFileReads, AsTheLiteralReaderReads) {
     for (std::size_t i = 0; i < 2; ++i) {
         const MenuItem& item = (*items)[i];
         const std::string n = std::to_string(i + 1);
-        EXPECT_EQ(Literal(text, "Items", "Item " + n), item.text) << n;
+        // Below a heading, an item that is not one is indented.
+        const bool indented = i == 1 && Literal(text, "ItemColors", "IsHeading 1") == "Yes" &&
+                              Literal(text, "ItemColors", "IsHeading 2") != "Yes";
+        EXPECT_EQ((indented ? "   " : "") + Literal(text, "Items", "Item " + n), item.text) << n;
         EXPECT_EQ(Literal(text, "URLS", "URL " + n), item.url) << n;
         EXPECT_EQ(Literal(text, "Linked", n), item.linked.view()) << n;
         EXPECT_EQ(Literal(text, "ItemColors", "Backcolor " + n), item.backColor.view()) << n;

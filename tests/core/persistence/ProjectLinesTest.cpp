@@ -41,7 +41,7 @@ TEST(ProjectLines, TakesTheItemValuesAndKeepsEveryOtherLine) {
               lines.TakeOtherLines());
     const auto items = lines.TakeItems(2);
     ASSERT_TRUE(items);
-    EXPECT_EQ("Two", (*items)[1].text);
+    EXPECT_EQ("   Two", (*items)[1].text); // under the heading above
     EXPECT_EQ("b.html", (*items)[1].url);
     EXPECT_EQ("Yes", (*items)[0].linked);
     EXPECT_EQ("#FF0000", (*items)[1].backColor);
@@ -52,14 +52,14 @@ TEST(ProjectLines, TakesTheItemValuesAndKeepsEveryOtherLine) {
 // A line of a key given already, a spelling that is another key and other keys are passed
 // over; a key of the order out of turn, or in other case, leaves the section to reads by key.
 TEST(ProjectLines, TakesValuesOnlyWhileTheirFirstLinesComeInTurn) {
-    EXPECT_EQ("One|Two", Texts(FileWithItems("\r\nItem 1=One\r\nItem 1=x\r\nItem 01=x\r\n"
-                                             "note=x\r\n Item 2 =Two\r\n"),
-                               3));
+    EXPECT_EQ("One|   Two", Texts(FileWithItems("\r\nItem 1=One\r\nItem 1=x\r\nItem 01=x\r\n"
+                                                "note=x\r\n Item 2 =Two\r\n"),
+                                  3));
     EXPECT_EQ("broken", Texts(FileWithItems("Item 2=Two\r\nItem 1=One\r\n")));
     EXPECT_EQ("broken", Texts(FileWithItems("item 1=x\r\nItem 1=One\r\nItem 2=Two\r\n")));
     EXPECT_EQ("broken", Texts(FileWithItems("Item 1=One\r\n")));
     // Values past the count change nothing, in turn or not.
-    EXPECT_EQ("One|Two", Texts(FileWithItems("Item 1=One\r\nItem 2=Two\r\nItem 4=x\r\n")));
+    EXPECT_EQ("One|   Two", Texts(FileWithItems("Item 1=One\r\nItem 2=Two\r\nItem 4=x\r\n")));
     // Only the first block of a section gives values; a later one is kept as it is.
     EXPECT_EQ("broken", Texts(FileWithItems("Item 1=One\r\n[Other]\r\n[items]\r\nItem 2=Two\r\n")));
 }
