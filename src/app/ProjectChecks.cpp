@@ -65,8 +65,9 @@ CheckFinding CheckPair(std::string item, std::string_view text, std::string_view
     const std::optional<ColorValue> backColor = ColorFromText(back);
     if (!textColor || !backColor) {
         finding.problem = "colour not understood";
-        finding.detail = "\"" + std::string(textColor ? back : text) +
-                         "\" is no colour a browser knows; write #RRGGBB";
+        finding.detail = std::string("\"")
+                             .append(textColor ? back : text)
+                             .append("\" is no colour a browser knows; write #RRGGBB");
         finding.verdict = Verdict::Problem;
         return finding;
     }

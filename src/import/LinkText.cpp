@@ -167,7 +167,10 @@ std::string ResolveLink(std::string_view href, std::string_view base) {
     }
     std::string out = rooted ? "/" : "";
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        out += (i == 0 ? "" : "/") + std::string(kept[i]);
+        if (i > 0) {
+            out += '/';
+        }
+        out += kept[i];
     }
     if (!kept.empty() && (path.ends_with('/') || path.ends_with("/.") || path.ends_with(".."))) {
         out += '/';
