@@ -64,6 +64,16 @@ TEST(ProjectLines, TakesValuesOnlyWhileTheirFirstLinesComeInTurn) {
     EXPECT_EQ("broken", Texts(FileWithItems("Item 1=One\r\n[Other]\r\n[items]\r\nItem 2=Two\r\n")));
 }
 
+// The heading values may come before the texts they indent.
+TEST(ProjectLines, IndentsUnderAHeadingWhateverTheOrderOfTheSections) {
+    const std::string file = FileWithItems("Item 1=One\r\nItem 2=Two\r\n");
+    const std::size_t items = file.find("[Items]");
+    const std::size_t colors = file.find("[ItemColors]");
+    const std::size_t options = file.find("[Menu Options]");
+    EXPECT_EQ("One|   Two", Texts(file.substr(0, items) + file.substr(colors, options - colors) +
+                                  file.substr(items, colors - items)));
+}
+
 TEST(ProjectLines, AFileWithoutItemSectionsHasNoItems) {
     ProjectLines lines(0);
     lines.Take("[Menu Options]\nMenu Name=Main");
