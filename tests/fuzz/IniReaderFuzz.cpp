@@ -140,6 +140,8 @@ void Require(bool condition) {
 // the item values it vouches for are those of their keys, and it keeps every other line.
 void CheckOnePass(std::string_view text, const std::string& missing) {
     const std::size_t linesPerRun = text.empty() ? 1 : 1 + static_cast<unsigned char>(text[0]) % 7;
+    CIniFile indexed;
+    indexed.Assign(std::string(text));
     for (const std::size_t count : {1, 3, 40}) {
         pickwell::ProjectLines lines(count);
         for (std::size_t start = 0; start < text.size();) {
@@ -150,8 +152,6 @@ void CheckOnePass(std::string_view text, const std::string& missing) {
             lines.Take(text.substr(start, end - start));
             start = end;
         }
-        CIniFile indexed;
-        indexed.Assign(std::string(text));
         Require(lines.LineCount() == indexed.LineCount());
         CIniFile others;
         others.SetDefault(missing);
